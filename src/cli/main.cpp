@@ -1,0 +1,44 @@
+// rovas-cli: the engine of Tollnok for scripts, batch work and checks.
+
+#include <cstring>
+#include <iostream>
+
+#include "cli/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(int, char**);
+  const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"regex", cli::Regex, "regex                 pattern checks, one TAB-separated request a line"},
+    {"atrov", cli::Atrov,
+     "atrov [--ini FILE] [--szo FILE] [--font NAME] [--set KEY=VALUE]... [--utf8] [--mirror] "
+     "[FILE...]\n                        transliterate Latin text into rovas font codes"},
+    {"betukeszlet", cli::Betukeszlet, "betukeszlet NAME      the capability record of a font"},
+    {"betukeszletek", cli::Betukeszletek, "betukeszletek         the catalogued font names"},
+};
+
+int Usage(std::ostream& out, int status) {
+  out << "Usage: rovas-cli COMMAND [ARGS]\n\nCommands:\n";
+  for (const Command& c : kCommands) out << "  " << c.usage << '\n';
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage(std::cerr, 2);
+  if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h") ||
+      !std::strcmp(argv[1], "help")) {
+    return Usage(std::cout, 0);
+  }
+  for (const Command& c : kCommands) {
+    if (!std::strcmp(argv[1], c.name)) return c.run(argc - 2, argv + 2);
+  }
+  std::cerr << "rovas-cli: unknown command '" << argv[1] << "'\n";
+  return Usage(std::cerr, 2);
+}
