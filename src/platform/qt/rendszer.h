@@ -1,0 +1,35 @@
+#pragma once
+// What the program asks of the desktop: the program directory, installed font
+// families, opening a file with its associated program, pictures built into
+// the program, and the font installer.
+
+#include <string>
+#include <vector>
+
+class QLabel;
+
+namespace rendszer {
+
+// The directory of the running program (never the working directory), with a
+// trailing '/'. Windows-1250 like every path the core handles.
+std::string ProgramMappa();
+
+// The installed font families, Windows-1250.
+std::vector<std::string> TelepitettBetukeszletek();
+
+// Whether a file exists.
+bool Letezik(const std::string& utvonal);
+
+// Opens a file the way the desktop's "open" does: an executable file is
+// started (not waited for), anything else goes to its associated program.
+// False when nothing could be started.
+bool Megnyitas(const std::string& utvonal);
+
+}  // namespace rendszer
+
+// Starts "RovasFendra.exe" beside the program; without it shows the error box
+// and gives false.
+bool TelepitoInditasa();
+
+// Shows the built-in BMP picture `nev` (":/kepek/<nev>.bmp") in `kep`.
+void EroforrasKepBetoltese(const std::string& nev, QLabel* kep);

@@ -1,0 +1,34 @@
+#include "platform/qt/vagolap.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "platform/qt/kodolas.h"
+
+namespace {
+QByteArray Bajtok(const std::string& s) {
+  return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+}  // namespace
+
+std::string TQtVagolap::Szoveg() { return qtkodolas::FromQ(QGuiApplication::clipboard()->text()); }
+
+void TQtVagolap::SetSzoveg(const std::string& szoveg) {
+  if (szoveg.empty()) {
+    Urites();
+    return;
+  }
+  QGuiApplication::clipboard()->setText(qtkodolas::ToQ(szoveg));
+}
+
+void TQtVagolap::Urites() { QGuiApplication::clipboard()->clear(); }
+
+void TQtVagolap::SetHtml(const std::string& rekord, const std::string& toredek,
+                         const std::string& szoveg) {
+  auto* adat = new QMimeData;
+  if (!rekord.empty()) adat->setData(QStringLiteral("HTML Format"), Bajtok(rekord));
+  if (!toredek.empty()) adat->setData(QStringLiteral("text/html"), Bajtok(toredek));
+  if (!szoveg.empty()) adat->setText(qtkodolas::ToQ(szoveg));
+  QGuiApplication::clipboard()->setMimeData(adat);  // takes ownership
+}
