@@ -1,0 +1,2 @@
+#pragma once
+// The catalogue data behind TBetuKepesseg (internal to the fonts module).
