@@ -1,0 +1,280 @@
+#include "platform/ini.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+namespace platform {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  }
+  return true;
+}
+
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+// One physical line: [begin, end) is its text, `next` the start of the next line.
+struct Line {
+  enum Kind { kOther, kSection, kKey } kind = kOther;
+  std::size_t begin = 0, end = 0, next = 0;
+  std::string_view name;   // section or key name, trimmed
+  std::string_view value;  // key value, trimmed
+};
+
+std::vector<Line> Parse(std::string_view text) {
+  std::vector<Line> lines;
+  std::size_t pos = text.substr(0, kBom.size()) == kBom ? kBom.size() : 0;
+  while (pos < text.size()) {
+    Line line;
+    line.begin = pos;
+    std::size_t end = pos;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
+    line.end = end;
+    if (end < text.size()) {
+      end += (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1;
+    }
+    line.next = end;
+    pos = end;
+
+    std::string_view body = Trim(text.substr(line.begin, line.end - line.begin));
+    if (!body.empty() && body.front() == '[') {
+      body.remove_prefix(1);
+      line.kind = Line::kSection;
+      line.name = Trim(body.substr(0, body.find(']')));
+    } else if (!body.empty() && body.front() != ';') {
+      std::size_t eq = body.find('=');
+      if (eq != std::string_view::npos) {
+        line.kind = Line::kKey;
+        line.name = Trim(body.substr(0, eq));
+        line.value = Trim(body.substr(eq + 1));
+      }
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// Where a key lives: the index of its section header and of its line (or -1).
+struct Place {
+  long section = -1;
+  long key = -1;
+  long lastContent = -1;  // last non-blank line of the section
+};
+
+Place Find(const std::vector<Line>& lines, std::string_view text, std::string_view section,
+           std::string_view key) {
+  Place place;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const Line& l = lines[i];
+    if (l.kind == Line::kSection) {
+      if (place.section >= 0) break;  // the first matching section ends here
+      if (SameName(l.name, section)) place.section = place.lastContent = static_cast<long>(i);
+      continue;
+    }
+    if (place.section < 0) continue;
+    if (!Trim(text.substr(l.begin, l.end - l.begin)).empty()) {
+      place.lastContent = static_cast<long>(i);
+    }
+    if (l.kind == Line::kKey && SameName(l.name, key)) {
+      place.key = static_cast<long>(i);
+      break;
+    }
+  }
+  return place;
+}
+
+enum class ReadResult { kOk, kMissing, kError };
+
+ReadResult ReadWholeFile(const std::string& path, std::string& out) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::kMissing : ReadResult::kError;
+  out.clear();
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return ReadResult::kError;
+    }
+    if (n == 0) break;
+    out.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return ReadResult::kOk;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+bool ReplaceThroughTemp(const std::string& path, std::string_view data) {
+  struct stat st {};
+  bool exists = ::lstat(path.c_str(), &st) == 0;
+  if (exists && !S_ISREG(st.st_mode)) return false;  // symlinks etc.: write in place
+  std::string temp = path + ".XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  mode_t mode;
+  if (exists) {
+    mode = st.st_mode & 07777;
+  } else {
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data);
+  ok = (::close(fd) == 0) && ok;
+  if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
+  ::unlink(temp.c_str());
+  return false;
+}
+
+bool WriteInPlace(const std::string& path, std::string_view data) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, data);
+  return (::close(fd) == 0) && ok;
+}
+
+bool HasLineBreakOrNul(std::string_view s) {
+  return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+std::string CutValue(std::string_view v) {
+  v = v.substr(0, v.find('\0'));
+  return std::string(v.substr(0, IniFile::kMaxValue));
+}
+
+}  // namespace
+
+std::optional<int> ParseIniInteger(std::string_view s) {
+  int base = 10;
+  bool negative = false;
+  if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+    base = 16;
+    s.remove_prefix(2);
+  } else if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
+    negative = s[0] == '-';
+    s.remove_prefix(1);
+  }
+  if (s.empty()) return std::nullopt;
+  // Hexadecimal takes all 32 bits (0xFFFFFFFF is -1); decimal stays in the signed range.
+  const std::int64_t limit =
+      base == 16 ? 0xFFFFFFFFLL : (negative ? -std::int64_t{INT_MIN} : INT_MAX);
+  std::int64_t value = 0;
+  for (char c : s) {
+    int digit;
+    if (c >= '0' && c <= '9') {
+      digit = c - '0';
+    } else if (base == 16 && c >= 'a' && c <= 'f') {
+      digit = c - 'a' + 10;
+    } else if (base == 16 && c >= 'A' && c <= 'F') {
+      digit = c - 'A' + 10;
+    } else {
+      return std::nullopt;
+    }
+    value = value * base + digit;
+    if (value > limit) return std::nullopt;
+  }
+  if (negative) value = -value;
+  return static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+}
+
+std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key) const {
+  std::string text;
+  switch (ReadWholeFile(path_, text)) {
+    case ReadResult::kMissing:
+      return std::nullopt;
+    case ReadResult::kError:
+      throw IniError("Unable to read " + path_);
+    case ReadResult::kOk:
+      break;
+  }
+  std::vector<Line> lines = Parse(text);
+  Place place = Find(lines, text, section, key);
+  if (place.key < 0) return std::nullopt;
+  return CutValue(lines[static_cast<std::size_t>(place.key)].value);
+}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view def) const {
+  std::optional<std::string> v = Read(section, key);
+  return v ? std::move(*v) : CutValue(def);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int def) const {
+  std::optional<std::string> v = Read(section, key);
+  if (!v) return def;
+  return ParseIniInteger(*v).value_or(def);
+}
+
+bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def) const {
+  return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string failure = "Unable to write to " + path_;
+  if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
+      section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
+      Trim(key).empty()) {
+    throw IniError(failure);
+  }
+  std::string text;
+  if (ReadWholeFile(path_, text) == ReadResult::kError) throw IniError(failure);
+
+  std::vector<Line> lines = Parse(text);
+  Place place = Find(lines, text, section, key);
+  std::string keyLine = std::string(key) + "=" + std::string(value);
+  if (place.key >= 0) {
+    const Line& l = lines[static_cast<std::size_t>(place.key)];
+    text.replace(l.begin, l.end - l.begin, keyLine);
+  } else if (place.section >= 0) {
+    const Line& l = lines[static_cast<std::size_t>(place.lastContent)];
+    std::size_t at = l.next;
+    std::string insert;
+    if (l.next == l.end) insert = "\r\n";  // the last line of the file had no line end
+    insert += keyLine + "\r\n";
+    text.insert(at, insert);
+  } else {
+    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+    text += "[" + std::string(section) + "]\r\n" + keyLine + "\r\n";
+  }
+  if (!ReplaceThroughTemp(path_, text) && !WriteInPlace(path_, text)) throw IniError(failure);
+}
+
+void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  WriteString(section, key, std::to_string(value));
+}
+
+void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+}  // namespace platform

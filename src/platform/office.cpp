@@ -1,0 +1,10 @@
+#include "platform/office.h"
+
+namespace platform {
+
+const OfficeRegistry& SystemOfficeRegistry() {
+  static const FixedOfficeRegistry none(std::nullopt);
+  return none;
+}
+
+}  // namespace platform
