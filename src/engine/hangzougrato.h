@@ -1,0 +1,53 @@
+#pragma once
+// TRovoHangzougrato: the vowel-skipping stage ("hangzóugratás").
+//
+// Leaves out vowels the reader can supply, by one of six methods:
+//   0 off, 1 drop "e", 2 drop "e" and "é", 3 drop a vowel that repeats the
+//   previous vowel, 4 drop a vowel of the previous vowel's harmony class,
+//   5 drop every vowel.
+// Methods 3 and 4 remember the last vowel within a scope (0 word, 1 sentence,
+// 2 whole text) and, given an aK character, put it in place of a "k" that
+// follows a back vowel. Before the walk, doubled consonants may be merged and
+// long vowels shortened (two optional rounds).
+//
+// A dropped letter becomes byte 0x08 when c, d, s, t or z follows it (so the
+// letter rounds cannot read the two neighbours as one two-letter consonant;
+// the pipeline deletes 0x08 at its end), else byte 0x01, which is deleted at
+// the end of the stage together with every other 0x01 of the text. Only small
+// letters count as vowels. With method 0 the text passes unchanged.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/rovo.h"
+
+class TRovoHangzougrato {
+ public:
+  // `ak_jel` is the byte that replaces "k" after a back vowel, 0 for none.
+  TRovoHangzougrato(unsigned char modszer, unsigned char hatokor, bool ismetlodo_egyesit,
+                    bool hosszut_rovidit, bool kezdo_e_kihagy, unsigned char ak_jel);
+  TRovoHangzougrato(const TRovoHangzougrato&) = delete;
+  TRovoHangzougrato& operator=(const TRovoHangzougrato&) = delete;
+
+  // ERegKif cannot arise: the stage's own rule lists are valid patterns.
+  std::string Alkalmaz(std::string_view szoveg);
+
+ private:
+  void Setal(std::string& s) const;
+
+  unsigned char modszer_;
+  unsigned char hatokor_;
+  bool kezdo_e_kihagy_;
+  unsigned char ak_jel_;
+  std::unique_ptr<TRovo> egyesito_;  // doubled consonants to single ones
+  std::unique_ptr<TRovo> rovidito_;  // long vowels to short ones
+};
+
+// The rule lists of the two preparing rounds (Windows-1250).
+inline constexpr std::string_view kIsmetlodoEgyesitoKor =
+    "bb-b,cc-c,ccs-cs,ddz-dz,ddzs-dzs,ff-f,gg-g,ggy-gy,hh-h,jj-j,kk-k,ll-l,lly-ly,mm-m,nn-nn,"
+    "nny-ny,pp-p,rr-r,ss-s,ssz-sz,tt-t,tty-ty,vv-v,zz-z,zzs-zs";
+// á-a, é-e, í-i, ó-o, ő-ö, ú-u, ű-ü
+inline constexpr std::string_view kHosszuRoviditoKor =
+    "\xE1-a,\xE9-e,\xED-i,\xF3-o,\xF5-\xF6,\xFA-u,\xFB-\xFC";

@@ -1,0 +1,77 @@
+#pragma once
+// TKarvo: the transliteration engine.
+//
+// Turns a whole Latin-letter text (Windows-1250) into the codes of the selected
+// rovás font in one call. It builds its stages from the shared settings model
+// and the chosen font's capability record, rebuilds them at the next call
+// whenever the model is marked changed (clearing the mark), and runs them in a
+// fixed order: lower-case folding (unless the font has capitals), bracket
+// mirroring (right-to-left text), exception words, vowel skipping, numbers
+// (here when the font wants them first), round 1, round 2, numbers
+// (otherwise), removal of the separator byte 0x08.
+//
+// The output is in logical order; for right-to-left text the caller mirrors
+// every line for display (see sorok.h), which is why brackets are swapped here.
+//
+// An invalid pattern (a custom rule list or an exception word) throws ERegKif
+// out of Atrov unchanged; the stages stay as built, so every later non-empty
+// text fails alike until a setting changes.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/beallitasok.h"
+#include "engine/hangzougrato.h"
+#include "engine/kivetelezo.h"
+#include "engine/rovo.h"
+#include "engine/rovoszam.h"
+
+// The last stage: deletes every separator byte 0x08.
+class TRovoMuszakiJavito {
+ public:
+  std::string Alkalmaz(std::string_view szoveg) const;
+};
+
+class TKarvo {
+ public:
+  // Builds every stage from `beallitasok` at once; the model must outlive the engine.
+  explicit TKarvo(TRovasBeallitasok& beallitasok);
+  ~TKarvo();
+  TKarvo(const TKarvo&) = delete;
+  TKarvo& operator=(const TKarvo&) = delete;
+
+  // The transliteration call. Throws ERegKif for an invalid pattern.
+  std::string Atrov(std::string_view szoveg);
+
+  // Rebuilds the stages when `beallitasok` is not the model held or the held
+  // model is marked changed; clears the mark. Returns whether it rebuilt.
+  bool Epit(TRovasBeallitasok& beallitasok);
+
+  // What the last build assembled (read by checks and tools).
+  const std::string& ElsoKorLista() const { return r1_; }
+  const std::string& MasodikKorLista() const { return r2_; }
+  const std::string& SzamKorLista() const { return rn_; }
+  bool Kisbetus() const { return kisbetus_; }
+  bool SzamokElore() const { return szamok_elore_; }
+
+ private:
+  TRovasBeallitasok* beallitasok_ = nullptr;
+  std::unique_ptr<TRovoKivetelezo> kivetelezo_;
+  std::unique_ptr<TRovoHangzougrato> hangzougrato_;
+  std::unique_ptr<TRovo> elso_kor_;
+  std::unique_ptr<TRovo> masodik_kor_;
+  std::unique_ptr<TRovoSzam> szam_;
+  std::unique_ptr<TRovoMuszakiJavito> javito_;
+  bool kisbetus_ = false;
+  bool szamok_elore_ = false;
+  std::string r1_, r2_, rn_;
+};
+
+// Folds A-Z and the Hungarian accented capitals (Á É Í Ó Ő Ö Ú Ű Ü) to small
+// letters; every other byte, other accented capitals included, is kept.
+std::string KisbetusreAlakit(std::string_view szoveg);
+
+// Swaps ( ), [ ] and { } for right-to-left text. A byte 0x02 (the swap's own
+// placeholder) comes out as ")".
+std::string ZarojeleketTukroz(std::string_view szoveg);

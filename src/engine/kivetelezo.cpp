@@ -1,0 +1,24 @@
+#include "engine/kivetelezo.h"
+
+#include <algorithm>
+
+TRovoKivetelezo::TRovoKivetelezo(const std::vector<std::string>* lista) {
+  if (lista) kor_.Epit(Szabalylista(*lista), ',', '-');
+}
+
+std::string TRovoKivetelezo::Szabalylista(const std::vector<std::string>& lista) {
+  std::string szabalyok;
+  for (const std::string& sor : lista) {
+    // A line without "=" has an empty name (and no value): the parser drops it.
+    const size_t eq = sor.find('=');
+    const std::string_view nev =
+        eq == std::string::npos ? std::string_view{} : std::string_view(sor).substr(0, eq);
+    std::string ertek = eq == std::string::npos ? std::string{} : sor.substr(eq + 1);
+    std::replace(ertek.begin(), ertek.end(), '|', '\x08');
+    szabalyok += ',';
+    szabalyok += nev;
+    szabalyok += '-';
+    szabalyok += ertek;
+  }
+  return szabalyok;
+}
