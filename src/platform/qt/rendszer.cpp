@@ -1,7 +1,7 @@
 #include "platform/qt/rendszer.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
@@ -9,14 +9,11 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
 
 namespace rendszer {
-
-std::string ProgramMappa() {
-  return qtkodolas::FromQ(QCoreApplication::applicationDirPath()) + "/";
-}
 
 std::vector<std::string> TelepitettBetukeszletek() {
   std::vector<std::string> nevek;
@@ -24,10 +21,12 @@ std::vector<std::string> TelepitettBetukeszletek() {
   return nevek;
 }
 
-bool Letezik(const std::string& utvonal) { return QFileInfo::exists(qtkodolas::ToQ(utvonal)); }
+bool Letezik(const std::string& utvonal) {
+  return QFileInfo::exists(QFile::decodeName(utvonal.c_str()));
+}
 
 bool Megnyitas(const std::string& utvonal) {
-  QFileInfo fajl(qtkodolas::ToQ(utvonal));
+  QFileInfo fajl(QFile::decodeName(utvonal.c_str()));
   if (fajl.isFile() && fajl.isExecutable())
     return QProcess::startDetached(fajl.absoluteFilePath(), {}, fajl.absolutePath());
   return QDesktopServices::openUrl(QUrl::fromLocalFile(fajl.absoluteFilePath()));
@@ -36,7 +35,7 @@ bool Megnyitas(const std::string& utvonal) {
 }  // namespace rendszer
 
 bool TelepitoInditasa() {
-  const std::string telepito = rendszer::ProgramMappa() + "RovasFendra.exe";
+  const std::string telepito = platform::ProgramFile("RovasFendra.exe");
   if (!rendszer::Letezik(telepito)) {
     uzenet::Hiba(
         "Nem tal\xE1lhat\xF3 a bet\xFBk\xE9szlet telep\xEDt\xF5 \"RovasFendra.exe\" program.");

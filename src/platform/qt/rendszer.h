@@ -1,7 +1,6 @@
 #pragma once
-// What the program asks of the desktop: the program directory, installed font
-// families, opening a file with its associated program, pictures built into
-// the program, and the font installer.
+// What the program asks of the desktop: installed font families, opening a file with its associated
+// program, pictures built into the program, and the font installer.
 
 #include <string>
 #include <vector>
@@ -10,12 +9,10 @@ class QLabel;
 
 namespace rendszer {
 
-// The directory of the running program (never the working directory), with a
-// trailing '/'. Windows-1250 like every path the core handles.
-std::string ProgramMappa();
-
 // The installed font families, Windows-1250.
 std::vector<std::string> TelepitettBetukeszletek();
+
+// Paths are file-system bytes, as platform::ProgramFile gives them.
 
 // Whether a file exists.
 bool Letezik(const std::string& utvonal);
