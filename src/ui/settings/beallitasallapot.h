@@ -1,0 +1,252 @@
+#pragma once
+// TBeallitasAllapot: the settings window without its widgets.
+//
+// It holds the value of every control of the settings window (`V`), and does
+// everything the window decides: the reset to the defaults ("Alaphelyzet"),
+// applying the controls to the shared settings model, the enabling table, the
+// font selection change, the Office probe, loading and saving rovas.ini, the
+// exception-word list (szo.xml) and its download. The window only copies `V`
+// to its widgets and back, and shows the message texts it gets.
+//
+// Typical use by the main program at start-up:
+//
+//   TBeallitasAllapot allapot(modell);
+//   allapot.Letrehozas();   // reset, rovas.ini (or write the defaults), szo.xml, font record
+//
+// and by a batch tool:
+//
+//   TBeallitasAllapot allapot(modell, {.ProgramKonyvtar = ...});
+//   allapot.Alaphelyzet();
+//   allapot.BetoltesFajlbol("my.ini");          // loader rules, then Alkalmaz()
+//   allapot.KulcsBeallitasa("LMeret", "20");    // one key, the loader's validation
+//   allapot.SzoListaBetoltese("szo.xml");       // list into the model
+//   allapot.Alkalmaz();
+//   allapot.BetukeszletValtozas();              // capability record of the chosen font
+//
+// All texts are Windows-1250.
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/beallitasok.h"
+#include "platform/office.h"
+#include "ui/settings/datum.h"
+#include "ui/settings/szolista.h"
+
+// Choices of the drop-down lists, in list order; a list control holds the index.
+inline constexpr std::array<std::string_view, 3> kIranyok = {
+    "Bet\xFBk\xE9szlet alapj\xE1n", "Jobbr\xF3l balra", "Balr\xF3l jobbra"};
+inline constexpr std::array<std::string_view, 34> kMeretek = {
+    "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15", "16",
+    "17", "18", "19", "20", "21", "22", "24", "26", "28", "30", "32", "34",
+    "36", "40", "45", "50", "55", "60", "70", "80", "90", "100"};
+inline constexpr std::array<std::string_view, 4> kAKHasznalatiModok = {
+    "Hangrendileg", "Sz\xF3 v\xE9g\xE9n", "Sz\xF3 elej\xE9n", "Sz\xF3 mindk\xE9t v\xE9g\xE9n"};
+inline constexpr std::array<std::string_view, 6> kHModszerek = {
+    "Kikapcsolva",
+    "Csak az 'e' kiugrat\xE1sa",
+    "Az 'e' \xE9s '\xE9' kiugrat\xE1sa",
+    "Ism\xE9tl\xF5"
+    "d\xF5 mag\xE1nhangz\xF3 kiugrat\xE1sa",
+    "Azonos hangrend\xFB mag\xE1nhangz\xF3 kiugrat\xE1sa",
+    "Minden mag\xE1nhangz\xF3 kiugrat\xE1sa"};
+inline constexpr std::array<std::string_view, 3> kHHatokorok = {"Sz\xF3", "Mondat", "Sz\xF6veg"};
+inline constexpr std::array<std::string_view, 2> kESzovegiranyok = {"Jobbr\xF3l balra",
+                                                                    "Balr\xF3l jobbra"};
+
+// The last-update label before the first update.
+inline constexpr std::string_view kSoha = "Soha";
+
+// The home page that serves "/szo.xml".
+inline constexpr std::string_view kHonlapCim = "https://tollnok.hu";
+
+// The values of the settings window's controls, named after the controls.
+// Lists hold the chosen index (LBetukeszlet into FelkinaltBetukeszletek(),
+// LMeret into kMeretek, ...). Before Alaphelyzet() every list is at index 0
+// and every box unchecked, like controls that were never set.
+struct TBeallitasVezerlok {
+  // "Alap" page
+  int LBetukeszlet = 0;
+  int LIrany = 0;
+  int LMeret = 0;
+  bool PKivetelesSzavak = false;
+  bool PKiterjesztettBetuk = false;
+  bool PMelyK = false;
+  int LaKHasznalatiMod = 0;
+  bool POsszerovas = false;
+  bool PKepjelek = false;
+  bool PSzamok = false;
+  bool PSzamokBJ = false;
+  int LHModszer = 0;
+  int LHHatokor = 0;
+  bool PHIsmetlodoEgyesit = false;
+  bool PHHosszutRovidit = false;
+  bool PHKezdoEKihagy = false;
+  // "Egyéni" page
+  bool PEgyeniBeallitasok = false;
+  std::string SzEBetukeszlet;
+  int LESzovegirany = 0;
+  std::string SzEElsoKor;
+  std::string SzEMasodikKor;
+  std::string SzESzamokKore;
+  std::string SzEGepeleskor;
+  bool PKivetelesSzavakOnmukodo = false;
+  bool POffice2010 = false;
+  std::string LUtolsoFrissites{kSoha};  // last-update label text
+  std::string CSzavakSzama = "0";       // exception-word count label text
+};
+
+// Which controls are enabled (the enabling table). `LMeret`, `PKivetelesSzavak`
+// and `LHModszer` are always enabled and not listed. The six custom fields
+// share `Egyeni`; `LBetukeszlet` and `LIrany` share `Alap`.
+struct TEngedelyezes {
+  bool PKiterjesztettBetuk = false;
+  bool PMelyK = false;
+  bool POsszerovas = false;
+  bool PKepjelek = false;
+  bool PSzamok = false;
+  bool PSzamokBJ = false;
+  bool LaKHasznalatiMod = false;
+  bool LHHatokor = false;
+  bool PHIsmetlodoEgyesit = false;
+  bool PHHosszutRovidit = false;
+  bool PHKezdoEKihagy = false;
+  bool Egyeni = false;  // SzEBetukeszlet, LESzovegirany, SzEElsoKor, SzEMasodikKor,
+                        // SzESzamokKore, SzEGepeleskor
+  bool Alap = false;    // LBetukeszlet, LIrany
+};
+
+// The outcome of a load or save: Uzenet is the warning text to show, empty
+// when there is nothing to show (success, or a failure while creating).
+struct TBeallitasEredmeny {
+  bool Siker = true;
+  std::string Uzenet;
+};
+
+// The outcome of an exception-word download and the message box to show.
+struct TLetoltesEredmeny {
+  enum TFajta { kNincs, kInformacio, kHiba };
+  bool Siker = false;           // the download itself reported no error
+  bool ListaAtveve = false;     // the new list is in use (it had entries)
+  TFajta UzenetFajta = kNincs;  // kNincs when silent
+  std::string Uzenet;
+};
+
+// Where the state finds the world; every member has a working default.
+struct TBeallitasKornyezet {
+  std::string ProgramKonyvtar;                       // empty: platform::ProgramDir()
+  const platform::OfficeRegistry* Office = nullptr;  // null: the system's
+  std::function<TIdopont()> Ora;                     // null: HelyiIdo
+  std::string HonlapCim;                             // empty: kHonlapCim
+  long LetoltesIdokorlat = 30;                       // seconds
+};
+
+// Message texts.
+inline constexpr std::string_view kBetoltesHiba =
+    "Hiba a be\xE1ll\xEDt\xE1sok bet\xF6lt\xE9se k\xF6zben:\r\n";
+inline constexpr std::string_view kMentesHiba =
+    "Hiba a be\xE1ll\xEDt\xE1sok ment\xE9se k\xF6zben:\r\n";
+inline constexpr std::string_view kFrissitesSikeres =
+    "A kiv\xE9teles szavak friss\xEDt\xE9se sikeres volt.";
+inline constexpr std::string_view kFrissitesSikertelen =
+    "A kiv\xE9teles szavak friss\xEDt\xE9se sikertelen volt.\r\n";
+
+// True when the Office key lists any of "14.0" ... "22.0" (any letter case);
+// false when it lists none, cannot be opened, or anything fails.
+bool OfficeProba(const platform::OfficeRegistry& office);
+
+class TBeallitasAllapot {
+ public:
+  explicit TBeallitasAllapot(TRovasBeallitasok& modell, TBeallitasKornyezet kornyezet = {});
+
+  // The controls. The window writes a control's new value here before calling
+  // the handler that belongs to the change.
+  TBeallitasVezerlok V;
+
+  // Creation, in order: reset; load rovas.ini if it exists, else save it
+  // (writing the defaults); font selection change; read szo.xml and hand it
+  // over. Silent: failures leave no message. Afterwards the creating flag is
+  // clear. If loading fails the controls (as far as they were read) are
+  // applied all the same, so the model is never left empty.
+  void Letrehozas();
+  // Set only during Letrehozas(): the enabling refresh and the messages wait.
+  bool LetrehozasFolyik() const { return letrehozas_; }
+
+  // "Alaphelyzet": every control to its default, POffice2010 from the Office
+  // probe. The last-update text and the word count stay.
+  void Alaphelyzet();
+
+  // Controls into the settings model, in the model's apply order; every
+  // setter marks the model changed.
+  void Alkalmaz();
+
+  // The font selection change: a new capability record of the selected font
+  // into the model. The window then refreshes the enabling.
+  void BetukeszletValtozas();
+
+  // The enabling table for the current controls and the model's record
+  // (a missing record counts as a font that supports nothing).
+  TEngedelyezes Engedelyezes() const;
+
+  // rovas.ini in the program directory, or the given file. Load reads every
+  // key (a missing or invalid value keeps the control) and then applies; a
+  // failure stops at that key and skips the apply. Save applies and then
+  // writes every key; a refused write stops there.
+  TBeallitasEredmeny Betoltes();
+  TBeallitasEredmeny BetoltesFajlbol(const std::string& utvonal);
+  TBeallitasEredmeny Mentes();
+  TBeallitasEredmeny MentesFajlba(const std::string& utvonal);
+
+  // One rovas.ini key (name in any letter case) with the loader's validation
+  // and the 2047-byte cut; an invalid value keeps the control. Nothing is
+  // applied. False for a name that is not a key of rovas.ini.
+  bool KulcsBeallitasa(std::string_view kulcs, std::string_view ertek);
+
+  // Writes today's date as the last update into rovas.ini; failures are ignored.
+  void UtolsoFrissitesRogzitese();
+
+  // szo.xml of the program directory, or the given file, into the model
+  // (Kivetelesszavak hand-over). False when the file is missing or
+  // unreadable: the model keeps its list and the count shows "0".
+  bool SzoListaBetoltese();
+  bool SzoListaBetoltese(const std::string& utvonal);
+  // Gives the list to the model and shows its count; without a list shows "0"
+  // and leaves the model alone.
+  void KivetelesSzavakAtadasa(std::optional<TSzoLista> lista);
+
+  // Refreshes the list from the home page's "/szo.xml" through szo.xml.tmp.
+  // szo.xml is replaced only by a complete download that holds at least one
+  // entry. With `csendes` no message is returned.
+  TLetoltesEredmeny Letoltes(bool csendes);
+
+  // The automatic download is due now (option on, last update more than 7
+  // days away or never).
+  bool AutomatikusLetoltesEsedekes() const;
+
+  // What other windows ask the settings window.
+  bool Office2010() const { return V.POffice2010; }
+  bool KivetelesSzavakOnmukodo() const { return V.PKivetelesSzavakOnmukodo; }
+  TIdopont UtolsoFrissitesIdo() const { return utolsoFrissites_; }
+
+  // The selected font name (empty when the index is out of range).
+  std::string KivalasztottBetukeszlet() const;
+
+  // Files in the program directory.
+  std::string RovasIni() const;
+  std::string SzoXml() const;
+
+  TRovasBeallitasok& Modell() { return modell_; }
+
+ private:
+  TBeallitasEredmeny Betolt(const std::string& utvonal);
+  TBeallitasEredmeny Ment(const std::string& utvonal);
+  TIdopont Most() const;
+
+  TRovasBeallitasok& modell_;
+  TBeallitasKornyezet kornyezet_;
+  bool letrehozas_ = false;
+  TIdopont utolsoFrissites_{};
+};

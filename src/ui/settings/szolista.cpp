@@ -1,0 +1,127 @@
+#include "ui/settings/szolista.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/win1250.h"
+
+namespace {
+
+constexpr std::string_view kElem = "<szo mit=\"";
+constexpr std::string_view kMire = "\" mire=\"";
+constexpr std::size_t kMaradekHossz = 1000;
+
+// Every occurrence of `mit` (ASCII letter case ignored) removed, scanning left
+// to right without looking again at what the removal joins together.
+std::string Eltavolit(std::string_view s, std::string_view mit) {
+  std::string ki;
+  ki.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    if (s.size() - i >= mit.size()) {
+      bool egyezik = true;
+      for (std::size_t j = 0; j < mit.size() && egyezik; ++j) {
+        egyezik = win1250::ToLower(static_cast<unsigned char>(s[i + j])) ==
+                  win1250::ToLower(static_cast<unsigned char>(mit[j]));
+      }
+      if (egyezik) {
+        i += mit.size();
+        continue;
+      }
+    }
+    ki += s[i++];
+  }
+  return ki;
+}
+
+// The text before the first quote; empty when there is none.
+std::string_view IdezojelElott(std::string_view s) {
+  std::size_t q = s.find('"');
+  return q == std::string_view::npos ? std::string_view() : s.substr(0, q);
+}
+
+}  // namespace
+
+std::string SzoAtalakitas(std::string_view szoveg) {
+  struct Par {
+    char a, b, cel;
+  };
+  static constexpr Par kParok[] = {
+      {'\xC3', '\xA1', '\xE1'}, {'\xC3', '\xA9', '\xE9'}, {'\xC3', '\xAD', '\xED'},
+      {'\xC3', '\xB3', '\xF3'}, {'\xC3', '\xB6', '\xF6'}, {'\xC5', '\x91', '\xF5'},
+      {'\xC3', '\xBA', '\xFA'}, {'\xC3', '\xBC', '\xFC'}, {'\xC5', '\xB1', '\xFB'},
+  };
+  // Each letter in turn over the whole text, as a chain of replace-alls.
+  std::string s(szoveg);
+  for (const Par& p : kParok) {
+    std::string ki;
+    ki.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+      if (s[i] == p.a && i + 1 < s.size() && s[i + 1] == p.b) {
+        ki += p.cel;
+        ++i;
+      } else {
+        ki += s[i];
+      }
+    }
+    s.swap(ki);
+  }
+  return s;
+}
+
+std::optional<std::string> SzoSorErtelmezese(std::string_view sor) {
+  if (sor.substr(0, kElem.size()) != kElem) return std::nullopt;
+  std::string maradek = Eltavolit(sor, kElem);
+  std::string_view s = maradek;
+  std::string_view szo = IdezojelElott(s);
+  // From the quote that ended the word; without one, from the start (the
+  // replacement then comes out empty, as there is no quote anywhere).
+  std::size_t q = s.find('"');
+  std::string_view vege = s.substr(q == std::string_view::npos ? 0 : q, kMaradekHossz);
+  std::string mire = Eltavolit(vege, kMire);
+  return SzoAtalakitas(szo) + "=" + SzoAtalakitas(IdezojelElott(mire));
+}
+
+TSzoLista SzoListaSzovegbol(std::string_view szoveg) {
+  TSzoLista lista;
+  std::size_t pos = 0;
+  while (pos < szoveg.size()) {
+    std::size_t vege = szoveg.find_first_of("\r\n", pos);
+    if (vege == std::string_view::npos) vege = szoveg.size();
+    if (std::optional<std::string> bejegyzes = SzoSorErtelmezese(szoveg.substr(pos, vege - pos))) {
+      lista.push_back(std::move(*bejegyzes));
+    }
+    pos = vege;
+    if (pos < szoveg.size()) {
+      bool crlf = szoveg[pos] == '\r' && pos + 1 < szoveg.size() && szoveg[pos + 1] == '\n';
+      pos += crlf ? 2 : 1;
+    }
+  }
+  return lista;
+}
+
+std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal) {
+  int fd = ::open(utvonal.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+    throw ESzoLista("Cannot open file \"" + utvonal + "\". " + std::strerror(errno));
+  }
+  std::string szoveg;
+  char buf[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      int hiba = errno;
+      ::close(fd);
+      throw ESzoLista("Cannot read file \"" + utvonal + "\". " + std::strerror(hiba));
+    }
+    if (n == 0) break;
+    szoveg.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return SzoListaSzovegbol(szoveg);
+}
