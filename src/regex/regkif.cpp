@@ -1,9 +1,371 @@
+// RegKifHU facade: the TRegKif object, its lazy compilation, match results,
+// templates, replace-all and split.
+
 #include "regex/regkif.h"
 
-// Placeholder until the matcher lands.
-struct TRegKif::Program {};
+#include <climits>
+#include <cstring>
+
+#include "regex/program.h"
+
+struct TRegKif::Program {
+  regkif::Program code;
+  regkif::Matcher matcher;
+};
+
+namespace {
+
+constexpr unsigned kDefaultModifiers = regkif::kModR | regkif::kModS | regkif::kModG;
+
+unsigned ModifierBit(char letter) {
+  switch (letter) {
+    case 'i':
+    case 'I':
+      return regkif::kModI;
+    case 'r':
+    case 'R':
+      return regkif::kModR;
+    case 's':
+    case 'S':
+      return regkif::kModS;
+    case 'g':
+    case 'G':
+      return regkif::kModG;
+    case 'm':
+    case 'M':
+      return regkif::kModM;
+    case 'x':
+    case 'X':
+      return regkif::kModX;
+    default:
+      return 0;
+  }
+}
+
+std::string Message(int code, int pos) {
+  std::string msg = TRegKif::ErrorMsg(code);
+  if (code < 1000 && pos >= 0) msg += " (pos " + std::to_string(pos) + ")";
+  return msg;
+}
+
+}  // namespace
+
 ERegKif::ERegKif(int code, int pos)
-    : std::runtime_error(TRegKif::ErrorMsg(code)), code_(code), pos_(pos) {}
-TRegKif::TRegKif() : modifiers_(0) {}
+    : std::runtime_error(Message(code, pos)), code_(code), pos_(pos) {}
+
+std::string TRegKif::ErrorMsg(int code) {
+  switch (code) {
+    case 0:
+      return "No errors";
+    case 102:
+      return "RegKif(comp): Too many () groups";
+    case 103:
+      return "RegKif(comp): Unmatched ()";
+    case 104:
+      return "RegKif(comp): Unmatched ()";
+    case 105:
+      return "RegKif(comp): Junk at end of pattern";
+    case 106:
+      return "RegKif(comp): Operand of * or + could be empty";
+    case 107:
+      return "RegKif(comp): Nested quantifier";
+    case 108:
+      return "RegKif(comp): Bad hex digit";
+    case 109:
+      return "RegKif(comp): Invalid [] range";
+    case 110:
+      return "RegKif(comp): Trailing \\ in []";
+    case 111:
+      return "RegKif(comp): No hex code after \\x";
+    case 112:
+      return "RegKif(comp): Hex code after \\x is too big";
+    case 113:
+      return "RegKif(comp): Unmatched []";
+    case 114:
+      return "RegKif(comp): Internal parser error";
+    case 115:
+      return "RegKif(comp): Quantifier follows nothing";
+    case 116:
+      return "RegKif(comp): Trailing \\";
+    case 119:
+      return "RegKif(comp): Internal atom parser error";
+    case 122:
+      return "RegKif(comp): Brace count too big";
+    case 124:
+      return "RegKif(comp): Brace minimum greater than maximum";
+    case 125:
+      return "RegKif(comp): Unclosed (?#comment)";
+    case 127:
+      return "RegKif(comp): Unrecognised modifier";
+    case 128:
+      return "RegKif(comp): LinePairedSeparator must hold two different characters or none";
+    case 1000:
+      return "RegKif(exec): Repeat called inappropriately";
+    case 1001:
+      return "RegKif(exec): Matcher memory corruption";
+    case 1002:
+      return "RegKif(exec): Matcher corrupted pointers";
+    case 1003:
+      return "RegKif(exec): Expression not assigned";
+    case 1004:
+      return "RegKif(exec): Corrupted program";
+    case 1005:
+      return "RegKif(exec): No input text set";
+    case 1007:
+      return "RegKif(exec): ExecNext without a current match";
+    case 1014:
+      return "RegKif(exec): Loop stack exceeded";
+    case 1015:
+      return "RegKif(exec): Loop without loop entry";
+    default:
+      return "Unknown error";
+  }
+}
+
+TRegKif::TRegKif()
+    : modifiers_(kDefaultModifiers),
+      blank_chars_(" \t\n\r\f"),
+      word_letters_(
+          "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_"
+          "\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB"),
+      line_separators_("\r\n"),
+      line_paired_("\r\n") {
+  ClearSlots();
+}
+
 TRegKif::~TRegKif() = default;
-std::string TRegKif::ErrorMsg(int) { return "Unknown error"; }
+
+void TRegKif::ClearSlots() {
+  for (int k = 0; k < kSlots; ++k) start_[k] = end_[k] = -1;
+}
+
+void TRegKif::SetExpression(std::string_view pattern) {
+  if (pattern != expression_ || !program_) {
+    expression_.assign(pattern);
+    program_.reset();
+  }
+}
+
+bool TRegKif::Modifier(char letter) const { return modifiers_ & ModifierBit(letter); }
+
+void TRegKif::SetModifier(char letter, bool on) {
+  const unsigned bit = ModifierBit(letter);
+  modifiers_ = on ? (modifiers_ | bit) : (modifiers_ & ~bit);
+}
+
+void TRegKif::SetModifierStr(std::string_view mods) {
+  bool on = true;
+  for (char c : mods) {
+    if (c == '-') {
+      on = false;
+    } else {
+      SetModifier(c, on);
+    }
+  }
+}
+
+void TRegKif::SetBlankChars(std::string_view chars) {
+  blank_chars_.assign(chars);
+  program_.reset();
+}
+
+void TRegKif::SetWordLetters(std::string_view chars) {
+  word_letters_.assign(chars);
+  program_.reset();
+}
+
+void TRegKif::SetLineSeparatorChars(std::string_view chars) {
+  line_separators_.assign(chars);
+  program_.reset();
+}
+
+void TRegKif::SetLinePairedSeparator(std::string_view pair) {
+  const bool ok = pair.empty() || (pair.size() == 2 && pair[0] != pair[1]);
+  if (!ok) throw ERegKif(128, 0);
+  if (pair != line_paired_) {
+    line_paired_.assign(pair);
+    program_.reset();
+  }
+}
+
+void TRegKif::Compile() {
+  if (expression_.empty()) throw ERegKif(1003);
+  program_.reset();
+  const regkif::Context ctx{blank_chars_, word_letters_, line_separators_, line_paired_};
+  auto prog = std::make_unique<Program>();
+  prog->code = regkif::Compile(expression_, modifiers_, ctx);
+  program_ = std::move(prog);
+}
+
+void TRegKif::EnsureCompiled() {
+  if (!program_ || program_->code.modifiers != modifiers_) Compile();
+}
+
+int TRegKif::TextLength() const {
+  // The text ends at its first NUL byte.
+  const size_t nul = input_.find('\0');
+  const size_t len = nul == std::string::npos ? input_.size() : nul;
+  return len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
+}
+
+bool TRegKif::SearchFrom(size_t pos) {
+  ClearSlots();
+  EnsureCompiled();
+  if (!has_input_) throw ERegKif(1005);
+  const int len = TextLength();
+  if (pos > static_cast<size_t>(len)) return false;
+  try {
+    return program_->matcher.Search(program_->code, reinterpret_cast<const uint8_t*>(input_.data()),
+                                    len, static_cast<int>(pos), start_, end_);
+  } catch (...) {
+    ClearSlots();
+    throw;
+  }
+}
+
+bool TRegKif::Exec(std::string_view text) {
+  input_.assign(text);
+  has_input_ = true;
+  ClearSlots();
+  return SearchFrom(0);
+}
+
+bool TRegKif::ExecNext() {
+  if (!has_input_ || start_[0] < 0) throw ERegKif(1007);
+  const int from = end_[0] + (end_[0] == start_[0] ? 1 : 0);
+  return SearchFrom(static_cast<size_t>(from));
+}
+
+int TRegKif::MatchStart(int n) const {
+  if (n < 0 || n >= kSlots || !has_input_ || start_[n] < 0) return -1;
+  return start_[n] + 1;
+}
+
+int TRegKif::MatchLength(int n) const {
+  if (n < 0 || n >= kSlots || !has_input_ || start_[n] < 0) return -1;
+  return end_[n] - start_[n];
+}
+
+std::string TRegKif::MatchText(int n) const {
+  if (n < 0 || n >= kSlots || !has_input_ || start_[n] < 0) return {};
+  return input_.substr(start_[n], end_[n] - start_[n]);
+}
+
+// A template split into literal text and group references, parsed once per
+// replace-all.
+struct TRegKif::Template {
+  struct Piece {
+    std::string literal;
+    int group;  // -1: literal; >= kSlots: a group that never exists
+  };
+  std::vector<Piece> pieces;
+
+  explicit Template(std::string_view t) {
+    std::string lit;
+    auto group = [&](int g) {
+      if (!lit.empty()) pieces.push_back({std::move(lit), -1});
+      lit.clear();
+      pieces.push_back({{}, g});
+    };
+    for (size_t i = 0; i < t.size();) {
+      const char c = t[i];
+      if (c == '\\') {
+        // "\c" is c itself; a final "\" stands for itself.
+        if (i + 1 < t.size()) {
+          lit += t[i + 1];
+          i += 2;
+        } else {
+          lit += c;
+          ++i;
+        }
+        continue;
+      }
+      if (c != '$') {
+        lit += c;
+        ++i;
+        continue;
+      }
+      size_t k = i + 1;
+      const bool brace = k < t.size() && t[k] == '{';
+      if (brace) ++k;
+      int g = -1;
+      if (k < t.size() && t[k] == '&') {
+        g = 0;
+        ++k;
+      } else if (k < t.size() && t[k] >= '0' && t[k] <= '9') {
+        g = 0;
+        while (k < t.size() && t[k] >= '0' && t[k] <= '9') {
+          if (g < kSlots) g = g * 10 + (t[k] - '0');
+          ++k;
+        }
+      } else if (brace && k < t.size() && t[k] == '}') {
+        g = 0;  // "${}" is the whole match
+      }
+      if (g >= 0 && brace) {
+        if (k < t.size() && t[k] == '}') {
+          ++k;
+        } else {
+          g = -1;
+        }
+      }
+      if (g < 0) {
+        lit += '$';  // not a reference: the "$" stands for itself
+        ++i;
+        continue;
+      }
+      group(g);
+      i = k;
+    }
+    if (!lit.empty()) pieces.push_back({std::move(lit), -1});
+  }
+
+  void Expand(const TRegKif& re, std::string& out) const {
+    for (const Piece& p : pieces) {
+      if (p.group < 0) {
+        out += p.literal;
+      } else if (p.group < kSlots && re.start_[p.group] >= 0) {
+        out.append(re.input_, re.start_[p.group], re.end_[p.group] - re.start_[p.group]);
+      }
+    }
+  }
+};
+
+std::string TRegKif::ExpandTemplate(std::string_view tmpl) {
+  EnsureCompiled();
+  if (!has_input_) throw ERegKif(1005);
+  std::string out;
+  if (tmpl.empty()) return out;
+  Template(tmpl).Expand(*this, out);
+  return out;
+}
+
+std::string TRegKif::ReplaceAll(std::string_view text, std::string_view tmpl, bool expand) {
+  std::string out;
+  size_t copy = 0;
+  if (Exec(text)) {
+    const Template parsed(expand ? tmpl : std::string_view());
+    do {
+      out.append(input_, copy, start_[0] - copy);
+      if (expand) {
+        parsed.Expand(*this, out);
+      } else {
+        out += tmpl;
+      }
+      copy = end_[0];
+    } while (ExecNext());
+  }
+  // Bytes after a NUL are not searched but still belong to the text.
+  out.append(input_, copy, std::string::npos);
+  return out;
+}
+
+void TRegKif::SplitBy(std::string_view text, std::vector<std::string>& pieces) {
+  size_t from = 0;
+  if (Exec(text)) {
+    do {
+      pieces.push_back(input_.substr(from, start_[0] - from));
+      from = end_[0];
+    } while (ExecNext());
+  }
+  pieces.push_back(input_.substr(from));
+}

@@ -85,8 +85,12 @@ class TRegKif {
 
  private:
   struct Program;
+  struct Template;
 
   void Compile();
+  void EnsureCompiled();
+  void ClearSlots();
+  int TextLength() const;
   bool SearchFrom(size_t pos);
 
   std::string expression_;

@@ -1,0 +1,396 @@
+// RegKifHU matcher: a backtracking machine over the compiled program. Choice
+// points and undo records share one explicit stack, so a failed attempt leaves
+// the capture slots and loop registers exactly as it found them.
+
+#include <cstring>
+
+#include "platform/win1250.h"
+#include "regex/program.h"
+#include "regex/regkif.h"
+
+namespace regkif {
+namespace {
+
+enum FrameKind : int32_t {
+  kBranch,     // resume at pc, pos
+  kUndoSlot,   // slot x had start pc, end pos
+  kUndoOpen,   // open mark of group x was pos
+  kUndoReg,    // register x was pos
+  kRepGreedy,  // single-byte repetition at pc from pos, now x times: try one fewer
+  kRepLazy,    // single-byte repetition at pc from pos, now x times: try one more
+  kLoopIter,   // counted loop at pc: try another iteration from pos
+};
+
+inline bool BolM(const Program& p, const uint8_t* t, int n, int pos) {
+  if (pos == 0) return true;
+  const uint8_t prev = t[pos - 1];
+  if (pos >= 2 && t[pos - 2] == p.pair_head && prev == p.pair_tail) return true;
+  if (!p.separator[prev]) return false;
+  return !(prev == p.pair_head && pos < n && t[pos] == p.pair_tail);
+}
+
+inline bool EolM(const Program& p, const uint8_t* t, int n, int pos) {
+  if (pos == n) return true;
+  const uint8_t cur = t[pos];
+  if (cur == p.pair_head && pos + 1 < n && t[pos + 1] == p.pair_tail) return true;
+  if (!p.separator[cur]) return false;
+  return !(cur == p.pair_tail && pos > 0 && t[pos - 1] == p.pair_head);
+}
+
+}  // namespace
+
+bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from, int* starts,
+                     int* ends) {
+  prog_ = &prog;
+  text_ = text;
+  len_ = len;
+  starts_ = starts;
+  ends_ = ends;
+  regs_.assign(prog.registers, -1);
+  if (from > len) return false;
+  if (prog.anchored) return from == 0 && Run(0);
+
+  const uint8_t* t = text;
+  int req_at = -1;  // where the required literal was last found
+  for (int s = from; s <= len; ++s) {
+    if (!prog.prefix.empty()) {
+      const size_t plen = prog.prefix.size();
+      if (static_cast<size_t>(len - s) < plen) return false;
+      const void* hit;
+      if (plen == 1) {
+        hit = std::memchr(t + s, static_cast<uint8_t>(prog.prefix[0]), len - s);
+      } else {
+        hit = memmem(t + s, len - s, prog.prefix.data(), plen);
+      }
+      if (!hit) return false;
+      s = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
+    } else if (prog.fixed_offset > 0) {
+      // The byte at a fixed offset is rarer than the start set: find it first.
+      for (;;) {
+        const int at = s + prog.fixed_offset;
+        if (at >= len) return false;
+        const void* hit = std::memchr(t + at, prog.fixed_byte, len - at);
+        if (!hit) return false;
+        s = static_cast<int>(static_cast<const uint8_t*>(hit) - t) - prog.fixed_offset;
+        if (!prog.has_first || prog.first[t[s]]) break;
+        ++s;
+      }
+    } else if (prog.has_first) {
+      while (s < len && !prog.first[t[s]]) ++s;
+      if (s >= len) return false;  // a match needs at least one byte
+    }
+    if (!prog.required.empty() && req_at < s) {
+      const void* hit = memmem(t + s, len - s, prog.required.data(), prog.required.size());
+      if (!hit) return false;
+      req_at = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
+    }
+    if (Run(s)) return true;
+  }
+  return false;
+}
+
+bool Matcher::Run(int start) {
+  const Program& prog = *prog_;
+  const Inst* code = prog.code.data();
+  const uint8_t* t = text_;
+  const int n = len_;
+  const uint8_t* pool = reinterpret_cast<const uint8_t*>(prog.pool.data());
+  int* starts = starts_;
+  int* ends = ends_;
+  stack_.clear();
+  int pc = 0;
+  int pos = start;
+
+  for (;;) {
+    const Inst& in = code[pc];
+    switch (in.op) {
+      case kChar:
+        if (pos < n && t[pos] == in.a) {
+          ++pos;
+          ++pc;
+          continue;
+        }
+        break;
+      case kString:
+        if (n - pos >= in.b && std::memcmp(t + pos, pool + in.a, in.b) == 0) {
+          pos += in.b;
+          ++pc;
+          continue;
+        }
+        break;
+      case kStringI: {
+        if (n - pos < in.b) break;
+        const uint8_t* lit = pool + in.a;
+        const uint8_t* alt = lit + in.b;
+        int k = 0;
+        while (k < in.b && (t[pos + k] == lit[k] || t[pos + k] == alt[k])) ++k;
+        if (k < in.b) break;
+        pos += in.b;
+        ++pc;
+        continue;
+      }
+      case kSet:
+        if (pos < n && prog.sets[in.a][t[pos]]) {
+          ++pos;
+          ++pc;
+          continue;
+        }
+        break;
+      case kSetNoPair:
+        if (pos < n && prog.sets[in.a][t[pos]] &&
+            !(t[pos] == prog.pair_head && pos + 1 < n && t[pos + 1] == prog.pair_tail)) {
+          ++pos;
+          ++pc;
+          continue;
+        }
+        break;
+      case kBol:
+        if (pos == 0) {
+          ++pc;
+          continue;
+        }
+        break;
+      case kEol:
+        if (pos == n) {
+          ++pc;
+          continue;
+        }
+        break;
+      case kBolM:
+        if (BolM(prog, t, n, pos)) {
+          ++pc;
+          continue;
+        }
+        break;
+      case kEolM:
+        if (EolM(prog, t, n, pos)) {
+          ++pc;
+          continue;
+        }
+        break;
+      case kWordB:
+      case kNotWordB: {
+        const bool before = pos > 0 && prog.word[t[pos - 1]];
+        const bool after = pos < n && prog.word[t[pos]];
+        if ((before != after) == (in.op == kWordB)) {
+          ++pc;
+          continue;
+        }
+        break;
+      }
+      case kBackRef:
+      case kBackRefI: {
+        const int g = in.a;
+        if (ends[g] < 0) break;  // nothing captured yet: fails
+        const int l = ends[g] - starts[g];
+        if (n - pos < l) break;
+        const uint8_t* s = t + starts[g];
+        if (in.op == kBackRef) {
+          if (std::memcmp(t + pos, s, l) != 0) break;
+        } else {
+          int k = 0;
+          while (k < l && (t[pos + k] == s[k] || t[pos + k] == win1250::FlipCase(s[k]))) ++k;
+          if (k < l) break;
+        }
+        pos += l;
+        ++pc;
+        continue;
+      }
+      case kOpen:
+        stack_.push_back({kUndoOpen, 0, open_[in.a], in.a});
+        open_[in.a] = pos;
+        ++pc;
+        continue;
+      case kClose:
+        // Like Perl, a group's slot changes only when the group closes, so a
+        // back-reference inside the still-open group sees the previous capture.
+        stack_.push_back({kUndoSlot, starts[in.a], ends[in.a], in.a});
+        starts[in.a] = open_[in.a];
+        ends[in.a] = pos;
+        ++pc;
+        continue;
+      case kSplit:
+        stack_.push_back({kBranch, in.b, pos, 0});
+        pc = in.a;
+        continue;
+      case kJmp:
+        pc = in.a;
+        continue;
+      case kRepSingle: {
+        const uint8_t* set = prog.sets[in.a].data();
+        const int limit = n - pos < in.max ? n - pos : in.max;
+        if (in.flags & kGreedy) {
+          int c = 0;
+          if (in.flags & kNoPair) {
+            while (c < limit && set[t[pos + c]] &&
+                   !(t[pos + c] == prog.pair_head && pos + c + 1 < n &&
+                     t[pos + c + 1] == prog.pair_tail)) {
+              ++c;
+            }
+          } else {
+            while (c < limit && set[t[pos + c]]) ++c;
+          }
+          if (c < in.min) break;
+          if (c > in.min) stack_.push_back({kRepGreedy, pc, pos, c});
+          pos += c;
+          ++pc;
+          continue;
+        }
+        if (in.min > limit) break;
+        int c = 0;
+        bool ok = true;
+        for (; c < in.min; ++c) {
+          const uint8_t b = t[pos + c];
+          if (!set[b] || ((in.flags & kNoPair) && b == prog.pair_head && pos + c + 1 < n &&
+                          t[pos + c + 1] == prog.pair_tail)) {
+            ok = false;
+            break;
+          }
+        }
+        if (!ok) break;
+        if (c < limit) stack_.push_back({kRepLazy, pc, pos, c});
+        pos += c;
+        ++pc;
+        continue;
+      }
+      case kLoopInit:
+        stack_.push_back({kUndoReg, 0, regs_[in.a], in.a});
+        stack_.push_back({kUndoReg, 0, regs_[in.a + 1], in.a + 1});
+        regs_[in.a] = 0;
+        regs_[in.a + 1] = -1;
+        ++pc;
+        continue;
+      case kLoop: {
+        const int r = in.a;
+        int c = regs_[r];
+        const bool empty_iteration = c > 0 && regs_[r + 1] == pos;
+        if (c < in.min && empty_iteration) {
+          // An empty iteration below the minimum (only a back-reference to an
+          // empty capture does that) would repeat unchanged: count the rest as done.
+          stack_.push_back({kUndoReg, 0, c, r});
+          regs_[r] = c = in.min;
+        }
+        if (c >= in.min) {
+          if (c >= in.max || empty_iteration) {
+            pc = in.b;
+            continue;
+          }
+          if (!(in.flags & kGreedy)) {
+            stack_.push_back({kLoopIter, pc, pos, 0});
+            pc = in.b;
+            continue;
+          }
+          stack_.push_back({kBranch, in.b, pos, 0});
+        }
+        stack_.push_back({kUndoReg, 0, c, r});
+        stack_.push_back({kUndoReg, 0, regs_[r + 1], r + 1});
+        regs_[r] = c + 1;
+        regs_[r + 1] = pos;
+        ++pc;
+        continue;
+      }
+      case kLoopLimit:
+        throw ERegKif(1014);
+      case kMatch:
+        starts[0] = start;
+        ends[0] = pos;
+        return true;
+    }
+
+    // Backtrack to the latest choice point, undoing changes on the way.
+    for (;;) {
+      if (stack_.empty()) return false;
+      Frame& f = stack_.back();
+      switch (f.kind) {
+        case kUndoSlot:
+          starts[f.x] = f.pc;
+          ends[f.x] = f.pos;
+          stack_.pop_back();
+          continue;
+        case kUndoOpen:
+          open_[f.x] = f.pos;
+          stack_.pop_back();
+          continue;
+        case kUndoReg:
+          regs_[f.x] = f.pos;
+          stack_.pop_back();
+          continue;
+        case kBranch:
+          pc = f.pc;
+          pos = f.pos;
+          stack_.pop_back();
+          break;
+        case kRepGreedy: {
+          const Inst& rep = code[f.pc];
+          int c = f.x - 1;
+          if (rep.next >= 0) {
+            // Counts whose next byte cannot match the following literal are skipped.
+            while (c >= rep.min && t[f.pos + c] != rep.next) --c;
+          }
+          if (c < rep.min) {
+            stack_.pop_back();
+            continue;
+          }
+          pc = f.pc + 1;
+          pos = f.pos + c;
+          if (c == rep.min) {
+            stack_.pop_back();
+          } else {
+            f.x = c;
+          }
+          break;
+        }
+        case kRepLazy: {
+          const Inst& rep = code[f.pc];
+          const uint8_t* set = prog.sets[rep.a].data();
+          const int limit = n - f.pos < rep.max ? n - f.pos : rep.max;
+          int c = f.x;
+          bool found = false;
+          while (c < limit) {
+            const int at = f.pos + c;
+            const uint8_t b = t[at];
+            if (!set[b] || ((rep.flags & kNoPair) && b == prog.pair_head && at + 1 < n &&
+                            t[at + 1] == prog.pair_tail)) {
+              break;
+            }
+            ++c;
+            if (rep.next < 0 || (f.pos + c < n && t[f.pos + c] == rep.next)) {
+              found = true;
+              break;
+            }
+          }
+          if (!found) {
+            stack_.pop_back();
+            continue;
+          }
+          pc = f.pc + 1;
+          pos = f.pos + c;
+          if (c >= limit) {
+            stack_.pop_back();
+          } else {
+            f.x = c;
+          }
+          break;
+        }
+        case kLoopIter: {
+          pc = f.pc;
+          pos = f.pos;
+          stack_.pop_back();
+          const Inst& loop = code[pc];
+          const int r = loop.a;
+          stack_.push_back({kUndoReg, 0, regs_[r], r});
+          stack_.push_back({kUndoReg, 0, regs_[r + 1], r + 1});
+          ++regs_[r];
+          regs_[r + 1] = pos;
+          ++pc;
+          break;
+        }
+        default:
+          throw ERegKif(1004);
+      }
+      break;
+    }
+  }
+}
+
+}  // namespace regkif

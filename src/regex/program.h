@@ -1,0 +1,134 @@
+#pragma once
+// Internal to RegKifHU: the compiled form of a pattern and the matcher that
+// runs it. The compiler (compiler.cpp) turns a pattern into a flat program for
+// a backtracking machine; the matcher (matcher.cpp) runs it with an explicit
+// stack, so neither long texts nor deep patterns can exhaust the call stack.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace regkif {
+
+// Modifier bits, in the order of the letters "irsgmx".
+enum : unsigned {
+  kModI = 1,
+  kModR = 2,
+  kModS = 4,
+  kModG = 8,
+  kModM = 16,
+  kModX = 32,
+};
+
+// The open-ended repetition limit.
+constexpr int kInfinite = 2147483646;
+constexpr int kMaxGroups = 14;
+constexpr int kSlots = kMaxGroups + 1;
+// Counted loops on groups that may be active at once.
+constexpr int kLoopStackSize = 10;
+
+using ByteSet = std::array<uint8_t, 256>;  // 1 = member
+
+enum Op : uint8_t {
+  kChar,       // a: byte
+  kString,     // a: pool offset, b: length
+  kStringI,    // a: pool offset (literal, then its case partners), b: length
+  kSet,        // a: set index
+  kSetNoPair,  // a: set index; also refuses a paired separator's head before its tail
+  kBol,        // start of the text
+  kEol,        // end of the text
+  kBolM,       // start of a line
+  kEolM,       // end of a line
+  kWordB,      // \b
+  kNotWordB,   // \B
+  kBackRef,    // a: group
+  kBackRefI,   // a: group, case-insensitive
+  kOpen,       // a: group
+  kClose,      // a: group
+  kSplit,      // go to a, on failure b
+  kJmp,        // go to a
+  kRepSingle,  // a: set index; min, max; flags; next: byte that must follow or -1
+  kLoopInit,   // a: first of two registers (counter, start of the last iteration)
+  kLoop,       // a: registers, b: exit; min, max; flags
+  kLoopLimit,  // entering this loop overflows the loop stack
+  kMatch,
+};
+
+enum : uint8_t {
+  kGreedy = 1,
+  kNoPair = 2,  // kRepSingle operand is "." without s and a paired head outside the separators
+};
+
+struct Inst {
+  Op op;
+  uint8_t flags = 0;
+  int16_t next = -1;
+  int32_t a = 0;
+  int32_t b = 0;
+  int32_t min = 0;
+  int32_t max = 0;
+};
+
+// What the character-set properties of a TRegKif were when it compiled.
+struct Context {
+  std::string_view blank_chars;
+  std::string_view word_letters;
+  std::string_view line_separators;
+  std::string_view line_paired;  // empty or two different bytes
+};
+
+struct Program {
+  unsigned modifiers = 0;  // the object's modifiers at compile time
+  std::vector<Inst> code;
+  std::vector<ByteSet> sets;
+  std::string pool;
+  int registers = 0;
+
+  // Matching context.
+  ByteSet word{};
+  ByteSet separator{};
+  int pair_head = -1;
+  int pair_tail = -1;
+
+  // Search hints; they only skip start positions that cannot match.
+  bool anchored = false;   // every match starts at position 0
+  std::string prefix;      // every match starts with these bytes
+  bool has_first = false;  // every match starts with a byte of `first`
+  ByteSet first{};
+  std::string required;   // every match contains these bytes
+  int fixed_offset = -1;  // every match has byte `fixed_byte` at this offset
+  int fixed_byte = -1;
+};
+
+// Compiles `pattern`; throws ERegKif on a syntax error.
+Program Compile(std::string_view pattern, unsigned modifiers, const Context& ctx);
+
+// Runs a program over one text; owns the backtracking stack between searches.
+class Matcher {
+ public:
+  // Searches `text` (ending at `len`) from byte `from`; on success fills the
+  // 0-based slot arrays (-1 = unset). Throws ERegKif(1014) on loop-stack overflow.
+  bool Search(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends);
+
+ private:
+  struct Frame {
+    int32_t kind;
+    int32_t pc;
+    int32_t pos;
+    int32_t x;
+  };
+  bool Run(int start);
+
+  const Program* prog_ = nullptr;
+  const uint8_t* text_ = nullptr;
+  int len_ = 0;
+  int* starts_ = nullptr;
+  int* ends_ = nullptr;
+  int open_[kSlots] = {};
+  std::vector<int> regs_;
+  std::vector<Frame> stack_;
+};
+
+}  // namespace regkif
