@@ -1,0 +1,5 @@
+#include "via_static.h"
+
+#include "resources/eroforras.h"
+
+QByteArray KepAtStaticKonyvtaron(const QString& nev) { return eroforras::Adat(nev); }
