@@ -150,6 +150,7 @@ TEST(Typefaces, JbAndBjCutsAreMirrorImages) {
 // Letters draw the runes of their Hungarian sounds (Unicode Old Hungarian small
 // letters), compared with the source font's own outlines.
 TEST(Typefaces, LettersDrawTheRunesOfTheirSounds) {
+  App();
   const QRawFont runes(QStringLiteral(ROVAS_NOTO_DIR "/NotoSansOldHungarian-Regular.ttf"), kSize);
   ASSERT_TRUE(runes.isValid());
   struct Row {
