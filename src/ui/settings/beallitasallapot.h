@@ -97,6 +97,8 @@ struct TBeallitasVezerlok {
   bool POffice2010 = false;
   std::string LUtolsoFrissites{kSoha};  // last-update label text
   std::string CSzavakSzama = "0";       // exception-word count label text
+
+  bool operator==(const TBeallitasVezerlok&) const = default;
 };
 
 // Which controls are enabled (the enabling table). `LMeret`, `PKivetelesSzavak`

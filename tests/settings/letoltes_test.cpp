@@ -1,0 +1,201 @@
+// The exception-word download against a real HTTP server on 127.0.0.1.
+
+#include <gtest/gtest.h>
+
+#include "platform/letoltes.h"
+#include "segedek.h"
+#include "ui/settings/beallitasallapot.h"
+
+namespace {
+
+using namespace std::chrono;
+
+const TIdopont kMost = TIdopont{local_days{2026y / 3 / 14}.time_since_epoch() + hours{15}};
+const std::string kRegiLista = "<szo mit=\"regi\" mire=\"r\"/>\r\n";
+const std::string kUjLista =
+    "<?xml version=\"1.0\"?>\r\n<szavak>\r\n<szo mit=\"igazs\xC3\xA1g\" "
+    "mire=\"igaz\bs\xC3\xA1g\"/>\r\n"
+    "<szo mit=\"sasszem\" mire=\"sas\bszem\"/>\r\n</szavak>\r\n";
+const std::string kIni = "[Alap]\r\nLMeret=20\r\n";
+
+class LetoltesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir.Ir("rovas.ini", kIni);
+    dir.Ir("szo.xml", kRegiLista);
+  }
+
+  // A settings state created over the temporary program directory.
+  std::unique_ptr<TBeallitasAllapot> Allapot(const std::string& honlap, long idokorlat = 30) {
+    TBeallitasKornyezet k;
+    k.ProgramKonyvtar = dir.Ut();
+    k.Office = &office;
+    k.Ora = [] { return kMost; };
+    k.HonlapCim = honlap;
+    k.LetoltesIdokorlat = idokorlat;
+    auto a = std::make_unique<TBeallitasAllapot>(modell, k);
+    a->Alaphelyzet();
+    a->SzoListaBetoltese();
+    return a;
+  }
+
+  // Nothing changed: the old list in the model and on disk, no date, no temporary file.
+  void Valtozatlan(const TBeallitasAllapot& a) {
+    EXPECT_EQ(dir.Olvas("szo.xml"), kRegiLista);
+    EXPECT_FALSE(dir.Van("szo.xml.tmp"));
+    EXPECT_EQ(dir.Olvas("rovas.ini"), kIni);
+    ASSERT_NE(modell.KivetelesSzoLista, nullptr);
+    EXPECT_EQ(*modell.KivetelesSzoLista, TSzoLista{"regi=r"});
+    EXPECT_EQ(a.V.CSzavakSzama, "1");
+    EXPECT_EQ(a.V.LUtolsoFrissites, "Soha");
+    EXPECT_EQ(a.UtolsoFrissitesIdo(), TIdopont{});
+  }
+
+  std::string Hiba(const std::string& cim) {
+    return "A kiv\xE9teles szavak friss\xEDt\xE9se sikertelen volt.\r\n"
+           "Hiba az URL bet\xF6lt\xE9sekor: " +
+           cim + "/szo.xml";
+  }
+
+  TempKonyvtar dir;
+  platform::FixedOfficeRegistry office{std::nullopt};
+  TRovasBeallitasok modell;
+  HttpSzerver szerver;
+};
+
+TEST_F(LetoltesTest, SuccessReplacesTheListAndRecordsTheDate) {
+  szerver.Beallit("/szo.xml", {200, kUjLista});
+  auto a = Allapot(szerver.Cim());
+  TLetoltesEredmeny e = a->Letoltes(false);
+  EXPECT_TRUE(e.Siker);
+  EXPECT_TRUE(e.ListaAtveve);
+  EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kInformacio);
+  EXPECT_EQ(e.Uzenet, "A kiv\xE9teles szavak friss\xEDt\xE9se sikeres volt.");
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+  EXPECT_FALSE(dir.Van("szo.xml.tmp"));
+  EXPECT_EQ(dir.Olvas("rovas.ini"), kIni + "[Egyeni]\r\nLUtolsoFrissites=2026.03.14\r\n");
+  ASSERT_NE(modell.KivetelesSzoLista, nullptr);
+  EXPECT_EQ(*modell.KivetelesSzoLista, (TSzoLista{"igazs\xE1g=igaz\bs\xE1g", "sasszem=sas\bszem"}));
+  EXPECT_EQ(a->V.CSzavakSzama, "2");
+  EXPECT_EQ(a->V.LUtolsoFrissites, "2026.03.14");
+  EXPECT_EQ(a->UtolsoFrissitesIdo(), kMost);
+  EXPECT_EQ(szerver.KeresekSzama(), 1);
+}
+
+TEST_F(LetoltesTest, SuccessWithoutAnEarlierList) {
+  std::remove(dir.Fajl("szo.xml").c_str());
+  szerver.Beallit("/szo.xml", {200, kUjLista});
+  auto a = Allapot(szerver.Cim());
+  EXPECT_TRUE(a->Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+  EXPECT_EQ(a->V.CSzavakSzama, "2");
+}
+
+TEST_F(LetoltesTest, AListWithoutWordsChangesNothingButTheDate) {
+  const std::string ures =
+      "<?xml version=\"1.0\"?>\r\n<szavak>\r\n  <szo mit=\"x\" mire=\"y\"/>\r\n</szavak>\r\n";
+  szerver.Beallit("/szo.xml", {200, ures});
+  auto a = Allapot(szerver.Cim());
+  TLetoltesEredmeny e = a->Letoltes(false);
+  EXPECT_TRUE(e.Siker);
+  EXPECT_FALSE(e.ListaAtveve);
+  EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kInformacio);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kRegiLista);
+  EXPECT_EQ(dir.Olvas("szo.xml.tmp"), ures);  // left for inspection
+  EXPECT_EQ(dir.Olvas("rovas.ini"), kIni + "[Egyeni]\r\nLUtolsoFrissites=2026.03.14\r\n");
+  EXPECT_EQ(*modell.KivetelesSzoLista, TSzoLista{"regi=r"});
+  EXPECT_EQ(a->V.CSzavakSzama, "1");
+  EXPECT_EQ(a->V.LUtolsoFrissites, "Soha");
+
+  szerver.Beallit("/szo.xml", {200, ""});  // an empty body is no list either
+  EXPECT_FALSE(a->Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kRegiLista);
+}
+
+TEST_F(LetoltesTest, ErrorAnswersNeverReplaceTheList) {
+  struct Row {
+    const char* name;
+    HttpSzerver::Valasz valasz;
+  };
+  const Row rows[] = {
+      {"404", {404, kUjLista}},
+      {"500 with a list", {500, kUjLista}},
+      {"204", {204, ""}},
+      {"cut short", {200, kUjLista, {}, static_cast<long>(kUjLista.size()) + 100}},
+  };
+  for (const Row& r : rows) {
+    szerver.Beallit("/szo.xml", r.valasz);
+    auto a = Allapot(szerver.Cim());
+    TLetoltesEredmeny e = a->Letoltes(false);
+    EXPECT_FALSE(e.Siker) << r.name;
+    EXPECT_FALSE(e.ListaAtveve) << r.name;
+    EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kHiba) << r.name;
+    EXPECT_EQ(e.Uzenet, Hiba(szerver.Cim())) << r.name;
+    Valtozatlan(*a);
+  }
+}
+
+TEST_F(LetoltesTest, ServerDown) {
+  const std::string cim = "http://127.0.0.1:" + std::to_string(ZartPort());
+  auto a = Allapot(cim);
+  TLetoltesEredmeny e = a->Letoltes(false);
+  EXPECT_FALSE(e.Siker);
+  EXPECT_EQ(e.Uzenet, Hiba(cim));
+  Valtozatlan(*a);
+  // Silent: no message at all, and the next run is still due.
+  e = a->Letoltes(true);
+  EXPECT_FALSE(e.Siker);
+  EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kNincs);
+  EXPECT_EQ(e.Uzenet, "");
+  EXPECT_TRUE(a->AutomatikusLetoltesEsedekes());
+  Valtozatlan(*a);
+}
+
+TEST_F(LetoltesTest, SlowServerTimesOut) {
+  szerver.Beallit("/szo.xml", {200, kUjLista, milliseconds(3000)});
+  auto a = Allapot(szerver.Cim(), 1);
+  auto kezdet = steady_clock::now();
+  TLetoltesEredmeny e = a->Letoltes(false);
+  EXPECT_LT(steady_clock::now() - kezdet, seconds(3));  // gave up, did not wait for the answer
+  EXPECT_FALSE(e.Siker);
+  EXPECT_EQ(e.Uzenet, Hiba(szerver.Cim()));
+  Valtozatlan(*a);
+}
+
+TEST_F(LetoltesTest, AStaleTemporaryFileIsNeverTaken) {
+  dir.Ir("szo.xml.tmp", "<szo mit=\"stale\" mire=\"s\"/>\r\n");
+  szerver.Beallit("/szo.xml", {404, ""});
+  auto a = Allapot(szerver.Cim());
+  EXPECT_FALSE(a->Letoltes(true).Siker);
+  Valtozatlan(*a);
+}
+
+TEST_F(LetoltesTest, RedirectIsFollowed) {
+  HttpSzerver::Valasz tovabb{302, ""};
+  tovabb.atiranyitas = szerver.Cim() + "/uj/szo.xml";
+  szerver.Beallit("/szo.xml", tovabb);
+  szerver.Beallit("/uj/szo.xml", {200, kUjLista});
+  auto a = Allapot(szerver.Cim());
+  EXPECT_TRUE(a->Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+}
+
+TEST(Letoltes, PlatformDownloadRemovesTheFileOnFailure) {
+  TempKonyvtar dir;
+  HttpSzerver szerver;
+  szerver.Beallit("/ok", {200, "body"});
+  platform::DownloadResult r = platform::DownloadToFile(szerver.Cim() + "/ok", dir.Fajl("f"));
+  EXPECT_TRUE(r.ok());
+  EXPECT_EQ(dir.Olvas("f"), "body");
+  r = platform::DownloadToFile(szerver.Cim() + "/missing", dir.Fajl("f"));
+  EXPECT_EQ(r.status, platform::DownloadResult::kFailed);
+  EXPECT_FALSE(r.detail.empty());
+  EXPECT_FALSE(dir.Van("f"));
+  r = platform::DownloadToFile("file:///etc/passwd", dir.Fajl("g"));  // only http(s)
+  EXPECT_FALSE(r.ok());
+  EXPECT_FALSE(dir.Van("g"));
+  r = platform::DownloadToFile(szerver.Cim() + "/ok", dir.Fajl("no/dir/f"));
+  EXPECT_FALSE(r.ok());
+}
+
+}  // namespace
