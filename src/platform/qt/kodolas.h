@@ -28,6 +28,18 @@ inline std::string FromQ(const QString& text, char replacement = '?') {
   return out;
 }
 
+// Multi-line text: the core ends lines with CR LF, Qt with LF.
+inline QString ToQSorok(std::string_view text) {
+  QString out = ToQ(text);
+  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return out;
+}
+inline std::string FromQSorok(QString text, char replacement = '?') {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+  return FromQ(text, replacement);
+}
+
 // The Windows-1250 byte of one character, or -1 when it has none.
 inline int Bajt(QChar ch) { return win1250::FromUnicode(ch.unicode()); }
 

@@ -12,14 +12,16 @@ QByteArray Bajtok(const std::string& s) {
 }
 }  // namespace
 
-std::string TQtVagolap::Szoveg() { return qtkodolas::FromQ(QGuiApplication::clipboard()->text()); }
+std::string TQtVagolap::Szoveg() {
+  return qtkodolas::FromQSorok(QGuiApplication::clipboard()->text());
+}
 
 void TQtVagolap::SetSzoveg(const std::string& szoveg) {
   if (szoveg.empty()) {
     Urites();
     return;
   }
-  QGuiApplication::clipboard()->setText(qtkodolas::ToQ(szoveg));
+  QGuiApplication::clipboard()->setText(qtkodolas::ToQSorok(szoveg));
 }
 
 void TQtVagolap::Urites() { QGuiApplication::clipboard()->clear(); }
@@ -29,6 +31,6 @@ void TQtVagolap::SetHtml(const std::string& rekord, const std::string& toredek,
   auto* adat = new QMimeData;
   if (!rekord.empty()) adat->setData(QStringLiteral("HTML Format"), Bajtok(rekord));
   if (!toredek.empty()) adat->setData(QStringLiteral("text/html"), Bajtok(toredek));
-  if (!szoveg.empty()) adat->setText(qtkodolas::ToQ(szoveg));
+  if (!szoveg.empty()) adat->setText(qtkodolas::ToQSorok(szoveg));
   QGuiApplication::clipboard()->setMimeData(adat);  // takes ownership
 }

@@ -19,7 +19,8 @@ class IVagolap {
                        const std::string& szoveg) = 0;
 };
 
-// The system clipboard through QClipboard. text/plain is offered as UTF-8.
+// The system clipboard through QClipboard. text/plain is offered as UTF-8
+// with the platform's LF line ends; text read back gets CR LF ones.
 class TQtVagolap : public IVagolap {
  public:
   std::string Szoveg() override;

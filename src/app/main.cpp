@@ -1,0 +1,41 @@
+// The program: start-up in its fixed order, then the message loop.
+
+#include <QApplication>
+
+#include "engine/beallitasok.h"
+#include "platform/qt/kodolas.h"
+#include "platform/qt/rendszer.h"
+#include "platform/qt/uzenet.h"
+#include "ui/main/foablak.h"
+#include "ui/main/inditas.h"
+#include "ui/newtext/ujablak.h"
+#include "ui/settings/beallitasallapot.h"
+
+int main(int argc, char* argv[]) {
+  // 1. The one shared settings model, still empty.
+  TRovasBeallitasok beallitasok;
+
+  QApplication app(argc, argv);
+
+  // 2. The default rovás font, before any window exists.
+  BetukeszletEllenorzese(
+      rendszer::TelepitettBetukeszletek(),
+      {[](const std::string& s) { return uzenet::Kerdes(s); }, [] { return TelepitoInditasa(); },
+       [](const std::string& s) { uzenet::Informacio(s); }});
+
+  // 3. The application title (also the caption of the standard error box).
+  QApplication::setApplicationName(qtkodolas::ToQ("Rov\xE1s"));
+
+  // 4. The windows, in order: main window, mode chooser, then the settings
+  // state, which loads rovas.ini (or writes the defaults) and reads szo.xml.
+  TFoablak foablak(beallitasok);
+  TUjablak ujablak(&foablak);
+  foablak.SetUjablak(&ujablak);
+  TBeallitasAllapot beallitasAllapot(beallitasok);
+  beallitasAllapot.Letrehozas();
+  foablak.SetBeallitasAllapot(&beallitasAllapot);
+
+  // 5. The message loop; the first show opens the mode chooser 10 ms later.
+  foablak.show();
+  return app.exec();
+}

@@ -1,0 +1,324 @@
+#include "ui/main/foablak.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <exception>
+#include <optional>
+
+#include "engine/sorok.h"
+#include "platform/programdir.h"
+#include "platform/qt/kodolas.h"
+#include "platform/qt/rendszer.h"
+#include "platform/qt/uzenet.h"
+#include "ui/main/htmlvagolap.h"
+#include "ui/main/rovaspanel.h"
+#include "ui/newtext/ujablak.h"
+#include "ui/settings/beallitasallapot.h"
+
+using qtkodolas::FromQSorok;
+using qtkodolas::ToQ;
+
+class TLinkCimke : public QLabel {
+ public:
+  TLinkCimke(const QString& szoveg, std::function<void()> kattintas, QWidget* szulo)
+      : QLabel(szoveg, szulo), kattintas_(std::move(kattintas)) {
+    QFont f(QStringLiteral("Verdana"));
+    f.setPixelSize(13);
+    f.setUnderline(true);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::Highlight));
+    setPalette(p);
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) kattintas_();
+  }
+
+ private:
+  std::function<void()> kattintas_;
+};
+
+namespace {
+
+// The wait cursor for the lifetime of one piece of work.
+class THomokora {
+ public:
+  THomokora() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~THomokora() { QApplication::restoreOverrideCursor(); }
+  THomokora(const THomokora&) = delete;
+  THomokora& operator=(const THomokora&) = delete;
+};
+
+QPushButton* Gomb(const char* felirat, const char* sugo, QWidget* szulo) {
+  auto* gomb = new QPushButton(ToQ(felirat), szulo);
+  gomb->setToolTip(ToQ(sugo));
+  return gomb;
+}
+
+}  // namespace
+
+TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
+    : QWidget(szulo), beallitasok_(beallitasok) {
+  QFont betu(QStringLiteral("Verdana"));
+  betu.setPixelSize(11);
+  setFont(betu);
+  setWindowTitle(QStringLiteral("Tollnok"));
+  setMinimumSize(653, 340);
+
+  bUjRovas_ = Gomb("\xDAj...", "\xDAj rov\xE1s kezd\xE9se", this);
+  bBeallitasok_ = Gomb("Be\xE1ll\xEDt\xE1sok...", "Be\xE1ll\xEDt\xE1sok megnyit\xE1sa", this);
+  bMasol_ =
+      Gomb("M\xE1sol\xE1s a v\xE1g\xF3lapra", "\xC1trov\xE1s v\xE1g\xF3lapra m\xE1sol\xE1sa", this);
+  bKep_ = Gomb("Rov\xE1sk\xE9p l\xE9trehoz\xE1sa...", "Rov\xE1s k\xE9pk\xE9nt elment\xE9se", this);
+  // Disabled until their windows exist.
+  bBeallitasok_->setEnabled(false);
+  bKep_->setEnabled(false);
+  lSugo_ = new TLinkCimke(
+      ToQ("S\xFAg\xF3"), [this] { LSugoClick(); }, this);
+  image1_ = new QLabel(this);
+  image1_->setFixedSize(109, 31);
+  image1_->setAccessibleName(ToQ("Rov\xE1s"));
+
+  auto* felso = new QHBoxLayout;
+  for (QWidget* w : {static_cast<QWidget*>(bUjRovas_), static_cast<QWidget*>(bBeallitasok_),
+                     static_cast<QWidget*>(bMasol_), static_cast<QWidget*>(bKep_)})
+    felso->addWidget(w);
+  felso->addSpacing(8);
+  felso->addWidget(lSugo_);
+  felso->addStretch(1);
+  felso->addWidget(image1_);
+
+  pLatin_ = new QWidget;
+  auto* latinCimke = new QLabel(ToQ("Latinbet\xFB alap\xFA magyar sz\xF6veg:"), pLatin_);
+  pOnmukodo_ = new QCheckBox(ToQ("\xD6nm\xFBk\xF6"
+                                 "d\xF5 \xE1trov\xE1s"),
+                             pLatin_);
+  pOnmukodo_->setChecked(true);
+  bLatinAtrovasa_ = new QPushButton(ToQ("\xC1trov\xE1s"), pLatin_);
+  mLatin_ = new QPlainTextEdit(pLatin_);
+  mLatin_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  mLatin_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mLatin_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mLatin_->setAccessibleName(ToQ("Latinbet\xFB alap\xFA magyar sz\xF6veg"));
+  latinCimke->setBuddy(mLatin_);
+  auto* latinSor = new QHBoxLayout;
+  latinSor->addWidget(latinCimke);
+  latinSor->addStretch(1);
+  latinSor->addWidget(pOnmukodo_);
+  latinSor->addWidget(bLatinAtrovasa_);
+  auto* latinOszlop = new QVBoxLayout(pLatin_);
+  latinOszlop->setContentsMargins(0, 0, 0, 0);
+  latinOszlop->addLayout(latinSor);
+  latinOszlop->addWidget(mLatin_);
+
+  mRovas_ = new TRovasPanel;
+  mRovas_->setReadOnly(true);
+  mRovas_->setAccessibleName(ToQ("Rov\xE1s sz\xF6veg"));
+  segito_ =
+      std::make_unique<TGepelesSegito>(allapot_, *mRovas_, static_cast<IGepelesKornyezet&>(*this));
+  mRovas_->SetSegito(segito_.get());
+  mRovas_->SetHibaJelzo([this](const std::string& uzenet) { uzenet::StandardHiba(uzenet, this); });
+
+  splitter1_ = new QSplitter(Qt::Vertical, this);
+  splitter1_->setHandleWidth(11);
+  splitter1_->setChildrenCollapsible(false);
+  splitter1_->addWidget(pLatin_);
+  splitter1_->addWidget(mRovas_);
+  splitter1_->setStretchFactor(0, 0);
+  splitter1_->setStretchFactor(1, 1);
+  pLatin_->resize(pLatin_->width(), 153);
+  splitter1_->setSizes({153, 200});
+
+  auto* oszlop = new QVBoxLayout(this);
+  oszlop->addLayout(felso);
+  oszlop->addWidget(splitter1_, 1);
+
+  nyito_.setInterval(10);
+  connect(&nyito_, &QTimer::timeout, this, &TFoablak::BUjRovasClick);
+  timerLetoltes_.setInterval(1000);
+  connect(&timerLetoltes_, &QTimer::timeout, this, &TFoablak::TimerLetoltesTimer);
+  timerLetoltes_.start();
+
+  connect(bUjRovas_, &QPushButton::clicked, this, &TFoablak::BUjRovasClick);
+  connect(bBeallitasok_, &QPushButton::clicked, this, &TFoablak::BBeallitasokClick);
+  connect(bMasol_, &QPushButton::clicked, this, &TFoablak::MasolClick);
+  connect(bKep_, &QPushButton::clicked, this, [this] { BKepClick(true); });
+  connect(bLatinAtrovasa_, &QPushButton::clicked, this, &TFoablak::LatinAtrovasa);
+  connect(mLatin_, &QPlainTextEdit::textChanged, this, &TFoablak::MLatinChange);
+  connect(mRovas_, &TRovasPanel::MIBeillesztes, this,
+          [this] { Vedett([this] { segito_->MIBeillesztesClick(); }); });
+
+  // FormCreate
+  EroforrasKepBetoltese("ROVAS2", image1_);
+  setWindowTitle(windowTitle() + QString::fromLatin1(kValtozat));
+  resize(minimumSize().expandedTo(QSize(760, 520)));
+  if (const QScreen* kepernyo = screen())
+    move(kepernyo->availableGeometry().center() - rect().center());
+  mLatin_->setFocus();
+}
+
+TFoablak::~TFoablak() = default;
+
+void TFoablak::SetBeallitasokAblak(std::function<void()> megjelenites) {
+  beallitasokMegjelenitese_ = std::move(megjelenites);
+  bBeallitasok_->setEnabled(static_cast<bool>(beallitasokMegjelenitese_));
+  if (ujablak_) ujablak_->SetBeallitasokAblak(beallitasokMegjelenitese_);
+}
+
+void TFoablak::SetKepAblak(IKepAblak* kepAblak) {
+  kepAblak_ = kepAblak;
+  bKep_->setEnabled(kepAblak_ != nullptr);
+}
+
+void TFoablak::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!e->spontaneous()) nyito_.start();  // FormShow
+}
+
+bool TFoablak::Vedett(const std::function<void()>& muvelet) {
+  try {
+    muvelet();
+    return true;
+  } catch (const std::exception& hiba) {
+    uzenet::StandardHiba(hiba.what(), this);
+    return false;
+  }
+}
+
+bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
+  std::optional<std::string> hiba;
+  {
+    THomokora homokora;
+    try {
+      muvelet();
+    } catch (const std::exception& e) {
+      hiba = e.what();
+    }
+  }
+  // The box comes after the normal cursor is back.
+  if (hiba) uzenet::StandardHiba(*hiba, this);
+  return !hiba;
+}
+
+TKarvo& TFoablak::Motor() {
+  if (!motor_) motor_ = std::make_unique<TKarvo>(beallitasok_);
+  return *motor_;
+}
+
+void TFoablak::BUjRovasClick() {
+  nyito_.stop();
+  if (ujablak_ && ujablak_->exec() == QDialog::Accepted) {
+    if (!mLatin_->document()->isEmpty()) mLatin_->clear();
+    if (!mRovas_->document()->isEmpty()) mRovas_->clear();
+    allapot_.Mod = ujablak_->Valasztas();
+    pLatin_->setVisible(allapot_.Mod == 0);
+    mRovas_->setReadOnly(allapot_.Mod == 0);
+  }
+  BeallitasokAlkalmazasa();
+}
+
+void TFoablak::BBeallitasokClick() {
+  if (!beallitasokMegjelenitese_) return;
+  beallitasokMegjelenitese_();
+  BeallitasokAlkalmazasa();
+}
+
+void TFoablak::BeallitasokAlkalmazasa() {
+  QFont betu(ToQ(beallitasok_.HasznaltBetukeszlet()));
+  if (beallitasok_.Meret > 0) betu.setPointSize(beallitasok_.Meret);
+  mRovas_->setFont(betu);
+  if (pLatin_->isHidden())
+    mRovas_->setFocus();
+  else
+    mLatin_->setFocus();
+  if (allapot_.Mod == 0 && pOnmukodo_->isChecked()) LatinAtrovasa();
+  const std::string& szabalyok =
+      beallitasok_.EgyeniBeallitasok
+          ? beallitasok_.EGepeleskor
+          : (beallitasok_.BetuKepesseg ? beallitasok_.BetuKepesseg->GepelesKor : std::string());
+  gepelesiSzabalyok_ = std::make_unique<TRovo>(szabalyok, ',', '-');
+}
+
+void TFoablak::MLatinChange() {
+  const QString szoveg = mLatin_->toPlainText();
+  if (szoveg == latinSzoveg_) return;  // formatting only, or the same text again
+  latinSzoveg_ = szoveg;
+  if (pOnmukodo_->isChecked()) LatinAtrovasa();
+  allapot_.Tevekenyseg = true;
+}
+
+void TFoablak::LatinAtrovasa() {
+  std::string eredmeny;
+  if (!HomokoraAlatt([&] { eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText())); })) return;
+  if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
+  mRovas_->SetSzoveg(eredmeny);
+  if (kepAblak_ && kepAblak_->Lathato()) {
+    THomokora homokora;
+    BKepClick(false);
+  }
+}
+
+void TFoablak::BKepClick(bool kuldo) {
+  if (kuldo && mRovas_->Szoveg().size() >= 5120 &&
+      !uzenet::Kerdes("Hosszú szövegek képpé alakítása sok idõt vehet "
+                      "igénybe. Folytatod a képpé alakítást?",
+                      this))
+    return;
+  if (!kepAblak_ || (!kuldo && !kepAblak_->Lathato())) return;
+  std::string szoveg;
+  if (allapot_.Mod == 0) {
+    if (!HomokoraAlatt([&] { szoveg = Motor().Atrov(FromQSorok(mLatin_->toPlainText())); })) return;
+  } else {
+    szoveg = mRovas_->Szoveg();
+    if (beallitasok_.HasznaltIrany() == 1) szoveg = SorokMegforditasa(szoveg);
+  }
+  kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
+                           beallitasok_.HasznaltIrany());
+}
+
+void TFoablak::MasolClick() {
+  const bool office2010 = beallitasAllapot_ && beallitasAllapot_->Office2010();
+  TMasolasAdatai adatok =
+      MasolasAdatai(mRovas_->Szoveg(), beallitasok_.HasznaltIrany() == 1, beallitasok_.Meret,
+                    beallitasok_.HasznaltBetukeszlet(), office2010);
+  HtmlVagolapra(*vagolap_, adatok.toredek, adatok.szoveg);
+}
+
+void TFoablak::LSugoClick() {
+  const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
+  if (rendszer::Letezik(sugo))
+    rendszer::Megnyitas(sugo);
+  else
+    uzenet::Hiba(
+        "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.", this);
+}
+
+void TFoablak::TimerLetoltesTimer() {
+  if (!idozito_.Tick(allapot_.Tevekenyseg)) return;
+  timerLetoltes_.stop();
+  if (beallitasAllapot_ && beallitasAllapot_->AutomatikusLetoltesEsedekes()) {
+    THomokora homokora;
+    beallitasAllapot_->Letoltes(true);
+  }
+}
+
+bool TFoablak::JobbrolBalra() const { return beallitasok_.HasznaltIrany() == 1; }
+
+std::string TFoablak::GepelesiSzabalyok(const std::string& szo) {
+  return gepelesiSzabalyok_ ? gepelesiSzabalyok_->Alkalmaz(szo) : szo;
+}
+
+std::string TFoablak::Atrov(const std::string& szoveg) { return Motor().Atrov(szoveg); }
+
+bool TFoablak::Kerdes(const std::string& szoveg) { return uzenet::Kerdes(szoveg, this); }

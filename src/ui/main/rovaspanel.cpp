@@ -1,0 +1,155 @@
+#include "ui/main/rovaspanel.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTextBlock>
+#include <exception>
+
+#include "platform/qt/kodolas.h"
+
+namespace {
+
+// Windows virtual-key code of the keys the helper looks at; 0xFF for the rest
+// (Qt's codes for "." and "-" equal those of Delete and Insert).
+int VirtualisKod(const QKeyEvent* e) {
+  const int k = e->key();
+  if (k == Qt::Key_Delete) return kVkDelete;
+  if (k == Qt::Key_Insert) return kVkInsert;
+  if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9)) return k;
+  return 0xFF;
+}
+
+// The character code a Windows edit control would receive for the key: -1 for
+// none (navigation keys), -2 for a character Windows-1250 cannot hold.
+int KarakterKod(const QKeyEvent* e) {
+  const int k = e->key();
+  const auto mod = e->modifiers();
+  if (k == Qt::Key_Backspace) return 8;
+  if (k == Qt::Key_Return || k == Qt::Key_Enter) return 13;
+  if (k == Qt::Key_Tab) return 9;
+  if (k == Qt::Key_Escape) return 27;
+  if (k == Qt::Key_Delete) return -1;
+  if ((mod & Qt::ControlModifier) && !(mod & Qt::AltModifier) && k >= Qt::Key_A && k <= Qt::Key_Z)
+    return k - Qt::Key_A + 1;
+  const QString t = e->text();
+  if (t.isEmpty()) return -1;
+  if (t.size() != 1) return -2;
+  const int bajt = qtkodolas::Bajt(t.at(0));
+  return bajt < 0 ? -2 : bajt;
+}
+
+}  // namespace
+
+TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo) {
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // Dropped text would bypass the helper.
+  setAcceptDrops(false);
+}
+
+std::string TRovasPanel::Szoveg() const { return qtkodolas::FromQSorok(toPlainText()); }
+
+void TRovasPanel::SetSzoveg(const std::string& szoveg) {
+  setPlainText(qtkodolas::ToQSorok(szoveg));
+}
+
+void TRovasPanel::keyPressEvent(QKeyEvent* e) {
+  if (!segito_) {
+    QPlainTextEdit::keyPressEvent(e);
+    return;
+  }
+  try {
+    TShift shift{.shift = (e->modifiers() & Qt::ShiftModifier) != 0,
+                 .ctrl = (e->modifiers() & Qt::ControlModifier) != 0,
+                 .alt = (e->modifiers() & Qt::AltModifier) != 0};
+    if (segito_->MRovasKeyDown(VirtualisKod(e), shift)) return;
+    const int kod = KarakterKod(e);
+    if (kod == -1) {
+      QPlainTextEdit::keyPressEvent(e);
+      return;
+    }
+    if (kod == -2) return;
+    aktualis_ = e;
+    aktualisKod_ = kod;
+    const char k = segito_->MRovasKeyPress(static_cast<char>(kod));
+    aktualis_ = nullptr;
+    if (k == static_cast<char>(kod))
+      QPlainTextEdit::keyPressEvent(e);  // unchanged: the pane's own handling
+    else if (k != 0)
+      Karakter(k);
+  } catch (const std::exception& hiba) {
+    aktualis_ = nullptr;
+    if (hibaJelzo_) hibaJelzo_(hiba.what());
+  }
+}
+
+void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) {
+  QMenu menu(this);
+  menu.addAction(qtkodolas::ToQ("Beilleszt\xE9s"), this, &TRovasPanel::MIBeillesztes);
+  menu.exec(e->globalPos());
+}
+
+void TRovasPanel::TorlesBalra() {
+  QTextCursor c = textCursor();
+  c.deletePreviousChar();
+  setTextCursor(c);
+}
+
+void TRovasPanel::TorlesJobbra() {
+  QTextCursor c = textCursor();
+  c.deleteChar();
+  setTextCursor(c);
+}
+
+void TRovasPanel::Karakter(char ch) {
+  const unsigned char k = static_cast<unsigned char>(ch);
+  if (k == 8) {
+    TorlesBalra();
+  } else if (k == 13) {
+    textCursor().insertText(QStringLiteral("\n"));
+  } else if (k >= 32) {
+    textCursor().insertText(QString(QChar(win1250::ToUnicode(k))));
+  } else if (aktualis_ && aktualisKod_ == k) {
+    // Tab, undo, copy, cut...: what the pane does with the real key.
+    QPlainTextEdit::keyPressEvent(aktualis_);
+  }
+  ensureCursorVisible();
+}
+
+void TRovasPanel::KurzorBalra() {
+  QTextCursor c = textCursor();
+  if (c.hasSelection())
+    c.setPosition(c.selectionStart());
+  else
+    c.movePosition(QTextCursor::PreviousCharacter);
+  setTextCursor(c);
+}
+
+void TRovasPanel::SorVegere() {
+  QTextCursor c = textCursor();
+  c.movePosition(QTextCursor::EndOfBlock);
+  setTextCursor(c);
+}
+
+void TRovasPanel::Beillesztes() { paste(); }
+
+int TRovasPanel::KurzorSor() const { return textCursor().blockNumber(); }
+
+int TRovasPanel::KurzorOszlop() const { return textCursor().positionInBlock(); }
+
+bool TRovasPanel::Sor(int sor, std::string& szoveg) const {
+  const QTextBlock blokk = document()->findBlockByNumber(sor);
+  if (!blokk.isValid()) return false;
+  szoveg = qtkodolas::FromQ(blokk.text());
+  return true;
+}
+
+bool TRovasPanel::VanKijeloles() const { return textCursor().hasSelection(); }
+
+void TRovasPanel::KijelolesNullazasa() {
+  QTextCursor c = textCursor();
+  c.clearSelection();
+  setTextCursor(c);
+}

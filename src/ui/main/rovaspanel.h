@@ -1,0 +1,52 @@
+#pragma once
+// MRovas: the rovás pane. A QPlainTextEdit that hands its keys to the typing
+// helper (key down, then the character) and carries out the helper's edit
+// actions directly on its cursor.
+
+#include <QPlainTextEdit>
+#include <functional>
+#include <string>
+
+#include "ui/main/gepeles.h"
+
+class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
+  Q_OBJECT
+
+ public:
+  explicit TRovasPanel(QWidget* szulo = nullptr);
+
+  void SetSegito(TGepelesSegito* segito) { segito_ = segito; }
+  // Shows an error the helper let through (the application's standard error box).
+  void SetHibaJelzo(std::function<void(const std::string&)> jelzo) { hibaJelzo_ = jelzo; }
+
+  // The pane's text, Windows-1250 with CR LF line ends.
+  std::string Szoveg() const;
+  void SetSzoveg(const std::string& szoveg);
+
+  // ISzerkeszto
+  void TorlesBalra() override;
+  void TorlesJobbra() override;
+  void Karakter(char c) override;
+  void KurzorBalra() override;
+  void SorVegere() override;
+  void Beillesztes() override;
+  int KurzorSor() const override;
+  int KurzorOszlop() const override;
+  bool Sor(int sor, std::string& szoveg) const override;
+  bool VanKijeloles() const override;
+  void KijelolesNullazasa() override;
+
+ signals:
+  // The context menu's single item "Beillesztés" (PMRovas2 / MIBeillesztes).
+  void MIBeillesztes();
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+
+ private:
+  TGepelesSegito* segito_ = nullptr;
+  std::function<void(const std::string&)> hibaJelzo_;
+  QKeyEvent* aktualis_ = nullptr;  // the key being handled, for the pane's own control keys
+  int aktualisKod_ = -1;
+};

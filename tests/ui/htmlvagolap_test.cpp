@@ -1,0 +1,103 @@
+// The clipboard record: paragraphs, the header and its byte counts.
+
+#include "ui/main/htmlvagolap.h"
+
+#include <gtest/gtest.h>
+
+#include "hamis.h"
+
+namespace {
+
+const std::string kJbNyito =
+    "<p align=\"right\" style=\"font-size: 16pt;\"><font face=\"Rovasjel jb\">";
+const std::string kFelulNyito =
+    "<p align=\"right\" style=\"font-size: 16pt; unicode-bidi: bidi-override; direction: "
+    "rtl;\"><font face=\"Rovasjel jb\">&#8238;";
+
+TEST(HtmlVagolap, Bekezdesek) {
+  struct {
+    const char* torzs;
+    const char* vart;
+  } esetek[] = {
+      {"", "<>"},
+      {"ab", "<ab>"},
+      {"a\r\nb", "<a><b>"},
+      {"a\n\rb", "<a><b>"},
+      {"a\r\rb", "<a><b>"},
+      {"a\n\nb", "<a><b>"},
+      {"a\r\n\r\nb", "<a><><b>"},
+      {"a\n\n\nb", "<a><><b>"},
+      {"a\r\n", "<a><>"},
+  };
+  for (const auto& e : esetek)
+    EXPECT_EQ(BekezdesekbeFoglalas(e.torzs, "<", ">"), e.vart) << e.torzs;
+}
+
+TEST(HtmlVagolap, NyitoResz) {
+  EXPECT_EQ(HtmlNyitoResz(false, 16, "Rovasjel jb", false),
+            "<p align=\"left\" style=\"font-size: 16pt;\"><font face=\"Rovasjel jb\">");
+  EXPECT_EQ(HtmlNyitoResz(true, 16, "Rovasjel jb", false), kJbNyito);
+  EXPECT_EQ(HtmlNyitoResz(true, 16, "Rovasjel jb", true), kFelulNyito);
+}
+
+TEST(HtmlVagolap, JobbrolBalraFelulbiralasNelkul) {
+  TMasolasAdatai a = MasolasAdatai("cba", true, 16, "Rovasjel jb", false);
+  EXPECT_EQ(a.szoveg, "cba");
+  EXPECT_EQ(a.toredek, kJbNyito + "cba</font></p>");
+  ASSERT_EQ(a.toredek.size(), 81u);
+  std::string rekord = HtmlFejlec(a.toredek);
+  EXPECT_EQ(rekord,
+            "Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\nStartFragment:000081\r\n"
+            "EndFragment:000164\r\n" +
+                a.toredek + "\r\n");
+  EXPECT_EQ(rekord.size(), 164u);
+}
+
+TEST(HtmlVagolap, FelulbiralassalOlvasasiSorrendbenKetBekezdes) {
+  // Only with the Office 2010 box and right-to-left text.
+  EXPECT_EQ(MasolasAdatai("cba", false, 16, "Rovasjel jb", true).toredek.find("rtl"),
+            std::string::npos);
+  TMasolasAdatai a = MasolasAdatai("cba", true, 16, "Rovasjel jb", true);
+  EXPECT_EQ(a.szoveg, "cba");
+  EXPECT_EQ(a.toredek, kFelulNyito + "abc</font></p>" + kFelulNyito + "</font></p>");
+  EXPECT_NE(HtmlFejlec(a.toredek).find("EndFragment:000346\r\n"), std::string::npos);
+  EXPECT_EQ(HtmlFejlec(a.toredek).size(), 346u);
+}
+
+TEST(HtmlVagolap, Utf8CsakAToredekben) {
+  TMasolasAdatai a = MasolasAdatai("\xE1<&", false, 12, "X", false);
+  EXPECT_EQ(a.szoveg, "\xE1<&");
+  EXPECT_NE(a.toredek.find(">\xC3\xA1<&</font>"), std::string::npos);
+}
+
+TEST(HtmlVagolap, NagyRekordOffszetjeiIgazak) {
+  for (size_t hossz : {size_t{999'916}, size_t{999'917}, size_t{2'000'000}}) {
+    std::string toredek(hossz, 'x');
+    std::string rekord = HtmlFejlec(toredek);
+    size_t s = rekord.find("StartFragment:") + 14;
+    size_t e = rekord.find("EndFragment:") + 12;
+    size_t kezdet = std::stoul(rekord.substr(s, rekord.find('\r', s) - s));
+    size_t veg = std::stoul(rekord.substr(e, rekord.find('\r', e) - e));
+    EXPECT_EQ(veg, rekord.size()) << hossz;
+    EXPECT_EQ(rekord.substr(kezdet, hossz), toredek) << hossz;
+    EXPECT_EQ(rekord.substr(kezdet + hossz), "\r\n");
+  }
+  // 81 + 999916 + 2 = 999999 still fits six digits; one more byte does not.
+  EXPECT_NE(HtmlFejlec(std::string(999'916, 'x')).find("EndFragment:999999\r\n"),
+            std::string::npos);
+  EXPECT_NE(HtmlFejlec(std::string(999'917, 'x')).find("StartFragment:000082\r\n"),
+            std::string::npos);
+}
+
+TEST(HtmlVagolap, UresPanelCsakHtml) {
+  THamisVagolap v;
+  v.szoveg = "regi";
+  TMasolasAdatai a = MasolasAdatai("", false, 16, "Rovasjel jb", false);
+  HtmlVagolapra(v, a.toredek, a.szoveg);
+  EXPECT_EQ(v.szoveg, "");
+  EXPECT_EQ(v.toredek,
+            "<p align=\"left\" style=\"font-size: 16pt;\"><font face=\"Rovasjel jb\"></font></p>");
+  EXPECT_EQ(v.rekord, HtmlFejlec(v.toredek));
+}
+
+}  // namespace
