@@ -257,9 +257,11 @@ void FixCreationDate(const QString& path) {
   const qsizetype at = pdf.indexOf(key);
   if (at < 0) return;
   const qsizetype start = at + key.size(), end = pdf.indexOf(')', start);
-  if (end < 0) return;
-  QByteArray stamp = QByteArray("20150310000000").leftJustified(end - start, 'Z', true);
-  if (end - start > 14) stamp = QByteArray("20150310000000Z").leftJustified(end - start, '0', true);
+  // After the 14 digits comes "Z" or a "+hh'mm'" offset.
+  QByteArray stamp;
+  if (end - start == 15) stamp = "20150310000000Z";
+  if (end - start == 21) stamp = "20150310000000+00'00'";
+  if (stamp.isEmpty()) return;
   pdf.replace(start, end - start, stamp);
   f.seek(0);
   f.write(pdf);
