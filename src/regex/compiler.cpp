@@ -128,7 +128,8 @@ class Compiler {
   bool First(int id, ByteSet& set, bool& unknown) const;
   bool Prefix(int id, std::string& out) const;
   void Required(int id, std::string& run, std::string& best) const;
-  bool FixedByte(int id, int& offset, int& byte) const;
+  void Width(int id, int64_t& lo, int64_t& hi) const;
+  bool AnchorByte(int id, int64_t& lo, int64_t& hi, int& byte) const;
 
   // Emission.
   int Pc() const { return static_cast<int>(prog_.code.size()); }
@@ -719,42 +720,75 @@ void Compiler::Required(int id, std::string& run, std::string& best) const {
   }
 }
 
-// Finds a byte that every match holds at a fixed offset from its start.
-bool Compiler::FixedByte(int id, int& offset, int& byte) const {
-  // Walks the leading fixed-width part of the pattern; returns false when the
-  // width stops being fixed.
+// The shortest and longest text the node can match (`hi` capped at kWide).
+constexpr int64_t kWide = int64_t{1} << 40;
+void Compiler::Width(int id, int64_t& lo, int64_t& hi) const {
   const Node& node = nodes_[id];
   switch (node.kind) {
     case Node::kEmpty:
     case Node::kAssert:
-      return true;
+      lo = hi = 0;
+      return;
     case Node::kChar:
-      if (!node.icase && byte < 0) {
-        byte = node.c;
-        return false;
-      }
-      ++offset;
-      return true;
     case Node::kSet:
-      ++offset;
-      return true;
+      lo = hi = 1;
+      return;
+    case Node::kBackRef:
+      lo = 0;
+      hi = kWide;
+      return;
     case Node::kGroup:
-      return FixedByte(node.kids[0], offset, byte);
+      Width(node.kids[0], lo, hi);
+      return;
     case Node::kConcat:
+      lo = hi = 0;
       for (int k : node.kids) {
-        if (!FixedByte(k, offset, byte)) return false;
+        int64_t l = 0, h = 0;
+        Width(k, l, h);
+        lo = std::min(lo + l, kWide);
+        hi = std::min(hi + h, kWide);
       }
-      return true;
-    case Node::kRepeat:
-      if (node.min == node.max &&
-          (nodes_[node.kids[0]].kind == Node::kSet || nodes_[node.kids[0]].kind == Node::kChar)) {
-        offset += node.min;
-        return true;
+      return;
+    case Node::kAlt:
+      lo = kWide;
+      hi = 0;
+      for (int k : node.kids) {
+        int64_t l = 0, h = 0;
+        Width(k, l, h);
+        lo = std::min(lo, l);
+        hi = std::max(hi, h);
       }
-      return false;
-    default:
-      return false;
+      return;
+    case Node::kRepeat: {
+      int64_t l = 0, h = 0;
+      Width(node.kids[0], l, h);
+      lo = std::min(l * node.min, kWide);
+      hi = node.max == kInfinite || h >= kWide ? kWide : std::min(h * node.max, kWide);
+      return;
+    }
   }
+}
+
+// Finds a literal byte every match holds within a bounded offset range from
+// its start: the first one of the pattern's leading sequence.
+bool Compiler::AnchorByte(int id, int64_t& lo, int64_t& hi, int& byte) const {
+  const Node& node = nodes_[id];
+  if (node.kind == Node::kChar && !node.icase) {
+    byte = node.c;
+    return false;
+  }
+  if (node.kind == Node::kGroup) return AnchorByte(node.kids[0], lo, hi, byte);
+  if (node.kind == Node::kConcat) {
+    for (int k : node.kids) {
+      if (!AnchorByte(k, lo, hi, byte)) return false;
+    }
+    return true;
+  }
+  int64_t l = 0, h = 0;
+  Width(id, l, h);
+  lo += l;
+  hi += h;
+  return hi < kWide;
 }
 
 int Compiler::SetOf(int id) {
@@ -968,11 +1002,13 @@ Program Compiler::Run() {
   if (run.size() > best.size()) best = run;
   if (best.size() > prog_.prefix.size()) prog_.required = best;
   if (prog_.prefix.empty()) {
-    int offset = 0, byte = -1;
-    FixedByte(root, offset, byte);
-    if (byte >= 0 && offset > 0) {
-      prog_.fixed_offset = offset;
-      prog_.fixed_byte = byte;
+    int64_t lo = 0, hi = 0;
+    int byte = -1;
+    AnchorByte(root, lo, hi, byte);
+    if (byte >= 0 && hi < 4096) {
+      prog_.anchor_byte = byte;
+      prog_.anchor_lo = static_cast<int>(lo);
+      prog_.anchor_hi = static_cast<int>(hi);
     }
   }
   return std::move(prog_);

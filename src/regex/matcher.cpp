@@ -51,7 +51,8 @@ bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from
   if (prog.anchored) return from == 0 && Run(0);
 
   const uint8_t* t = text;
-  int req_at = -1;  // where the required literal was last found
+  int req_at = -1;      // where the required literal was last found
+  int window_end = -1;  // last start that reaches the anchor byte found
   for (int s = from; s <= len; ++s) {
     if (!prog.prefix.empty()) {
       const size_t plen = prog.prefix.size();
@@ -64,14 +65,18 @@ bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from
       }
       if (!hit) return false;
       s = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
-    } else if (prog.fixed_offset > 0) {
-      // The byte at a fixed offset is rarer than the start set: find it first.
+    } else if (prog.anchor_byte >= 0) {
+      // Find the anchor byte first; only starts within reach of it can match.
       for (;;) {
-        const int at = s + prog.fixed_offset;
-        if (at >= len) return false;
-        const void* hit = std::memchr(t + at, prog.fixed_byte, len - at);
-        if (!hit) return false;
-        s = static_cast<int>(static_cast<const uint8_t*>(hit) - t) - prog.fixed_offset;
+        if (s > window_end) {
+          const int at = s + prog.anchor_lo;
+          if (at >= len) return false;
+          const void* hit = std::memchr(t + at, prog.anchor_byte, len - at);
+          if (!hit) return false;
+          const int q = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
+          window_end = q - prog.anchor_lo;
+          if (q - prog.anchor_hi > s) s = q - prog.anchor_hi;
+        }
         if (!prog.has_first || prog.first[t[s]]) break;
         ++s;
       }

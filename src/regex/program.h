@@ -97,9 +97,10 @@ struct Program {
   std::string prefix;      // every match starts with these bytes
   bool has_first = false;  // every match starts with a byte of `first`
   ByteSet first{};
-  std::string required;   // every match contains these bytes
-  int fixed_offset = -1;  // every match has byte `fixed_byte` at this offset
-  int fixed_byte = -1;
+  std::string required;  // every match contains these bytes
+  int anchor_byte = -1;  // every match holds this byte at an offset from
+  int anchor_lo = 0;     // its start between anchor_lo and anchor_hi
+  int anchor_hi = 0;
 };
 
 // Compiles `pattern`; throws ERegKif on a syntax error.

@@ -201,18 +201,11 @@ void TRegKif::EnsureCompiled() {
   if (!program_ || program_->code.modifiers != modifiers_) Compile();
 }
 
-int TRegKif::TextLength() const {
-  // The text ends at its first NUL byte.
-  const size_t nul = input_.find('\0');
-  const size_t len = nul == std::string::npos ? input_.size() : nul;
-  return len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
-}
-
 bool TRegKif::SearchFrom(size_t pos) {
   ClearSlots();
   EnsureCompiled();
   if (!has_input_) throw ERegKif(1005);
-  const int len = TextLength();
+  const int len = input_len_;
   if (pos > static_cast<size_t>(len)) return false;
   try {
     return program_->matcher.Search(program_->code, reinterpret_cast<const uint8_t*>(input_.data()),
@@ -226,6 +219,10 @@ bool TRegKif::SearchFrom(size_t pos) {
 bool TRegKif::Exec(std::string_view text) {
   input_.assign(text);
   has_input_ = true;
+  // The text ends at its first NUL byte.
+  const size_t nul = input_.find('\0');
+  const size_t len = nul == std::string::npos ? input_.size() : nul;
+  input_len_ = len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
   ClearSlots();
   return SearchFrom(0);
 }

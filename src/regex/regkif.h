@@ -90,7 +90,6 @@ class TRegKif {
   void Compile();
   void EnsureCompiled();
   void ClearSlots();
-  int TextLength() const;
   bool SearchFrom(size_t pos);
 
   std::string expression_;
@@ -101,6 +100,7 @@ class TRegKif {
   std::string line_paired_;
   std::unique_ptr<Program> program_;
   std::string input_;
+  int input_len_ = 0;  // up to the first NUL
   bool has_input_ = false;
   int start_[kSlots];
   int end_[kSlots];
