@@ -39,9 +39,13 @@ QString W(const std::string& win1250Bytes) {
 
 bool LoadFonts(const QString& fontDir, const QString& notoDir) {
   bool ok = true;
+  // Loaded from memory: a PDF orders its embedded subsets by a hash of the font's
+  // file name, which would make the document depend on the build folder.
   for (const char* f :
        {"Rovasjel-jb.ttf", "Rovasjel-bj.ttf", "Osibetusor-jb.ttf", "Osibetusor-bj.ttf"}) {
-    ok &= QFontDatabase::addApplicationFont(fontDir + "/" + f) >= 0;
+    QFile file(fontDir + "/" + f);
+    ok &= file.open(QIODevice::ReadOnly) &&
+          QFontDatabase::addApplicationFontFromData(file.readAll()) >= 0;
   }
   for (const char* f : {"NotoSans-Regular.ttf", "NotoSans-Bold.ttf", "NotoSans-Italic.ttf",
                         "NotoSans-BoldItalic.ttf", "NotoSerif-Regular.ttf", "NotoSerif-Bold.ttf",
