@@ -322,7 +322,7 @@ TEST(BetuKepesseg, LetterListsOfGroupsSevenToNine) {
       Tartalmaz(k9.GepelesKor, ",\\[-\xD7,\\]-\xF7,[+]-\xB3,\\--\xA3,=-\xA4,[)]-\\,[(]-|,"));
 }
 
-TEST(BetuKepesseg, NumeralsAndSpecialLists) {
+TEST(BetuKepesseg, NumeralsAndUnusualLists) {
   EXPECT_FALSE(Tartalmaz(TBetuKepesseg("Velkor g3").SzamokKore, "500-"));
   EXPECT_EQ(TBetuKepesseg("Velkor roman").SzamokKore,
             ",1-#,5-&,10-B,50-\x80,100-\xA4,500-\xB3,1000-\xA3");
