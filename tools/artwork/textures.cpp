@@ -116,7 +116,7 @@ QImage Ko(int width, int height) {
     QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
     for (int x = 0; x < width; ++x) {
       const double body = Fbm(x / 140.0, y / 140.0, 6, 51);
-      const double speck = Hash(x, y, 53);
+      const double fleck = Hash(x, y, 53);
       // Veins: thin bright lines where a warped sine crosses zero.
       const double turb = Fbm(x / 220.0, y / 220.0, 5, 57) * 4.0;
       const double v = std::abs(std::sin((x * 0.6 + y * 0.8) / 85.0 + turb));
@@ -126,8 +126,8 @@ QImage Ko(int width, int height) {
       const double veinAmt2 = std::pow(1.0 - v2, 60.0) * 0.35;
       QRgb c = Mix(light, dark, 0.2 + body * 0.8 - 0.35);
       c = Mix(QColor(c), vein, std::max(veinAmt, veinAmt2));
-      if (speck > 0.985) c = Shade(c, 0.7);
-      if (speck < 0.01) c = Shade(c, 1.2);
+      if (fleck > 0.985) c = Shade(c, 0.7);
+      if (fleck < 0.01) c = Shade(c, 1.2);
       // Chiselled edge: lit from the top left.
       const int dl = x, dt = y, dr = width - 1 - x, db = height - 1 - y;
       const int d = std::min({dl, dt, dr, db});

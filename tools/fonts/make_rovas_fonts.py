@@ -61,7 +61,7 @@ LETTER = {
 # Codes with a fixed role in the catalogue of these fonts: the two-letter
 # consonants, the k variants (K at a word's end, ł at its start) and the
 # numerals 1, 5, 10, 50, 100, 500, 1000 at the digits 1-7.
-SPECIAL = {
+FIXED_ROLE = {
     "C": ("rune", ["cs"]), "G": ("rune", ["gy"]), "L": ("rune", ["ly"]),
     "N": ("rune", ["ny"]), "S": ("rune", ["sz"]), "T": ("rune", ["ty"]),
     "Z": ("rune", ["zs"]), "K": ("rune", ["ak"]), "ł": ("rune", ["k"]),
@@ -88,8 +88,8 @@ def cp1250_chars():
 
 def plan(ch):
     """What to draw for one character: ('rune'|'capital'|'numeral'|'latin', parts)."""
-    if ch in SPECIAL:
-        return SPECIAL[ch]
+    if ch in FIXED_ROLE:
+        return FIXED_ROLE[ch]
     low = ch.lower()
     if low in LETTER and len(low) == 1:
         kind = "capital" if ch != low else "rune"
