@@ -1,12 +1,168 @@
+// rovas-cli atrov: transliterates files (or stdin) with the program's settings.
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/commands.h"
+#include "engine/beallitasok.h"
+#include "engine/karvo.h"
+#include "engine/sorok.h"
+#include "fonts/betukepesseg.h"
+#include "platform/win1250.h"
+#include "regex/regkif.h"
+#include "ui/settings/beallitasallapot.h"
 
 namespace cli {
 
-int Atrov(int, char**) {
-  std::cerr << "rovas-cli: this command is not built yet\n";
-  return 2;
+namespace {
+
+constexpr int kHibasHivas = 2;
+constexpr int kMintaHiba = 3;
+
+struct Kapcsolok {
+  std::vector<std::string> ini;
+  std::vector<std::pair<std::string, std::string>> kulcsok;  // --set, in order
+  std::optional<std::string> szo;
+  std::optional<std::string> betukeszlet;
+  bool utf8 = false;
+  bool tukor = false;
+  std::vector<std::string> fajlok;
+};
+
+int Hiba(const std::string& uzenet) {
+  std::cerr << "rovas-cli atrov: " << uzenet << '\n';
+  return kHibasHivas;
+}
+
+bool Beolvas(std::istream& be, std::string& ide) {
+  std::ostringstream ss;
+  ss << be.rdbuf();
+  if (be.bad()) return false;
+  ide += std::move(ss).str();
+  return true;
+}
+
+bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
+  std::ifstream f(utvonal, std::ios::binary);
+  if (!f) return false;
+  ide.append(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  return !f.bad();
+}
+
+bool Letezik(const std::string& utvonal) { return std::ifstream(utvonal, std::ios::binary).good(); }
+
+// Returns an exit status when the arguments are unusable, else -1.
+int Ertelmez(int argc, char** argv, Kapcsolok& k) {
+  bool csak_fajlok = false;
+  for (int i = 0; i < argc; ++i) {
+    std::string a = argv[i];
+    if (csak_fajlok || a == "-" || a.rfind("--", 0) != 0) {
+      k.fajlok.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      csak_fajlok = true;
+      continue;
+    }
+    if (a == "--utf8") {
+      k.utf8 = true;
+      continue;
+    }
+    if (a == "--mirror") {
+      k.tukor = true;
+      continue;
+    }
+    // Options with a value: "--opt VALUE" or "--opt=VALUE".
+    std::string ertek;
+    const size_t eq = a.find('=');
+    if (eq != std::string::npos) {
+      ertek = a.substr(eq + 1);
+      a.resize(eq);
+    } else if (a == "--ini" || a == "--szo" || a == "--font" || a == "--set") {
+      if (i + 1 >= argc) return Hiba(a + " needs a value");
+      ertek = argv[++i];
+    }
+    if (a == "--ini") {
+      k.ini.push_back(ertek);
+    } else if (a == "--szo") {
+      k.szo = ertek;
+    } else if (a == "--font") {
+      k.betukeszlet = ertek;
+    } else if (a == "--set") {
+      const size_t e = ertek.find('=');
+      if (e == std::string::npos || e == 0)
+        return Hiba("--set needs KEY=VALUE, got '" + ertek + "'");
+      k.kulcsok.emplace_back(ertek.substr(0, e), ertek.substr(e + 1));
+    } else {
+      return Hiba("unknown option '" + std::string(argv[i]) + "'");
+    }
+  }
+  return -1;
+}
+
+}  // namespace
+
+int Atrov(int argc, char** argv) {
+  Kapcsolok k;
+  if (int hiba = Ertelmez(argc, argv, k); hiba >= 0) return hiba;
+  auto Kodol = [&](const std::string& s) { return k.utf8 ? win1250::FromUtf8(s) : s; };
+
+  // Settings: reset, rovas.ini, single keys, then the font name.
+  TRovasBeallitasok modell;
+  TBeallitasAllapot allapot(modell);
+  allapot.Alaphelyzet();
+  for (const std::string& ini : k.ini) {
+    if (!Letezik(ini)) return Hiba("cannot read '" + ini + "'");
+    const TBeallitasEredmeny e = allapot.BetoltesFajlbol(ini);
+    if (!e.Siker) std::cerr << win1250::ToUtf8(e.Uzenet) << '\n';
+  }
+  for (const auto& [kulcs, ertek] : k.kulcsok) {
+    if (!allapot.KulcsBeallitasa(Kodol(kulcs), Kodol(ertek)))
+      return Hiba("unknown rovas.ini key '" + kulcs + "'");
+  }
+  allapot.Alkalmaz();
+  allapot.BetukeszletValtozas();
+  if (k.betukeszlet) {
+    const std::string nev = Kodol(*k.betukeszlet);
+    modell.SetBetukeszlet(nev);
+    modell.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
+  }
+  if (k.szo) {
+    if (!Letezik(*k.szo) || !allapot.SzoListaBetoltese(*k.szo))
+      return Hiba("cannot read '" + *k.szo + "'");
+  }
+
+  std::string szoveg;
+  if (k.fajlok.empty()) {
+    if (!Beolvas(std::cin, szoveg)) return Hiba("cannot read standard input");
+  }
+  for (const std::string& f : k.fajlok) {
+    const bool ok = f == "-" ? Beolvas(std::cin, szoveg) : FajlBeolvasas(f, szoveg);
+    if (!ok) return Hiba("cannot read '" + f + "'");
+  }
+  if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
+
+  std::string ki;
+  try {
+    TKarvo motor(modell);
+    ki = motor.Atrov(szoveg);
+  } catch (const ERegKif& e) {
+    std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';
+    return kMintaHiba;
+  }
+  if (k.tukor && modell.HasznaltIrany() == 1) ki = SorokMegforditasa(ki);
+  if (k.utf8) ki = win1250::ToUtf8(ki);
+  std::fwrite(ki.data(), 1, ki.size(), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace cli

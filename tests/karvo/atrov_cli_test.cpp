@@ -1,0 +1,103 @@
+// rovas-cli atrov end to end: settings sources, encodings, mirroring, errors.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/win1250.h"
+
+namespace {
+
+struct Futas {
+  int allapot;
+  std::string ki;
+};
+
+std::string Ideiglenes(const std::string& nev, const std::string& tartalom) {
+  const auto ut = std::filesystem::temp_directory_path() /
+                  ("atrov_cli_" + std::to_string(getpid()) + "_" + nev);
+  std::ofstream(ut, std::ios::binary) << tartalom;
+  return ut.string();
+}
+
+// Runs rovas-cli atrov with `args`, `be` on stdin; stderr is dropped.
+Futas Atrov(const std::string& args, const std::string& be) {
+  const std::string bemenet = Ideiglenes("stdin", be);
+  const std::string parancs =
+      std::string(ROVAS_CLI) + " atrov " + args + " < '" + bemenet + "' 2>/dev/null";
+  FILE* p = popen(parancs.c_str(), "r");
+  Futas f{-1, {}};
+  if (!p) return f;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0) f.ki.append(buf, n);
+  const int st = pclose(p);
+  f.allapot = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  return f;
+}
+
+std::string W(std::string_view utf8) { return win1250::FromUtf8(utf8); }
+
+TEST(AtrovCli, AlapBeallitasok) {
+  const Futas f = Atrov("", W("Kert (12) szép bak\r\nmásodik"));
+  EXPECT_EQ(f.allapot, 0);
+  EXPECT_EQ(f.ki, W("łert )21( Sép baK\r\nmásodiK"));
+  // The pane form: every line mirrored and ended with CR LF.
+  EXPECT_EQ(Atrov("--mirror", W("Kert (12)\r\nbak")).ki, W("(12) treł\r\nKab\r\n"));
+  EXPECT_EQ(Atrov("--utf8", "szép bak").ki, "Sép baK");
+}
+
+TEST(AtrovCli, BetukeszletEsKulcsok) {
+  // Left to right: nothing mirrored, digits untouched, "--mirror" changes nothing.
+  EXPECT_EQ(Atrov("--font 'Rovasjel bj' --mirror", "bak (12)").ki, "baK (12)");
+  // --font wins over the key of the same meaning.
+  EXPECT_EQ(Atrov("--set 'LBetukeszlet=Rovasjel bj' --font 'Rovasjel jb'", "(1)").ki, ")1(");
+  EXPECT_EQ(Atrov("--set 'LBetukeszlet=Rovasjel bj'", "(1)").ki, "(1)");
+  // Any name, catalogued or not.
+  EXPECT_EQ(Atrov("--font 'Nincs ilyen'", "QAcs").ki, "kvacs");
+  EXPECT_EQ(Atrov("--set PSzamok=1 --set LIrany=2", "12").ki, "311");
+  EXPECT_EQ(Atrov("--set PSzamok=1 --set PSzamok=x --set LIrany=2", "12").ki, "311");
+  // Keys in later --set options apply after earlier ones and after the ini file.
+  const std::string ini =
+      Ideiglenes("rovas.ini", "[Alap]\r\nLIrany=2\r\nLHModszer=5\r\n[Egyeni]\r\n");
+  EXPECT_EQ(Atrov("--ini '" + ini + "'", "alma (1)").ki, "lm (1)");
+  EXPECT_EQ(Atrov("--ini '" + ini + "' --set LHModszer=0", "alma").ki, "alma");
+  EXPECT_EQ(
+      Atrov("--utf8 --set PEgyeniBeallitasok=1 --set 'SzEElsoKor=é-É' --set LESzovegirany=1", "é")
+          .ki,
+      "É");
+}
+
+TEST(AtrovCli, KivetelesSzavak) {
+  const std::string szo = Ideiglenes(
+      "szo.xml",
+      "<?xml version=\"1.0\"?>\r\n<szo mit=\"igazs\xC3\xA1g\" mire=\"igaz|s\xC3\xA1g\"/>\r\n");
+  const std::string egyeni = "--set PEgyeniBeallitasok=1 --set 'SzEElsoKor=zs-Z' ";
+  EXPECT_EQ(Atrov(egyeni + "--utf8", "igazság").ki, "igaZág");
+  EXPECT_EQ(Atrov(egyeni + "--utf8 --szo '" + szo + "'", "igazság").ki, "igazság");
+  EXPECT_EQ(Atrov(egyeni + "--utf8 --set PKivetelesSzavak=0 --szo '" + szo + "'", "igazság").ki,
+            "igaZág");
+}
+
+TEST(AtrovCli, HibakKimenetNelkul) {
+  const Futas f = Atrov("--set PEgyeniBeallitasok=1 --set 'SzEElsoKor=(a-b'", "abc");
+  EXPECT_EQ(f.allapot, 3);
+  EXPECT_EQ(f.ki, "");
+  EXPECT_EQ(Atrov("--set PEgyeniBeallitasok=1 --set 'SzEElsoKor=(a-b'", "").allapot, 0);
+  EXPECT_EQ(Atrov("--set NincsIlyen=1", "a").allapot, 2);
+  EXPECT_EQ(Atrov("--szo /nonexistent/szo.xml", "a").allapot, 2);
+  EXPECT_EQ(Atrov("--bogus", "a").allapot, 2);
+}
+
+TEST(AtrovCli, FajlokOsszefuzve) {
+  const std::string a = Ideiglenes("a.txt", "cs ");
+  const std::string b = Ideiglenes("b.txt", "sz");
+  EXPECT_EQ(Atrov("'" + a + "' '" + b + "'", "ignored").ki, "C S");
+}
+
+}  // namespace

@@ -1,0 +1,104 @@
+// Number stage: rovás numerals, dates, digit reversal for right-to-left text.
+
+#include "engine/rovoszam.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win1250.h"
+
+namespace {
+
+constexpr const char* kJelek = "1-y,5-Y,10-X,50-V,100-B,1000-M";
+
+std::string Atir(std::string_view szoveg, std::string_view jelek = kJelek) {
+  TRovoSzam sz(jelek, ',', '-', true, false, false);
+  return sz.Alkalmaz(szoveg);
+}
+
+struct Eset {
+  const char* be;
+  const char* ki;
+};
+
+class SzamTabla : public testing::TestWithParam<Eset> {};
+
+TEST_P(SzamTabla, Atiras) { EXPECT_EQ(Atir(GetParam().be), GetParam().ki) << GetParam().be; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Szamok, SzamTabla,
+    testing::Values(Eset{"7", "Yyy"}, Eset{"40", "XXXX"}, Eset{"1000", "M"}, Eset{"1500", "MBBBBB"},
+                    Eset{"2000", "yyM"}, Eset{"1848", "MBBBBBBBBXXXXYyyy"}, Eset{"10000", "XM"},
+                    Eset{"1000000", "MM"}, Eset{"1001000", "MMyM"}, Eset{"100", "B"},
+                    Eset{"0", "0"}, Eset{"00", "00"}, Eset{"000", "000"}, Eset{"01000", "M"},
+                    Eset{"7 alma", "Yyy alma"},
+                    // Dates keep their dots and spaces and convert run by run.
+                    Eset{"2015.03.10", "yyMXY.yyy.X"},
+                    Eset{"1848. 3. 15", "MBBBBBBBBXXXXYyyy. yyy. XY"}, Eset{"3.5", "yyy.Y"},
+                    // Other numbers lose their dots and spaces.
+                    Eset{"1 000", "M"}, Eset{"1.000.000", "MM"}, Eset{"3,5", "yyy,Y"},
+                    Eset{"12 és 12", "Xyy és Xyy"}, Eset{"12 12", "MBBXyy"},
+                    Eset{"a 0,5 b", "a 0,Y b"}, Eset{"nincs benne", "nincs benne"}, Eset{"", ""}));
+
+TEST(Szam, OtszazasJel) {
+  EXPECT_EQ(Atir("700", "1-y,5-Y,10-X,50-V,100-B,500-D,1000-M"), "DBB");
+  EXPECT_EQ(Atir("900", "1-y,5-Y,10-X,50-V,100-B,500-D,1000-M"), "DBBBB");
+}
+
+TEST(Szam, TobbBetusJelekEsKesobbiDarabFelulir) {
+  EXPECT_EQ(Atir("16", "1-ab,10-c,10-X,100-B,1000-M"),
+            "X"
+            "abababababab");
+  // Unknown values and malformed pieces are ignored.
+  EXPECT_EQ(Atir("2", ",2-Z,1-y-z,1-y,10-X,100-B,1000-M,-q,5"), "yy");
+}
+
+TEST(Szam, HianyzoAlapjelKikapcsolja) {
+  for (const char* lista : {"1-y,10-X,100-B", "1-y,10-X,1000-M", "10-X,100-B,1000-M", ""}) {
+    TRovoSzam sz(lista, ',', '-', true, false, false);
+    EXPECT_FALSE(sz.Atir()) << lista;
+    EXPECT_EQ(sz.Alkalmaz("12 alma"), "12 alma");
+    // Conversion off: the digits may still be reversed for right-to-left text.
+    TRovoSzam jb(lista, ',', '-', true, true, true);
+    EXPECT_TRUE(jb.Megfordit());
+    EXPECT_EQ(jb.Alkalmaz("12 alma"), "21 alma");
+  }
+}
+
+TEST(Szam, Megforditas) {
+  struct {
+    bool be, bj, jb, megfordit;
+  } sorok[] = {{false, true, true, true},
+               {false, false, true, false},
+               {false, true, false, false},
+               {true, true, true, false}};
+  for (const auto& s : sorok) {
+    TRovoSzam sz(kJelek, ',', '-', s.be, s.bj, s.jb);
+    EXPECT_EQ(sz.Megfordit(), s.megfordit);
+  }
+  TRovoSzam sz(kJelek, ',', '-', false, true, true);
+  EXPECT_EQ(sz.Alkalmaz(win1250::FromUtf8("12 és 345")), win1250::FromUtf8("21 és 543"));
+  EXPECT_EQ(sz.Alkalmaz("2015. 03. 10"), "01 .30 .5102");
+  EXPECT_EQ(sz.Alkalmaz("12 12 x"), "21 21 x");
+  TRovoSzam semmi(kJelek, ',', '-', false, false, true);
+  EXPECT_EQ(semmi.Alkalmaz("12 alma"), "12 alma");
+}
+
+// Bytes 0x01 beside numbers could join the placeholder runs of a literal
+// protect-and-restore and move a number; every number must stay in its place.
+TEST(Szam, JelolobajtokMellettIsHelybenMarad) {
+  TRovoSzam fordit(kJelek, ',', '-', false, true, true);
+  EXPECT_EQ(fordit.Alkalmaz("12\x01"
+                            "345\x01\x01"
+                            "67"),
+            "21\x01"
+            "543\x01\x01"
+            "76");
+  EXPECT_EQ(Atir("\x01"
+                 "7\x01"
+                 "2\x01"),
+            "\x01Yyy\x01yy\x01");
+}
+
+}  // namespace
