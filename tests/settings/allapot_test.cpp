@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/programdir.h"
 #include "segedek.h"
 #include "ui/settings/beallitasallapot.h"
 
@@ -96,6 +97,25 @@ TEST_F(AllapotTest, FirstRunWritesEveryKeyWithTheDefaults) {
   EXPECT_EQ(*modell.KivetelesSzoLista, (TSzoLista{"a=b", "c=d"}));
   EXPECT_EQ(allapot.UtolsoFrissitesIdo(), TIdopont{});
   EXPECT_TRUE(allapot.AutomatikusLetoltesEsedekes());
+}
+
+TEST_F(AllapotTest, FilesLiveInTheProgramDirectoryNotTheWorkingDirectory) {
+  TempKonyvtar munka;
+  munka.Ir("rovas.ini", "[Alap]\nLMeret=40\n");
+  munka.Ir("szo.xml", "<szo mit=\"a\" mire=\"b\"/>\n");
+  const std::filesystem::path eredeti = std::filesystem::current_path();
+  std::filesystem::current_path(munka.Ut());
+  platform::SetProgramDirOverride(dir.Ut());
+  TBeallitasKornyezet k = Kornyezet();
+  k.ProgramKonyvtar.clear();
+  TBeallitasAllapot allapot(modell, k);
+  allapot.Letrehozas();
+  EXPECT_EQ(allapot.RovasIni(), dir.Fajl("rovas.ini"));
+  platform::SetProgramDirOverride("");
+  std::filesystem::current_path(eredeti);
+  EXPECT_EQ(dir.Olvas("rovas.ini"), kFrissFajl);
+  EXPECT_EQ(modell.Meret, 16);
+  EXPECT_EQ(allapot.V.CSzavakSzama, "0");
 }
 
 TEST_F(AllapotTest, CreationWithAFileLoadsItAndLeavesItAlone) {
