@@ -60,8 +60,8 @@ TRovoHangzougrato::TRovoHangzougrato(unsigned char modszer, unsigned char hatoko
                                      bool kezdo_e_kihagy, unsigned char ak_jel)
     : modszer_(modszer), hatokor_(hatokor), kezdo_e_kihagy_(kezdo_e_kihagy), ak_jel_(ak_jel) {
   if (modszer_ == 0) return;
-  egyesito_ = std::make_unique<TRovo>(ismetlodo_egyesit ? kIsmetlodoEgyesitoKor : "");
-  rovidito_ = std::make_unique<TRovo>(hosszut_rovidit ? kHosszuRoviditoKor : "");
+  egyesito_ = std::make_unique<TGyorsRovo>(ismetlodo_egyesit ? kIsmetlodoEgyesitoKor : "");
+  rovidito_ = std::make_unique<TGyorsRovo>(hosszut_rovidit ? kHosszuRoviditoKor : "");
 }
 
 std::string TRovoHangzougrato::Alkalmaz(std::string_view szoveg) {

@@ -20,7 +20,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/rovo.h"
+#include "engine/gyorsrovo.h"
 
 class TRovoHangzougrato {
  public:
@@ -40,8 +40,8 @@ class TRovoHangzougrato {
   unsigned char hatokor_;
   bool kezdo_e_kihagy_;
   unsigned char ak_jel_;
-  std::unique_ptr<TRovo> egyesito_;  // doubled consonants to single ones
-  std::unique_ptr<TRovo> rovidito_;  // long vowels to short ones
+  std::unique_ptr<TGyorsRovo> egyesito_;  // doubled consonants to single ones
+  std::unique_ptr<TGyorsRovo> rovidito_;  // long vowels to short ones
 };
 
 // The rule lists of the two preparing rounds (Windows-1250).

@@ -114,8 +114,8 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
       m.MelyK && !k.MelyKJel.empty() ? static_cast<unsigned char>(k.MelyKJel[0]) : 0;
   hangzougrato_ = std::make_unique<TRovoHangzougrato>(m.HModszer, m.HHatokor, m.HIsmetlodoEgyesit,
                                                       m.HHosszutRovidit, m.HKezdoEKihagy, ak_jel);
-  elso_kor_ = std::make_unique<TRovo>(r1, ',', '-');
-  masodik_kor_ = std::make_unique<TRovo>(r2, ',', '-');
+  elso_kor_ = std::make_unique<TGyorsRovo>(r1, ',', '-');
+  masodik_kor_ = std::make_unique<TGyorsRovo>(r2, ',', '-');
   const bool szamok_be = m.EgyeniBeallitasok ? !rn.empty() : m.Szamok;
   szam_ = std::make_unique<TRovoSzam>(rn, ',', '-', szamok_be, m.SzamokBJ, jb);
   javito_ = std::make_unique<TRovoMuszakiJavito>();

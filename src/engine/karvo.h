@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "engine/beallitasok.h"
+#include "engine/gyorsrovo.h"
 #include "engine/hangzougrato.h"
 #include "engine/kivetelezo.h"
 #include "engine/rovo.h"
@@ -59,8 +60,8 @@ class TKarvo {
   TRovasBeallitasok* beallitasok_ = nullptr;
   std::unique_ptr<TRovoKivetelezo> kivetelezo_;
   std::unique_ptr<TRovoHangzougrato> hangzougrato_;
-  std::unique_ptr<TRovo> elso_kor_;
-  std::unique_ptr<TRovo> masodik_kor_;
+  std::unique_ptr<TGyorsRovo> elso_kor_;
+  std::unique_ptr<TGyorsRovo> masodik_kor_;
   std::unique_ptr<TRovoSzam> szam_;
   std::unique_ptr<TRovoMuszakiJavito> javito_;
   bool kisbetus_ = false;

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-TRovoKivetelezo::TRovoKivetelezo(const std::vector<std::string>* lista) {
-  if (lista) kor_.Epit(Szabalylista(*lista), ',', '-');
-}
-
 std::string TRovoKivetelezo::Szabalylista(const std::vector<std::string>& lista) {
   std::string szabalyok;
   for (const std::string& sor : lista) {

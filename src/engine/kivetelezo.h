@@ -12,12 +12,13 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/rovo.h"
+#include "engine/gyorsrovo.h"
 
 class TRovoKivetelezo {
  public:
   // A null list builds a stage that changes nothing.
-  explicit TRovoKivetelezo(const std::vector<std::string>* lista);
+  explicit TRovoKivetelezo(const std::vector<std::string>* lista)
+      : kor_(lista ? Szabalylista(*lista) : std::string()) {}
   TRovoKivetelezo(const TRovoKivetelezo&) = delete;
   TRovoKivetelezo& operator=(const TRovoKivetelezo&) = delete;
 
@@ -28,5 +29,5 @@ class TRovoKivetelezo {
   static std::string Szabalylista(const std::vector<std::string>& lista);
 
  private:
-  TRovo kor_;
+  TGyorsRovo kor_;
 };

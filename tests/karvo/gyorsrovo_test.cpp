@@ -1,0 +1,80 @@
+// The fast round must give exactly what the plain round gives.
+
+#include "engine/gyorsrovo.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/hangzougrato.h"
+#include "fonts/betukepesseg.h"
+#include "platform/win1250.h"
+
+namespace {
+
+// Texts over the bytes the rules care about, with the odd NUL and separator.
+std::string Veletlen(std::mt19937& g, const std::string& abc, size_t n) {
+  std::string s;
+  for (size_t i = 0; i < n; ++i) s += abc[g() % abc.size()];
+  if (g() % 4 == 0) s[g() % n] = '\0';
+  return s;
+}
+
+void Osszevet(const std::string& lista, std::mt19937& g, const std::string& abc, int db) {
+  TRovo lassu(lista);
+  TGyorsRovo gyors(lista);
+  for (int i = 0; i < db; ++i) {
+    const std::string s = Veletlen(g, abc, 1 + g() % 300);
+    ASSERT_EQ(gyors.Alkalmaz(s), lassu.Alkalmaz(s)) << "rules: " << lista << "\ntext: " << s;
+  }
+}
+
+const std::string kAbc = win1250::FromUtf8(
+    "aaabcccdeeefgghiklmnnnoprsssttuvyzzzsáéíóöőúüű AEKCSGY12345.,()[]{}$\\\x08\x01");
+
+TEST(GyorsRovo, KatalogusListai) {
+  std::mt19937 g(1);
+  for (const std::string& nev : KatalogusNevek()) {
+    const TBetuKepesseg k(nev);
+    for (const std::string* lista :
+         {&k.BetukKore, &k.GepelesKor, &k.KiterjesztettKor, &k.KiterjesztettPotlas,
+          &k.MelyKHangrendi, &k.MelyKSzoElejen, &k.MelyKSzoVegen, &k.OsszerovasElso,
+          &k.OsszerovasMasodik, &k.KepjelekElso, &k.KepjelekMasodik, &k.BetukKoreJB}) {
+      Osszevet(*lista, g, kAbc, 5);
+    }
+    Osszevet(Hozzafuz(Hozzafuz(k.BetukKore, k.OsszerovasElso), k.KepjelekElso), g, kAbc, 20);
+  }
+  Osszevet(std::string(kIsmetlodoEgyesitoKor), g, kAbc, 200);
+  Osszevet(std::string(kHosszuRoviditoKor), g, kAbc, 200);
+}
+
+// Words that overlap, feed each other and expand "$" forms.
+TEST(GyorsRovo, VeletlenSzabalyok) {
+  std::mt19937 g(2);
+  const std::string abc = "abcs$\\";
+  const char* cserek[] = {"x",  "a",    "ab",   "$0",    "$&",  "${}", "$1", "$",
+                          "$$", "\\$1", "b$0b", "${1}0", "$15", "\\",  "ss"};
+  for (int kor = 0; kor < 400; ++kor) {
+    std::string lista;
+    const int n = 1 + g() % 8;
+    for (int i = 0; i < n; ++i) {
+      std::string minta;
+      const int m = 1 + g() % 3;
+      for (int j = 0; j < m; ++j) minta += "abcs"[g() % 4];
+      if (g() % 10 == 0) minta = "\\b" + minta;
+      lista += "," + minta + "-" + cserek[g() % std::size(cserek)];
+    }
+    Osszevet(lista, g, abc, 20);
+  }
+}
+
+TEST(GyorsRovo, HibaAzonosModonJutKi) {
+  TGyorsRovo r("a-b,(c-d");
+  EXPECT_THROW(r.Alkalmaz("xyz"), ERegKif);
+  TGyorsRovo ures("");
+  EXPECT_EQ(ures.Alkalmaz(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
