@@ -123,10 +123,11 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
     if (!sz.szo) {
       std::string uj = magok[i]->Alkalmaz(s);
       if (uj != s) {
+        // Changed anywhere: every later word may occur now. A rescan would
+        // cost as much as simply searching for each of them.
         s = std::move(uj);
         hatar = std::min(s.find('\0'), s.size());
-        std::fill(jelen_.begin(), jelen_.end(), 0);
-        Keres(std::string_view(s).substr(0, hatar), 0, hatar);
+        std::fill(jelen_.begin(), jelen_.end(), 1);
       }
       continue;
     }
