@@ -27,7 +27,8 @@
 // raises IniError "Unable to write to %s" (the full path). A key, section or
 // value holding CR, LF or NUL cannot be stored in a line and is refused the
 // same way rather than corrupting the file. Leading and trailing blanks of a
-// value do not survive a round trip (they are trimmed on reading).
+// value do not survive a round trip (they are trimmed on reading); quotes
+// around a value are kept as data.
 
 #include <optional>
 #include <stdexcept>

@@ -55,35 +55,47 @@ struct TKulcs {
 
 using Vz = TBeallitasVezerlok;
 
+TKulcs Lista(std::string_view sz, std::string_view nev, int Vz::*m, std::size_t valasztasok) {
+  return {sz, nev, TFajta::kLista, m, nullptr, nullptr, static_cast<int>(valasztasok)};
+}
+TKulcs Egesz(std::string_view sz, std::string_view nev, TFajta f, int Vz::*m) {
+  return {sz, nev, f, m};
+}
+TKulcs Logikai(std::string_view sz, std::string_view nev, bool Vz::*m) {
+  return {sz, nev, TFajta::kLogikai, nullptr, m};
+}
+TKulcs Szoveg(std::string_view sz, std::string_view nev, TFajta f, std::string Vz::*m) {
+  return {sz, nev, f, nullptr, nullptr, m};
+}
+
 // Every key of rovas.ini, in file order.
 const TKulcs kKulcsok[] = {
-    {kAlap, "LBetukeszlet", TFajta::kBetukeszlet, &Vz::LBetukeszlet},
-    {kAlap, "LIrany", TFajta::kLista, &Vz::LIrany, nullptr, nullptr, int(kIranyok.size())},
-    {kAlap, "LMeret", TFajta::kMeret, &Vz::LMeret},
-    {kAlap, "PKivetelesSzavak", TFajta::kLogikai, nullptr, &Vz::PKivetelesSzavak},
-    {kAlap, "PKiterjesztettBetuk", TFajta::kLogikai, nullptr, &Vz::PKiterjesztettBetuk},
-    {kAlap, "PMelyK", TFajta::kLogikai, nullptr, &Vz::PMelyK},
-    {kAlap, "LaKHasznalatiMod", TFajta::kLista, &Vz::LaKHasznalatiMod, nullptr, nullptr,
-     int(kAKHasznalatiModok.size())},
-    {kAlap, "POsszerovas", TFajta::kLogikai, nullptr, &Vz::POsszerovas},
-    {kAlap, "PKepjelek", TFajta::kLogikai, nullptr, &Vz::PKepjelek},
-    {kAlap, "PSzamok", TFajta::kLogikai, nullptr, &Vz::PSzamok},
-    {kAlap, "PSzamokBJ", TFajta::kLogikai, nullptr, &Vz::PSzamokBJ},
-    {kAlap, "LHModszer", TFajta::kLista, &Vz::LHModszer, nullptr, nullptr, int(kHModszerek.size())},
-    {kAlap, "LHHatokor", TFajta::kLista, &Vz::LHHatokor, nullptr, nullptr, int(kHHatokorok.size())},
-    {kAlap, "PHIsmetlodoEgyesit", TFajta::kLogikai, nullptr, &Vz::PHIsmetlodoEgyesit},
-    {kAlap, "PHHosszutRovidit", TFajta::kLogikai, nullptr, &Vz::PHHosszutRovidit},
-    {kAlap, "PHKezdoEKihagy", TFajta::kLogikai, nullptr, &Vz::PHKezdoEKihagy},
-    {kEgyeni, "PEgyeniBeallitasok", TFajta::kLogikai, nullptr, &Vz::PEgyeniBeallitasok},
-    {kEgyeni, "SzEBetukeszlet", TFajta::kSzoveg, nullptr, nullptr, &Vz::SzEBetukeszlet},
-    {kEgyeni, "LESzovegirany", TFajta::kESzovegirany, &Vz::LESzovegirany},
-    {kEgyeni, "SzEElsoKor", TFajta::kSzoveg, nullptr, nullptr, &Vz::SzEElsoKor},
-    {kEgyeni, "SzEMasodikKor", TFajta::kSzoveg, nullptr, nullptr, &Vz::SzEMasodikKor},
-    {kEgyeni, "SzESzamokKore", TFajta::kSzoveg, nullptr, nullptr, &Vz::SzESzamokKore},
-    {kEgyeni, "SzEGepeleskor", TFajta::kSzoveg, nullptr, nullptr, &Vz::SzEGepeleskor},
-    {kEgyeni, "PKivetelesSzavakOnmukodo", TFajta::kLogikai, nullptr, &Vz::PKivetelesSzavakOnmukodo},
-    {kEgyeni, "POffice2010", TFajta::kLogikai, nullptr, &Vz::POffice2010},
-    {kEgyeni, "LUtolsoFrissites", TFajta::kDatum, nullptr, nullptr, &Vz::LUtolsoFrissites},
+    Egesz(kAlap, "LBetukeszlet", TFajta::kBetukeszlet, &Vz::LBetukeszlet),
+    Lista(kAlap, "LIrany", &Vz::LIrany, kIranyok.size()),
+    Egesz(kAlap, "LMeret", TFajta::kMeret, &Vz::LMeret),
+    Logikai(kAlap, "PKivetelesSzavak", &Vz::PKivetelesSzavak),
+    Logikai(kAlap, "PKiterjesztettBetuk", &Vz::PKiterjesztettBetuk),
+    Logikai(kAlap, "PMelyK", &Vz::PMelyK),
+    Lista(kAlap, "LaKHasznalatiMod", &Vz::LaKHasznalatiMod, kAKHasznalatiModok.size()),
+    Logikai(kAlap, "POsszerovas", &Vz::POsszerovas),
+    Logikai(kAlap, "PKepjelek", &Vz::PKepjelek),
+    Logikai(kAlap, "PSzamok", &Vz::PSzamok),
+    Logikai(kAlap, "PSzamokBJ", &Vz::PSzamokBJ),
+    Lista(kAlap, "LHModszer", &Vz::LHModszer, kHModszerek.size()),
+    Lista(kAlap, "LHHatokor", &Vz::LHHatokor, kHHatokorok.size()),
+    Logikai(kAlap, "PHIsmetlodoEgyesit", &Vz::PHIsmetlodoEgyesit),
+    Logikai(kAlap, "PHHosszutRovidit", &Vz::PHHosszutRovidit),
+    Logikai(kAlap, "PHKezdoEKihagy", &Vz::PHKezdoEKihagy),
+    Logikai(kEgyeni, "PEgyeniBeallitasok", &Vz::PEgyeniBeallitasok),
+    Szoveg(kEgyeni, "SzEBetukeszlet", TFajta::kSzoveg, &Vz::SzEBetukeszlet),
+    Egesz(kEgyeni, "LESzovegirany", TFajta::kESzovegirany, &Vz::LESzovegirany),
+    Szoveg(kEgyeni, "SzEElsoKor", TFajta::kSzoveg, &Vz::SzEElsoKor),
+    Szoveg(kEgyeni, "SzEMasodikKor", TFajta::kSzoveg, &Vz::SzEMasodikKor),
+    Szoveg(kEgyeni, "SzESzamokKore", TFajta::kSzoveg, &Vz::SzESzamokKore),
+    Szoveg(kEgyeni, "SzEGepeleskor", TFajta::kSzoveg, &Vz::SzEGepeleskor),
+    Logikai(kEgyeni, "PKivetelesSzavakOnmukodo", &Vz::PKivetelesSzavakOnmukodo),
+    Logikai(kEgyeni, "POffice2010", &Vz::POffice2010),
+    Szoveg(kEgyeni, "LUtolsoFrissites", TFajta::kDatum, &Vz::LUtolsoFrissites),
 };
 
 template <std::size_t N>
