@@ -1,0 +1,324 @@
+// The main window under the offscreen platform: live transliteration, mode
+// changes through the chooser, the rovás pane's keys, copying, engine errors
+// and the hand-over to the image window.
+
+#include "ui/main/foablak.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/sorok.h"
+#include "platform/qt/kodolas.h"
+#include "platform/qt/uzenet.h"
+#include "ui/main/rovaspanel.h"
+#include "ui/newtext/ujablak.h"
+#include "ui/settings/beallitasallapot.h"
+
+namespace {
+
+QApplication& App() {
+  static int argc = 1;
+  static char nev[] = "foablak_test";
+  static char* argv[] = {nev, nullptr};
+  static QApplication* app = [] {
+    auto* a = new QApplication(argc, argv);
+    QFontDatabase::addApplicationFont(QStringLiteral(ROVAS_FONT_DIR "/Rovasjel-jb.ttf"));
+    return a;
+  }();
+  return *app;
+}
+
+// Types text the way a keyboard does: one key event per character, carrying its text.
+void Gepel(QWidget* w, const QString& szoveg) {
+  for (QChar c : szoveg) {
+    const int kod = c == u'\n' ? int(Qt::Key_Return) : int(c.toUpper().unicode());
+    QKeyEvent le(QEvent::KeyPress, kod, Qt::NoModifier, c == u'\n' ? QString("\r") : QString(c));
+    QApplication::sendEvent(w, &le);
+    QKeyEvent fel(QEvent::KeyRelease, kod, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &fel);
+  }
+}
+
+class THamisKepAblak : public IKepAblak {
+ public:
+  bool lathato = false;
+  int atadasok = 0;
+  std::string szoveg;
+  bool csakFrissites = false;
+  int irany = 0;
+  bool Lathato() const override { return lathato; }
+  void SzovegAtadasa(const std::string& s, const std::string&, bool frissites, int i) override {
+    ++atadasok;
+    szoveg = s;
+    csakFrissites = frissites;
+    irany = i;
+  }
+};
+
+// Makes sure the application exists before any member widget is built.
+struct TAlkalmazas {
+  TAlkalmazas() { App(); }
+};
+
+class FoablakTest : public ::testing::Test, private TAlkalmazas {
+ protected:
+  FoablakTest() {
+    allapot.Alaphelyzet();
+    allapot.Alkalmaz();
+    allapot.BetukeszletValtozas();
+    ablak.SetUjablak(&ujablak);
+    ablak.SetBeallitasAllapot(&allapot);
+    uzenet::SetValaszolo([this](const uzenet::TDoboz& d) {
+      dobozok.push_back(d);
+      return valasz;
+    });
+  }
+  ~FoablakTest() override { uzenet::SetValaszolo({}); }
+
+  // Opens the chooser as "Új..." does and picks an option (or cancels with -1).
+  void UjSzoveg(int valasztas) {
+    QTimer::singleShot(0, &ujablak, [this, valasztas] {
+      if (valasztas == 0) ujablak.Lehetoseg1Click();
+      if (valasztas == 1) ujablak.Lehetoseg2Click();
+      if (valasztas < 0) QTest::keyClick(&ujablak, Qt::Key_Escape);
+    });
+    ablak.BUjRovasClick();
+  }
+
+  std::string Atrov(const std::string& latin) {
+    TRovasBeallitasok m;
+    TBeallitasAllapot a(m);
+    a.Alaphelyzet();
+    a.V = allapot.V;
+    a.Alkalmaz();
+    a.BetukeszletValtozas();
+    return TKarvo(m).Atrov(latin);
+  }
+
+  TRovasBeallitasok modell;
+  TBeallitasAllapot allapot{modell};
+  TFoablak ablak{modell};
+  TUjablak ujablak{&ablak};
+  std::vector<uzenet::TDoboz> dobozok;
+  bool valasz = true;
+};
+
+TEST_F(FoablakTest, KezdoAllapot) {
+  EXPECT_EQ(ablak.windowTitle(), QStringLiteral("Tollnok v2.4 - 2015.03.10"));
+  EXPECT_EQ(ablak.Allapot().Mod, 0);
+  EXPECT_TRUE(ablak.MRovas()->isReadOnly());
+  EXPECT_TRUE(ablak.POnmukodo()->isChecked());
+  EXPECT_FALSE(ablak.BBeallitasok()->isEnabled());
+  EXPECT_FALSE(ablak.BKep()->isEnabled());
+  EXPECT_FALSE(ablak.Nyito()->isActive());
+  EXPECT_TRUE(ablak.TimerLetoltes()->isActive());
+  EXPECT_EQ(ablak.Nyito()->interval(), 10);
+  EXPECT_GE(ablak.minimumWidth(), 653);
+  EXPECT_GE(ablak.minimumHeight(), 340);
+  EXPECT_FALSE(ablak.MLatin()->accessibleName().isEmpty());
+  EXPECT_FALSE(ablak.MRovas()->accessibleName().isEmpty());
+}
+
+TEST_F(FoablakTest, ElsoMegjelenesUtanNyitoMegnyitjaAValasztot) {
+  bool megnyilt = false;
+  QTimer::singleShot(200, &ujablak, [&] {
+    megnyilt = ujablak.isVisible();
+    ujablak.Lehetoseg2Click();
+  });
+  ablak.show();
+  EXPECT_TRUE(ablak.Nyito()->isActive());
+  QTRY_VERIFY_WITH_TIMEOUT(ablak.Allapot().Mod == 1, 3000);
+  EXPECT_TRUE(megnyilt);
+  EXPECT_FALSE(ablak.Nyito()->isActive());
+}
+
+TEST_F(FoablakTest, JobbrolBalraTukrozveEsCrLfFel) {
+  UjSzoveg(0);
+  ASSERT_EQ(modell.HasznaltIrany(), 1);
+  Gepel(ablak.MLatin(), QStringLiteral("ab"));
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), Megforditas(Atrov("ab")) + "\r\n");
+  // Emptying the Latin pane leaves the mirroring of an empty text: one line break.
+  ablak.MLatin()->clear();
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), "\r\n");
+  // A new text empties both panes; in Latin text mode the settings applied
+  // afterwards transliterate the empty pane again.
+  Gepel(ablak.MLatin(), QStringLiteral("x"));
+  UjSzoveg(1);
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), "");
+  Gepel(ablak.MRovas(), QStringLiteral("x"));
+  UjSzoveg(0);
+  EXPECT_EQ(ablak.MLatin()->toPlainText(), QString());
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), "\r\n");
+}
+
+TEST_F(FoablakTest, MagyarBetukEsBalrolJobbra) {
+  allapot.V.LIrany = 2;
+  allapot.Alkalmaz();
+  UjSzoveg(0);
+  Gepel(ablak.MLatin(), qtkodolas::ToQ("\xE1rv\xEDzt\xFBr\xF5\nt\xFCk\xF6rf\xFAr\xF3g\xE9p"));
+  EXPECT_EQ(ablak.MRovas()->Szoveg(),
+            Atrov("\xE1rv\xEDzt\xFBr\xF5\r\nt\xFCk\xF6rf\xFAr\xF3g\xE9p"));
+  EXPECT_NE(ablak.MRovas()->Szoveg().find("\r\n"), std::string::npos);
+  EXPECT_TRUE(ablak.Allapot().Tevekenyseg);
+}
+
+TEST_F(FoablakTest, OnmukodoKikapcsolva) {
+  UjSzoveg(0);
+  ablak.POnmukodo()->setChecked(false);
+  const std::string ures = ablak.MRovas()->Szoveg();
+  Gepel(ablak.MLatin(), QStringLiteral("ab"));
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), ures);
+  ablak.POnmukodo()->setChecked(true);  // no effect until the next change
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), ures);
+  ablak.LatinAtrovasa();
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), Megforditas(Atrov("ab")) + "\r\n");
+}
+
+TEST_F(FoablakTest, ModValtasEsMegszakitas) {
+  UjSzoveg(1);
+  EXPECT_EQ(ablak.Allapot().Mod, 1);
+  EXPECT_TRUE(ablak.PLatin()->isHidden());
+  EXPECT_FALSE(ablak.MRovas()->isReadOnly());
+  UjSzoveg(-1);  // cancelled: stays in direct rovás mode
+  EXPECT_EQ(ablak.Allapot().Mod, 1);
+  EXPECT_TRUE(ablak.PLatin()->isHidden());
+  UjSzoveg(0);
+  EXPECT_EQ(ablak.Allapot().Mod, 0);
+  EXPECT_FALSE(ablak.PLatin()->isHidden());
+  EXPECT_TRUE(ablak.MRovas()->isReadOnly());
+}
+
+TEST_F(FoablakTest, RovasPanelBetukeszlete) {
+  UjSzoveg(1);
+  QFont f = ablak.MRovas()->font();
+  EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("Rovasjel jb"));
+  EXPECT_EQ(f.pointSize(), 16);
+}
+
+TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
+  allapot.V.PEgyeniBeallitasok = true;
+  allapot.V.SzEGepeleskor = "cs-C";
+  allapot.V.LESzovegirany = 0;  // right to left
+  allapot.Alkalmaz();
+  UjSzoveg(1);
+  TRovasPanel* p = ablak.MRovas();
+  Gepel(p, QStringLiteral("csa"));
+  EXPECT_EQ(p->Szoveg(), "aC");
+  EXPECT_EQ(p->KurzorOszlop(), 0);
+  QTest::keyClick(p, Qt::Key_ParenLeft, Qt::NoModifier);
+  EXPECT_EQ(p->Szoveg(), ")aC");
+  // Backspace deletes right of the caret, Delete left of it.
+  QTest::keyClick(p, Qt::Key_Backspace);
+  EXPECT_EQ(p->Szoveg(), "aC");
+  QTest::keyClick(p, Qt::Key_Right);
+  QTest::keyClick(p, Qt::Key_Delete);
+  EXPECT_EQ(p->Szoveg(), "C");
+  EXPECT_EQ(ablak.Allapot().BelsoBevitel, 0);
+}
+
+TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
+  allapot.V.LIrany = 2;
+  allapot.Alkalmaz();
+  UjSzoveg(1);
+  QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+  valasz = true;
+  QTest::keyClick(ablak.MRovas(), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Kerdes);
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("ab"));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+}
+
+TEST_F(FoablakTest, MasolasHaromFormatum) {
+  UjSzoveg(1);
+  ablak.MRovas()->SetSzoveg("cba\r\n\xE1");
+  ablak.MasolClick();
+  const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(adat, nullptr);
+  EXPECT_EQ(adat->text(), qtkodolas::ToQ("cba\n\xE1"));
+  const QByteArray html = adat->data(QStringLiteral("text/html"));
+  EXPECT_TRUE(
+      html.startsWith("<p align=\"right\" style=\"font-size: 16pt;\"><font face=\"Rovasjel "
+                      "jb\">cba</font></p>"));
+  EXPECT_TRUE(html.contains("\xC3\xA1"));
+  const QByteArray rekord = adat->data(QStringLiteral("HTML Format"));
+  EXPECT_TRUE(
+      rekord.startsWith("Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\nStartFragment:000081"));
+  EXPECT_TRUE(rekord.contains(QByteArray("EndFragment:") +
+                              QByteArray::number(rekord.size()).rightJustified(6, '0')));
+  EXPECT_EQ(rekord.mid(81, html.size()), html);
+}
+
+TEST_F(FoablakTest, MotorHibajaMegtartjaARovasSzoveget) {
+  allapot.V.PEgyeniBeallitasok = true;
+  allapot.V.SzEElsoKor = "a-b";
+  allapot.Alkalmaz();
+  UjSzoveg(0);
+  Gepel(ablak.MLatin(), QStringLiteral("a"));
+  const std::string elotte = ablak.MRovas()->Szoveg();
+  ASSERT_FALSE(elotte.empty());
+  modell.SetEElsoKor("(x-y");  // an unclosed group
+  dobozok.clear();
+  Gepel(ablak.MLatin(), QStringLiteral("a"));
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_TRUE(dobozok[0].standard);
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), elotte);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(FoablakTest, KepAblaknakAtadas) {
+  THamisKepAblak kep;
+  ablak.SetKepAblak(&kep);
+  EXPECT_TRUE(ablak.BKep()->isEnabled());
+  UjSzoveg(1);
+  valasz = false;
+  ablak.MRovas()->SetSzoveg(std::string(5120, 'a'));
+  ablak.BKepClick(true);
+  EXPECT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(kep.atadasok, 0);
+  ablak.MRovas()->SetSzoveg(std::string(5119, 'a'));
+  ablak.BKepClick(true);
+  EXPECT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(kep.atadasok, 1);
+  EXPECT_FALSE(kep.csakFrissites);
+  // Direct rovás text goes back into reading order.
+  ablak.MRovas()->SetSzoveg("ba\r\ndc");
+  ablak.BKepClick(true);
+  EXPECT_EQ(kep.szoveg, "ab\r\ncd\r\n");
+  EXPECT_EQ(kep.irany, 1);
+  // Live transliteration refreshes a visible image window, never asking.
+  UjSzoveg(0);
+  kep.lathato = true;
+  const int elotte = kep.atadasok;
+  ablak.MLatin()->setPlainText(QString(5200, u'a'));
+  EXPECT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(kep.atadasok, elotte + 1);
+  EXPECT_TRUE(kep.csakFrissites);
+  EXPECT_EQ(kep.szoveg, Atrov(std::string(5200, 'a')));
+}
+
+TEST_F(FoablakTest, LetoltesiIdozitoTevekenysegNelkulLeall) {
+  for (int i = 0; i < 60; ++i) ablak.TimerLetoltesTimer();
+  EXPECT_FALSE(ablak.TimerLetoltes()->isActive());
+}
+
+TEST_F(FoablakTest, SugoHianyzik) {
+  ablak.LSugoClick();
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
+  EXPECT_EQ(dobozok[0].szoveg,
+            "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.");
+}
+
+}  // namespace
