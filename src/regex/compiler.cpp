@@ -955,6 +955,13 @@ Program Compiler::Run() {
   Gen(root, 0);
   Emit({kMatch});
 
+  bool backrefs = false;
+  for (Inst& in : prog_.code) {
+    if (in.op == kSplit || in.op == kRepSingle) in.memo = prog_.memo_points++;
+    backrefs |= in.op == kBackRef || in.op == kBackRefI;
+  }
+  prog_.memo_ok = !backrefs && prog_.registers == 0;
+
   // Follow-byte hints let a greedy single-byte repetition skip give-backs.
   for (size_t pc = 0; pc + 1 < prog_.code.size(); ++pc) {
     Inst& in = prog_.code[pc];

@@ -2,6 +2,8 @@
 // points and undo records share one explicit stack, so a failed attempt leaves
 // the capture slots and loop registers exactly as it found them.
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/win1250.h"
@@ -10,6 +12,8 @@
 
 namespace regkif {
 namespace {
+
+bool force_memo = false;
 
 enum FrameKind : int32_t {
   kBranch,     // resume at pc, pos
@@ -39,6 +43,8 @@ inline bool EolM(const Program& p, const uint8_t* t, int n, int pos) {
 
 }  // namespace
 
+void ForceMemoForTesting(bool on) { force_memo = on; }
+
 bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from, int* starts,
                      int* ends) {
   prog_ = &prog;
@@ -48,6 +54,14 @@ bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from
   ends_ = ends;
   regs_.assign(prog.registers, -1);
   if (from > len) return false;
+  memo_on_ = false;
+  memo_from_ = from;
+  steps_ = 0;
+  const int64_t bits = static_cast<int64_t>(prog.memo_points) * (len - from + 1);
+  // The memo costs clearing `bits`; it is switched on once the steps taken
+  // outweigh that.
+  memo_threshold_ =
+      prog.memo_ok && bits <= (int64_t{1} << 31) ? std::max<int64_t>(100000, bits / 16) : INT64_MAX;
   if (prog.anchored) return from == 0 && Run(0);
 
   const uint8_t* t = text;
@@ -91,6 +105,20 @@ bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from
     }
     if (Run(s)) return true;
   }
+  return false;
+}
+
+bool Matcher::Seen(int row, int pos) {
+  const int64_t width = len_ - memo_from_ + 1;
+  if (!memo_on_) {
+    visited_.assign(static_cast<size_t>((prog_->memo_points * width + 63) / 64), 0);
+    memo_on_ = true;
+  }
+  const int64_t bit = row * width + (pos - memo_from_);
+  uint64_t& word = visited_[bit >> 6];
+  const uint64_t mask = uint64_t{1} << (bit & 63);
+  if (word & mask) return true;
+  word |= mask;
   return false;
 }
 
@@ -215,6 +243,7 @@ bool Matcher::Run(int start) {
         ++pc;
         continue;
       case kSplit:
+        if ((memo_on_ || ++steps_ > memo_threshold_) && Seen(in.memo, pos)) break;
         stack_.push_back({kBranch, in.b, pos, 0});
         pc = in.a;
         continue;
@@ -222,6 +251,7 @@ bool Matcher::Run(int start) {
         pc = in.a;
         continue;
       case kRepSingle: {
+        if ((memo_on_ || ++steps_ > memo_threshold_) && Seen(in.memo, pos)) break;
         const uint8_t* set = prog.sets[in.a].data();
         const int limit = n - pos < in.max ? n - pos : in.max;
         if (in.flags & kGreedy) {

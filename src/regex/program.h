@@ -69,6 +69,7 @@ struct Inst {
   int32_t b = 0;
   int32_t min = 0;
   int32_t max = 0;
+  int32_t memo = -1;  // kSplit, kRepSingle: row in the failure memo
 };
 
 // What the character-set properties of a TRegKif were when it compiled.
@@ -85,6 +86,11 @@ struct Program {
   std::vector<ByteSet> sets;
   std::string pool;
   int registers = 0;
+  // Without back-references and loop counters, what follows a choice point
+  // depends only on (instruction, position), so a second visit of the same
+  // pair must fail like the first: the matcher may remember visits.
+  bool memo_ok = false;
+  int memo_points = 0;
 
   // Matching context.
   ByteSet word{};
@@ -106,6 +112,10 @@ struct Program {
 // Compiles `pattern`; throws ERegKif on a syntax error.
 Program Compile(std::string_view pattern, unsigned modifiers, const Context& ctx);
 
+// Tests switch the failure memo on from the first step to check that it never
+// changes a result.
+void ForceMemoForTesting(bool on);
+
 // Runs a program over one text; owns the backtracking stack between searches.
 class Matcher {
  public:
@@ -121,6 +131,8 @@ class Matcher {
     int32_t x;
   };
   bool Run(int start);
+  // Marks (row, pos) visited; true when it was already.
+  bool Seen(int row, int pos);
 
   const Program* prog_ = nullptr;
   const uint8_t* text_ = nullptr;
@@ -130,6 +142,13 @@ class Matcher {
   int open_[kSlots] = {};
   std::vector<int> regs_;
   std::vector<Frame> stack_;
+  // Failure memo, switched on only for searches that take many steps, so
+  // patterns such as "(a|aa)*b" stay polynomial.
+  std::vector<uint64_t> visited_;
+  bool memo_on_ = false;
+  int memo_from_ = 0;
+  int64_t steps_ = 0;
+  int64_t memo_threshold_ = 0;
 };
 
 }  // namespace regkif

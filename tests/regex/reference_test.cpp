@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win1250.h"
+#include "regex/program.h"
 #include "regex/regkif.h"
 
 namespace {
@@ -338,8 +339,8 @@ std::string Slots(const Caps& caps) {
   return out;
 }
 
-TEST(RegKifReference, RandomPatternsAgree) {
-  Generator gen(20261208);
+void CompareRandomPatterns(unsigned seed, int rounds) {
+  Generator gen(seed);
   const std::vector<std::pair<const char*, Mods>> mod_sets = {
       {"", Mods{}},
       {"i", Mods{true, true, true, false}},
@@ -347,7 +348,7 @@ TEST(RegKifReference, RandomPatternsAgree) {
       {"m-s", Mods{false, false, true, true}},
   };
   int compared = 0, matched = 0;
-  for (int round = 0; round < 6000; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     const RNode root = gen.Pattern();
     const std::string pattern = Print(root);
     if (pattern.empty()) continue;
@@ -383,6 +384,14 @@ TEST(RegKifReference, RandomPatternsAgree) {
     }
   }
   EXPECT_GT(matched, compared / 4);
+}
+
+TEST(RegKifReference, RandomPatternsAgree) { CompareRandomPatterns(20261208, 6000); }
+
+TEST(RegKifReference, RandomPatternsAgreeWithFailureMemo) {
+  regkif::ForceMemoForTesting(true);
+  CompareRandomPatterns(1848, 4000);
+  regkif::ForceMemoForTesting(false);
 }
 
 }  // namespace

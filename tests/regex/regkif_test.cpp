@@ -695,6 +695,21 @@ TEST(RegKifRobustness, LongTextsDeepPatterns) {
   ASSERT_TRUE(re.Exec(big));
   EXPECT_EQ(re.MatchLength(0), static_cast<int>(big.size()));
 
+  // Nested alternatives that overlap would take exponential time without the
+  // failure memo.
+  const std::string as(5000, 'a');
+  re.SetExpression("(a|aa)*c");
+  EXPECT_FALSE(re.Exec(as + "b"));
+  re.SetExpression("(a|aa|a)*?(b|c)+$");
+  EXPECT_FALSE(re.Exec(as + "bcx"));
+  re.SetExpression("^((a|a)*(a|a)*)*b");  // 106: a group that can be empty
+  EXPECT_THROW(re.Exec(as), ERegKif);
+  re.SetExpression("^(\\w+\\s?)*$");
+  EXPECT_FALSE(re.Exec(std::string(3000, 'x') + "!"));
+  re.SetExpression("(x+x+)+y");
+  ASSERT_TRUE(re.Exec(std::string(3000, 'x') + "y"));
+  EXPECT_EQ(re.MatchLength(0), 3001);
+
   std::string alts;
   for (int k = 0; k < 20000; ++k) alts += "x" + std::to_string(k) + "|";
   alts += "end";
