@@ -245,6 +245,34 @@ TEST_F(AllapotTest, FontSelectionChangeBuildsTheRecordOfTheChosenFont) {
   EXPECT_TRUE(modell.BetuKepesseg->JobbrolBalraIras);
 }
 
+TEST_F(AllapotTest, ShowingThrowsAwayCancelledChanges) {
+  TBeallitasAllapot allapot(modell, Kornyezet());
+  allapot.Letrehozas();
+  // The user picks another font (the record follows at once), then cancels.
+  allapot.V.LBetukeszlet = Index(FelkinaltBetukeszletek(), "Rovasjel bj");
+  allapot.V.LMeret = 0;
+  allapot.BetukeszletValtozas();
+  ASSERT_FALSE(modell.BetuKepesseg->JobbrolBalraIras);
+  TBeallitasEredmeny e = allapot.Megjelenites();
+  EXPECT_TRUE(e.Siker);
+  EXPECT_EQ(allapot.KivalasztottBetukeszlet(), "Rovasjel jb");
+  EXPECT_EQ(allapot.V.LMeret, 11);
+  EXPECT_EQ(modell.Betukeszlet, "Rovasjel jb");
+  EXPECT_TRUE(modell.BetuKepesseg->JobbrolBalraIras);  // the record belongs to the font again
+
+  // "Alaphelyzet", yes: defaults and their record, nothing saved until "Rendben".
+  const std::string mentett = dir.Olvas("rovas.ini");
+  allapot.V.LBetukeszlet = Index(FelkinaltBetukeszletek(), "Osi betusor bj");
+  ASSERT_TRUE(allapot.Rendben().Siker);
+  EXPECT_NE(dir.Olvas("rovas.ini"), mentett);
+  allapot.AlaphelyzetIgen();
+  EXPECT_EQ(allapot.KivalasztottBetukeszlet(), "Rovasjel jb");
+  EXPECT_TRUE(modell.BetuKepesseg->JobbrolBalraIras);
+  EXPECT_EQ(modell.Betukeszlet, "Osi betusor bj");  // not applied before "Rendben"
+  ASSERT_TRUE(allapot.Rendben().Siker);
+  EXPECT_EQ(dir.Olvas("rovas.ini"), mentett);
+}
+
 TEST_F(AllapotTest, EnablingTable) {
   struct Row {
     const char* name;

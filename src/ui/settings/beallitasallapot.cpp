@@ -206,6 +206,17 @@ void TBeallitasAllapot::Alaphelyzet() {
       OfficeProba(kornyezet_.Office ? *kornyezet_.Office : platform::SystemOfficeRegistry());
 }
 
+TBeallitasEredmeny TBeallitasAllapot::Megjelenites() {
+  TBeallitasEredmeny e = Betoltes();
+  BetukeszletValtozas();
+  return e;
+}
+
+void TBeallitasAllapot::AlaphelyzetIgen() {
+  Alaphelyzet();
+  BetukeszletValtozas();
+}
+
 void TBeallitasAllapot::Alkalmaz() {
   TRovasBeallitasok& m = modell_;
   m.SetBetukeszlet(KivalasztottBetukeszlet());

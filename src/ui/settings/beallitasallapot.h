@@ -156,6 +156,11 @@ inline constexpr std::string_view kFrissitesSikeres =
 inline constexpr std::string_view kFrissitesSikertelen =
     "A kiv\xE9teles szavak friss\xEDt\xE9se sikertelen volt.\r\n";
 
+inline constexpr std::string_view kAlaphelyzetKerdes =
+    "Visszat\xE9r\xE9s az alapbe\xE1ll\xEDt\xE1sokra?";
+inline constexpr std::string_view kSzoXmlHianyzik =
+    "Nem tal\xE1lhat\xF3 a kiv\xE9teles szavakat tartalmaz\xF3 \"szo.xml\" \xE1llom\xE1ny.";
+
 // True when the Office key lists any of "14.0" ... "22.0" (any letter case);
 // false when it lists none, cannot be opened, or anything fails.
 bool OfficeProba(const platform::OfficeRegistry& office);
@@ -180,6 +185,15 @@ class TBeallitasAllapot {
   // "Alaphelyzet": every control to its default, POffice2010 from the Office
   // probe. The last-update text and the word count stay.
   void Alaphelyzet();
+
+  // The window's buttons and showing, for the settings window to call:
+  // showing reloads rovas.ini (throwing away changes cancelled earlier) and
+  // rebuilds the font record from the reloaded name, so the model's record
+  // always belongs to its font; "Rendben" saves (the window closes either
+  // way); "Alaphelyzet" answered yes resets and runs the font selection change.
+  TBeallitasEredmeny Megjelenites();
+  TBeallitasEredmeny Rendben() { return Mentes(); }
+  void AlaphelyzetIgen();
 
   // Controls into the settings model, in the model's apply order; every
   // setter marks the model changed.
