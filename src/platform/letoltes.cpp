@@ -1,6 +1,7 @@
 #include "platform/letoltes.h"
 
 #include <curl/curl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -68,7 +69,9 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path,
   CURLcode rc = curl_easy_perform(c);
   long status = 0;
   curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
-  bool closed = std::fclose(sink.file) == 0;
+  // Flushed to the disk before anyone renames it over the real file.
+  bool closed = std::fflush(sink.file) == 0 && ::fsync(::fileno(sink.file)) == 0;
+  closed = std::fclose(sink.file) == 0 && closed;
 
   DownloadResult result;
   if (rc != CURLE_OK) {
