@@ -427,6 +427,31 @@ TEST_F(AllapotTest, LoadValidatesEveryKey) {
   }
 }
 
+TEST_F(AllapotTest, MissingKeysKeepWhateverTheControlsHold) {
+  TBeallitasAllapot allapot(modell, Kornyezet());
+  TBeallitasVezerlok& v = allapot.V;
+  v.LBetukeszlet = 5;
+  v.LIrany = 2;
+  v.LMeret = 20;
+  v.PKivetelesSzavak = v.PKiterjesztettBetuk = v.PMelyK = v.PSzamokBJ = true;
+  v.LaKHasznalatiMod = 1;
+  v.LHModszer = 2;
+  v.LHHatokor = 1;
+  v.PEgyeniBeallitasok = true;
+  v.LESzovegirany = 1;
+  v.SzEBetukeszlet = "x";
+  v.SzEElsoKor = "a-b";
+  v.SzESzamokKore = "1-2";
+  v.PKivetelesSzavakOnmukodo = true;
+  v.LUtolsoFrissites = "2026.03.13";
+  const TBeallitasVezerlok elotte = v;
+  dir.Ir("rovas.ini", "[Alap]\r\n[Egyeni]\r\nUnknown=1\r\n");
+  ASSERT_TRUE(allapot.Betoltes().Siker);
+  EXPECT_EQ(v, elotte);
+  EXPECT_EQ(modell.ESzovegirany, 2);
+  EXPECT_EQ(allapot.UtolsoFrissitesIdo(), DatumErtelmezes("2026.03.13"));
+}
+
 TEST_F(AllapotTest, LastUpdateTextGivesTheTime) {
   struct Row {
     const char* text;
