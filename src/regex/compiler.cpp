@@ -140,6 +140,7 @@ class Compiler {
   int SetOf(int id);
   void Gen(int id, int loop_depth);
   void GenRepeat(const Node& node, int loop_depth);
+  bool Unroll(const Node& node, int loop_depth);
 
   std::string_view p_;
   size_t n_;
@@ -932,6 +933,7 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
     }
     return;
   }
+  if (!MayMatchEmpty(body) && Unroll(node, loop_depth)) return;
   const int reg = prog_.registers;
   prog_.registers += 2;
   Emit({kLoopInit, 0, -1, reg});
@@ -942,6 +944,47 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
   Gen(body, loop_depth);
   Emit({kJmp, 0, -1, at});
   prog_.code[at].b = Pc();
+}
+
+// Writes a small counted repetition out as copies of its body, so it needs no
+// loop counter (and the failure memo stays usable). Gives up, emitting
+// nothing, when the copies would make the program too long.
+bool Compiler::Unroll(const Node& node, int loop_depth) {
+  constexpr int kMaxCopies = 16;
+  constexpr int kMaxCode = 4096;
+  const int copies = node.max == kInfinite ? node.min + 1 : node.max;
+  if (node.min > kMaxCopies || copies > kMaxCopies) return false;
+  const int body = node.kids[0];
+  const int start = Pc();
+  const int registers = prog_.registers;
+  Gen(body, loop_depth);
+  const int size = Pc() - start;
+  if (registers != prog_.registers || static_cast<int64_t>(size) * copies > kMaxCode) {
+    prog_.code.resize(start);
+    prog_.registers = registers;
+    return false;
+  }
+  prog_.code.resize(start);
+  for (int k = 0; k < node.min; ++k) Gen(body, loop_depth);
+  if (node.max == kInfinite) {
+    const int split = Emit({kSplit});
+    Gen(body, loop_depth);
+    Emit({kJmp, 0, -1, split});
+    prog_.code[split].a = node.greedy ? split + 1 : Pc();
+    prog_.code[split].b = node.greedy ? Pc() : split + 1;
+    return true;
+  }
+  // Each optional copy either runs or leaves the whole repetition.
+  std::vector<int> splits;
+  for (int k = node.min; k < node.max; ++k) {
+    splits.push_back(Emit({kSplit}));
+    Gen(body, loop_depth);
+  }
+  for (int split : splits) {
+    prog_.code[split].a = node.greedy ? split + 1 : Pc();
+    prog_.code[split].b = node.greedy ? Pc() : split + 1;
+  }
+  return true;
 }
 
 Program Compiler::Run() {

@@ -160,7 +160,12 @@ class Generator {
       rep.min = 0;
       rep.max = 1;
     } else {
-      switch (Pick(6)) {
+      switch (Pick(7)) {
+        // Counts above 16 keep the loop-counter form in play.
+        case 5:
+          rep.min = Pick(2);
+          rep.max = 17 + Pick(3);
+          break;
         case 0:
           rep.min = 0;
           rep.max = kInf;

@@ -360,6 +360,18 @@ TEST(RegKifMatching, Order) {
       {"(ab){2,3}", "", "abababab", "match 1:6 5:2"},
       {"(ab){2,3}?", "", "abababab", "match 1:4 3:2"},
       {"(ab){2}", "", "abab", "match 1:4 3:2"},
+      {"(ab){17,18}c", "",
+       "x" +
+           [] {
+             std::string s;
+             for (int k = 0; k < 18; ++k) s += "ab";
+             return s;
+           }() +
+           "c",
+       "match 2:37 36:2"},
+      {"(ab){17,18}?", "", std::string(40, 'a'), "nomatch"},
+      {"(a|b){17,}c", "", std::string(20, 'a') + "c", "match 1:21 20:1"},
+      {"(a|b){20}?b", "", std::string(21, 'a') + "b", "match 2:21 21:1"},
       {"((a)|b)+", "", "ab", "match 1:2 2:1 1:1"},
       {"(a|(b))+", "", "ba", "match 1:2 2:1 1:1"},
       {"(a)|b", "", "b", "match 1:1"},
