@@ -40,14 +40,14 @@ inline uint16_t Par(const char* p) {
 
 // Every occurrence of `minta` in s[0, hatar) left to right, without overlap,
 // replaced by `csere`; the starts of the inserted copies go to `helyek`.
+// `ki` is scratch space that keeps its capacity from call to call.
 bool Kicserel(std::string& s, size_t hatar, const std::string& minta, const std::string& csere,
-              std::vector<size_t>& helyek) {
+              std::vector<size_t>& helyek, std::string& ki) {
   helyek.clear();
   const size_t m = minta.size();
   const char* t = s.data();
   const char elso = minta[0];
   size_t poz = 0;
-  std::string ki;
   size_t masolt = 0;
   while (poz + m <= hatar) {
     const void* talalat = std::memchr(t + poz, elso, hatar - m + 1 - poz);
@@ -57,7 +57,7 @@ bool Kicserel(std::string& s, size_t hatar, const std::string& minta, const std:
       poz = p + 1;
       continue;
     }
-    if (helyek.empty()) ki.reserve(s.size() + s.size() / 8);
+    if (helyek.empty()) ki.clear();
     ki.append(t + masolt, p - masolt);
     helyek.push_back(ki.size());
     ki += csere;
@@ -65,7 +65,7 @@ bool Kicserel(std::string& s, size_t hatar, const std::string& minta, const std:
   }
   if (helyek.empty()) return false;
   ki.append(t + masolt, s.size() - masolt);
-  s = std::move(ki);
+  s.swap(ki);
   return true;
 }
 
@@ -139,7 +139,7 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
       sz.csere_kesz = true;
     }
     if (sz.csere == minta) continue;  // rewrites to itself: the text stays
-    if (!Kicserel(s, hatar, minta, sz.csere, helyek)) continue;
+    if (!Kicserel(s, hatar, minta, sz.csere, helyek, tartalek_)) continue;
     hatar = std::min(s.find('\0'), s.size());
     // New occurrences can only overlap an inserted copy.
     const std::string_view v = std::string_view(s).substr(0, hatar);

@@ -49,4 +49,5 @@ class TGyorsRovo {
   std::vector<uint64_t> paros_van_;  // 65536 bits
   std::vector<uint32_t> egybetus_[256];
   std::vector<char> jelen_;
+  std::string tartalek_;  // the splice's output buffer, reused
 };
