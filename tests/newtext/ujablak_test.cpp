@@ -53,8 +53,9 @@ QApplication& App() {
   static int argc = 1;
   static char nev[] = "ujablak_test";
   static char* argv[] = {nev, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: tearing Qt down among other statics at exit is not safe.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 // Opens the dialog modally and runs `tett` inside it; the dialog's result.
