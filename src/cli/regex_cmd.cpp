@@ -53,6 +53,10 @@ std::string RegexLine(std::string_view line) {
   if (want == 0 || raw.size() != want) return "bad input";
   std::vector<std::string> f;
   for (size_t k = 1; k < raw.size(); ++k) {
+    // Control bytes travel %-escaped; a raw one means a malformed line.
+    for (char c : raw[k]) {
+      if (static_cast<unsigned char>(c) < 0x20) return "bad input";
+    }
     std::optional<std::string> v = Unescape(raw[k]);
     if (!v) return "bad input";
     f.push_back(std::move(*v));
