@@ -101,7 +101,7 @@ TEST_F(LetoltesTest, AListWithoutWordsChangesNothingButTheDate) {
   EXPECT_FALSE(e.ListaAtveve);
   EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kInformacio);
   EXPECT_EQ(dir.Olvas("szo.xml"), kRegiLista);
-  EXPECT_EQ(dir.Olvas("szo.xml.tmp"), ures);  // left for inspection
+  EXPECT_EQ(dir.Olvas("szo.xml.tmp"), ures);  // the temporary file stays
   EXPECT_EQ(dir.Olvas("rovas.ini"), kIni + "[Egyeni]\r\nLUtolsoFrissites=2026.03.14\r\n");
   EXPECT_EQ(*modell.KivetelesSzoLista, TSzoLista{"regi=r"});
   EXPECT_EQ(a->V.CSzavakSzama, "1");
