@@ -33,6 +33,8 @@ bool SimaSzo(const std::string& minta) {
   return true;
 }
 
+inline size_t Hasit(uint16_t par, size_t meret) { return (par * 40503u >> 4) & (meret - 1); }
+
 inline uint16_t Par(const char* p) {
   return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
                                static_cast<unsigned char>(p[1]));
@@ -80,6 +82,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     if (!SimaSzo(minta)) continue;
     szabalyok_[i].szo = true;
     leghosszabb_ = std::max(leghosszabb_, minta.size());
+    kezdo_[static_cast<unsigned char>(minta[0])] = true;
     if (minta.size() == 1) {
       egybetus_[static_cast<unsigned char>(minta[0])].push_back(i);
     } else {
@@ -89,22 +92,39 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     }
   }
   std::sort(paros_.begin(), paros_.end());
+  // Open addressing from a pair to its run in `paros_`.
+  size_t meret = 16;
+  while (meret < 2 * paros_.size()) meret *= 2;
+  rekeszek_.assign(meret, Rekesz{});
+  for (uint32_t k = 0; k < paros_.size(); ++k) {
+    const uint16_t p = paros_[k].first;
+    size_t h = Hasit(p, meret);
+    while (rekeszek_[h].db != 0 && rekeszek_[h].par != p) h = (h + 1) & (meret - 1);
+    if (rekeszek_[h].db == 0) rekeszek_[h] = {p, 0, k};
+    ++rekeszek_[h].db;
+  }
 }
 
 void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
   const char* t = s.data();
   const size_t n = s.size();
+  const size_t maszk = rekeszek_.size() - 1;
   for (size_t p = tol; p < ig; ++p) {
-    for (uint32_t r : egybetus_[static_cast<unsigned char>(t[p])]) jelen_[r] = 1;
+    const unsigned char b = static_cast<unsigned char>(t[p]);
+    if (!kezdo_[b]) continue;
+    for (uint32_t r : egybetus_[b]) jelen_[r] = 1;
     if (p + 1 >= n) continue;
     const uint16_t par = Par(t + p);
     if (!(paros_van_[par >> 6] >> (par & 63) & 1)) continue;
-    auto it = std::lower_bound(paros_.begin(), paros_.end(), std::make_pair(par, uint32_t{0}));
-    for (; it != paros_.end() && it->first == par; ++it) {
-      if (jelen_[it->second]) continue;
-      const std::string& minta = kor_.Magok()[it->second]->Minta();
+    size_t h = Hasit(par, rekeszek_.size());
+    while (rekeszek_[h].par != par) h = (h + 1) & maszk;
+    const Rekesz& r = rekeszek_[h];
+    for (uint32_t k = r.kezdet; k < r.kezdet + r.db; ++k) {
+      const uint32_t i = paros_[k].second;
+      if (jelen_[i]) continue;
+      const std::string& minta = kor_.Magok()[i]->Minta();
       if (p + minta.size() <= n && std::memcmp(t + p, minta.data(), minta.size()) == 0)
-        jelen_[it->second] = 1;
+        jelen_[i] = 1;
     }
   }
 }
@@ -115,8 +135,8 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
   if (magok.empty()) return s;
   // Only the text before the first NUL is searched.
   size_t hatar = std::min(s.find('\0'), s.size());
-  jelen_.assign(magok.size(), 0);
-  Keres(std::string_view(s).substr(0, hatar), 0, hatar);
+  // Which words may occur: not looked at yet, known (a superset), or all of them.
+  enum { kNemNezett, kIsmert, kMind } allapot = kNemNezett;
   std::vector<size_t> helyek;
   for (size_t i = 0; i < magok.size(); ++i) {
     Szabaly& sz = szabalyok_[i];
@@ -124,14 +144,19 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
       std::string uj = magok[i]->Alkalmaz(s);
       if (uj != s) {
         // Changed anywhere: every later word may occur now. A rescan would
-        // cost as much as simply searching for each of them.
+        // cost about as much as simply searching for each of them.
         s = std::move(uj);
         hatar = std::min(s.find('\0'), s.size());
-        std::fill(jelen_.begin(), jelen_.end(), 1);
+        allapot = kMind;
       }
       continue;
     }
-    if (!jelen_[i]) continue;
+    if (allapot == kNemNezett) {
+      jelen_.assign(magok.size(), 0);
+      Keres(std::string_view(s).substr(0, hatar), 0, hatar);
+      allapot = kIsmert;
+    }
+    if (allapot == kIsmert && !jelen_[i]) continue;
     const std::string& minta = magok[i]->Minta();
     if (!sz.csere_kesz) {
       // The word replaced by the rule itself is the rule's replacement as expanded.
@@ -141,6 +166,7 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
     if (sz.csere == minta) continue;  // rewrites to itself: the text stays
     if (!Kicserel(s, hatar, minta, sz.csere, helyek, tartalek_)) continue;
     hatar = std::min(s.find('\0'), s.size());
+    if (allapot != kIsmert) continue;
     // New occurrences can only overlap an inserted copy.
     const std::string_view v = std::string_view(s).substr(0, hatar);
     size_t eddig = 0;

@@ -47,7 +47,14 @@ class TGyorsRovo {
   // Plain words by their first two bytes (sorted), and which pairs begin any.
   std::vector<std::pair<uint16_t, uint32_t>> paros_;
   std::vector<uint64_t> paros_van_;  // 65536 bits
+  struct Rekesz {
+    uint16_t par = 0;
+    uint16_t db = 0;  // 0: empty slot
+    uint32_t kezdet = 0;
+  };
+  std::vector<Rekesz> rekeszek_;  // pair -> its run in paros_
   std::vector<uint32_t> egybetus_[256];
+  bool kezdo_[256] = {};  // bytes that begin a plain word
   std::vector<char> jelen_;
   std::string tartalek_;  // the splice's output buffer, reused
 };
