@@ -141,6 +141,7 @@ class Compiler {
   void Gen(int id, int loop_depth);
   void GenRepeat(const Node& node, int loop_depth);
   bool Unroll(const Node& node, int loop_depth);
+  bool HasCountedRepeat(int id) const;
 
   std::string_view p_;
   size_t n_;
@@ -946,6 +947,21 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
   prog_.code[at].b = Pc();
 }
 
+// Whether a repetition below the node would take the counted-loop path.
+bool Compiler::HasCountedRepeat(int id) const {
+  const Node& node = nodes_[id];
+  if (node.kind == Node::kRepeat) {
+    const Node::Kind kid = nodes_[node.kids[0]].kind;
+    const bool single = kid == Node::kChar || kid == Node::kSet;
+    const bool plain = node.max == 1 || (node.max == kInfinite && node.min <= 1);
+    if (!single && !plain) return true;
+  }
+  for (int k : node.kids) {
+    if (HasCountedRepeat(k)) return true;
+  }
+  return false;
+}
+
 // Writes a small counted repetition out as copies of its body, so it needs no
 // loop counter (and the failure memo stays usable). Gives up, emitting
 // nothing, when the copies would make the program too long.
@@ -955,6 +971,9 @@ bool Compiler::Unroll(const Node& node, int loop_depth) {
   const int copies = node.max == kInfinite ? node.min + 1 : node.max;
   if (node.min > kMaxCopies || copies > kMaxCopies) return false;
   const int body = node.kids[0];
+  // Nested counted repetitions stay loops: trying to write them out level by
+  // level would make compiling exponential in the nesting depth.
+  if (HasCountedRepeat(body)) return false;
   const int start = Pc();
   const int registers = prog_.registers;
   Gen(body, loop_depth);
