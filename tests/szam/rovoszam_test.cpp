@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 #include "platform/win1250.h"
 
@@ -99,6 +101,53 @@ TEST(Szam, JelolobajtokMellettIsHelybenMarad) {
                  "7\x01"
                  "2\x01"),
             "\x01Yyy\x01yy\x01");
+}
+
+}  // namespace
+
+namespace {
+
+// The protect-and-restore procedure with runs of 0x01 placeholders, done
+// literally: every number replaced by a longer run, rewritten, and put back
+// from the last to the first.
+std::string Helyorzokkel(TRovoSzam& sz, std::string_view szoveg) {
+  TRegKif szam;
+  szam.SetExpression("\\d+((\\. |\\.|,| |)\\d+)*");
+  std::vector<std::string> talalatok;
+  if (szam.Exec(szoveg)) {
+    do {
+      if (szam.MatchLength(0) > 0) talalatok.push_back(szam.MatchText(0));
+    } while (szam.ExecNext());
+  }
+  std::string s(szoveg);
+  if (talalatok.empty()) return s;
+  std::string p = "\x01";
+  while (s.find(p) != std::string::npos) p += '\x01';
+  for (const std::string& t : talalatok) {
+    s.replace(s.find(t), t.size(), p);
+    p += '\x01';
+  }
+  for (size_t k = talalatok.size(); k-- > 0;) {
+    p.pop_back();
+    const std::string uj = sz.Atir() ? sz.SzamotAtir(talalatok[k])
+                                     : std::string(talalatok[k].rbegin(), talalatok[k].rend());
+    s.replace(s.find(p), p.size(), uj);
+  }
+  return s;
+}
+
+TEST(Szam, EgyezikAHelyorzosEljarassal) {
+  std::mt19937 g(7);
+  const std::string abc = "0123456789000111 . , .. a\r\n";
+  TRovoSzam atir(kJelek, ',', '-', true, false, false);
+  TRovoSzam fordit(kJelek, ',', '-', false, true, true);
+  for (int i = 0; i < 3000; ++i) {
+    std::string s;
+    const size_t n = 1 + g() % 60;
+    for (size_t j = 0; j < n; ++j) s += abc[g() % abc.size()];
+    ASSERT_EQ(atir.Alkalmaz(s), Helyorzokkel(atir, s)) << s;
+    ASSERT_EQ(fordit.Alkalmaz(s), Helyorzokkel(fordit, s)) << s;
+  }
 }
 
 }  // namespace
