@@ -73,6 +73,15 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
       csak_fajlok = true;
       continue;
     }
+    if (a == "--help" || a == "-h") {
+      std::cout << "Usage: rovas-cli atrov [--ini FILE] [--szo FILE] [--font NAME] "
+                   "[--set KEY=VALUE]... [--utf8] [--mirror] [FILE...]\n"
+                   "Transliterates the files (or standard input) with the program's settings:\n"
+                   "the reset defaults, then --ini, then each --set (rovas.ini keys), then\n"
+                   "--font (any name); --szo loads an exception-word list. Exit status 3\n"
+                   "for an invalid pattern.\n";
+      return 0;
+    }
     if (a == "--utf8") {
       k.utf8 = true;
       continue;
