@@ -21,7 +21,10 @@ int main(int argc, char* argv[]) {
   BetukeszletEllenorzese(
       rendszer::TelepitettBetukeszletek(),
       {[](const std::string& s) { return uzenet::Kerdes(s); }, [] { return TelepitoInditasa(); },
-       [](const std::string& s) { uzenet::Informacio(s); }});
+       [](const std::string& s) {
+         uzenet::Informacio(s);
+         rendszer::BetukeszletekFrissitese();
+       }});
 
   // 3. The application title (also the caption of the standard error box).
   QApplication::setApplicationName(qtkodolas::ToQ("Rov\xE1s"));

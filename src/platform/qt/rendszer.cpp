@@ -1,6 +1,8 @@
 #include "platform/qt/rendszer.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -19,6 +21,17 @@ std::vector<std::string> TelepitettBetukeszletek() {
   std::vector<std::string> nevek;
   for (const QString& csalad : QFontDatabase::families()) nevek.push_back(qtkodolas::FromQ(csalad));
   return nevek;
+}
+
+void BetukeszletekFrissitese() {
+  FcInitReinitialize();
+  // Qt reads fontconfig again only when its own application fonts change, so
+  // one of the program's bundled typefaces is added and dropped again.
+  const QDir mappa(QFile::decodeName(platform::ProgramFile("fonts").c_str()));
+  const QStringList fajlok = mappa.entryList({QStringLiteral("*.ttf")}, QDir::Files);
+  if (fajlok.isEmpty()) return;
+  if (QFontDatabase::addApplicationFont(mappa.filePath(fajlok.first())) >= 0)
+    QFontDatabase::removeAllApplicationFonts();
 }
 
 bool Letezik(const std::string& utvonal) {

@@ -12,6 +12,10 @@ namespace rendszer {
 // The installed font families, Windows-1250.
 std::vector<std::string> TelepitettBetukeszletek();
 
+// Makes font families installed while the program runs (by the font
+// installer) visible to it, as they are at once on Windows.
+void BetukeszletekFrissitese();
+
 // Paths are file-system bytes, as platform::ProgramFile gives them.
 
 // Whether a file exists.
