@@ -47,6 +47,17 @@ void ForceMemoForTesting(bool on) { force_memo = on; }
 
 bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from, int* starts,
                      int* ends) {
+  const bool found = Scan(prog, text, len, from, starts, ends);
+  // A long search may have grown the stack and the memo a lot; the next
+  // searches of a rule are usually small, so the memory goes back.
+  constexpr size_t kKeep = size_t{1} << 16;
+  if (stack_.capacity() > kKeep) std::vector<Frame>().swap(stack_);
+  if (visited_.capacity() > kKeep) std::vector<uint64_t>().swap(visited_);
+  return found;
+}
+
+bool Matcher::Scan(const Program& prog, const uint8_t* text, int len, int from, int* starts,
+                   int* ends) {
   prog_ = &prog;
   text_ = text;
   len_ = len;

@@ -130,6 +130,7 @@ class Matcher {
     int32_t pos;
     int32_t x;
   };
+  bool Scan(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends);
   bool Run(int start);
   // Marks (row, pos) visited; true when it was already.
   bool Seen(int row, int pos);
