@@ -227,6 +227,28 @@ TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
   EXPECT_EQ(ablak.Allapot().BelsoBevitel, 0);
 }
 
+TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
+  allapot.V.LIrany = 2;
+  allapot.Alkalmaz();
+  UjSzoveg(1);
+  TRovasPanel* p = ablak.MRovas();
+  Gepel(p, QStringLiteral("ab"));
+  // Copy keeps the selected text (it is not deleted before the pane copies it).
+  p->selectAll();
+  QTest::keyClick(p, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+  EXPECT_EQ(p->Szoveg(), "ab");
+  // Undo is the pane's own.
+  QTest::keyClick(p, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_NE(p->Szoveg(), "ab");
+  // In Latin text mode the pane is read-only, but keys still count as activity.
+  UjSzoveg(0);
+  TFoablak masik(modell);
+  QTest::keyClick(masik.MRovas(), Qt::Key_A);
+  EXPECT_EQ(masik.MRovas()->Szoveg(), "");
+  EXPECT_TRUE(masik.Allapot().Tevekenyseg);
+}
+
 TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
   allapot.V.LIrany = 2;
   allapot.Alkalmaz();
