@@ -96,6 +96,7 @@ void Atrov(benchmark::State& state, bool minden) {
   auto m = Modell(minden);
   TKarvo k(*m);
   const std::string s = Szoveg(static_cast<size_t>(state.range(0)));
+  k.Atrov(s);  // compiles the patterns and grows the heap once, outside the timing
   for (auto _ : state) benchmark::DoNotOptimize(k.Atrov(s));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
