@@ -4,10 +4,8 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,19 +41,20 @@ int Hiba(const std::string& uzenet) {
   return kHibasHivas;
 }
 
-bool Beolvas(std::istream& be, std::string& ide) {
-  std::ostringstream ss;
-  ss << be.rdbuf();
-  if (be.bad()) return false;
-  ide += std::move(ss).str();
-  return true;
+// Appends everything `f` holds; false on a read error (a directory, say).
+bool Beolvas(std::FILE* f, std::string& ide) {
+  char buf[1 << 16];
+  size_t n;
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) ide.append(buf, n);
+  return !std::ferror(f);
 }
 
 bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
-  std::ifstream f(utvonal, std::ios::binary);
+  std::FILE* f = std::fopen(utvonal.c_str(), "rb");
   if (!f) return false;
-  ide.append(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-  return !f.bad();
+  const bool ok = Beolvas(f, ide);
+  std::fclose(f);
+  return ok;
 }
 
 bool Letezik(const std::string& utvonal) { return std::ifstream(utvonal, std::ios::binary).good(); }
@@ -152,10 +151,10 @@ int Atrov(int argc, char** argv) {
 
   std::string szoveg;
   if (k.fajlok.empty()) {
-    if (!Beolvas(std::cin, szoveg)) return Hiba("cannot read standard input");
+    if (!Beolvas(stdin, szoveg)) return Hiba("cannot read standard input");
   }
   for (const std::string& f : k.fajlok) {
-    const bool ok = f == "-" ? Beolvas(std::cin, szoveg) : FajlBeolvasas(f, szoveg);
+    const bool ok = f == "-" ? Beolvas(stdin, szoveg) : FajlBeolvasas(f, szoveg);
     if (!ok) return Hiba("cannot read '" + f + "'");
   }
   if (k.utf8) szoveg = win1250::FromUtf8(szoveg);

@@ -92,6 +92,7 @@ TEST(AtrovCli, HibakKimenetNelkul) {
   EXPECT_EQ(Atrov("--set NincsIlyen=1", "a").allapot, 2);
   EXPECT_EQ(Atrov("--szo /nonexistent/szo.xml", "a").allapot, 2);
   EXPECT_EQ(Atrov("--bogus", "a").allapot, 2);
+  EXPECT_EQ(Atrov("/", "a").allapot, 2);  // a directory is no input file
 }
 
 TEST(AtrovCli, FajlokOsszefuzve) {
