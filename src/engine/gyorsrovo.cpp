@@ -7,7 +7,7 @@ namespace {
 
 // Bytes that are not literal characters of the dialect: with them a pattern is
 // handed to the dialect. "{" is literal only outside a brace count; treating it
-// as special is always safe.
+// as a metacharacter is always safe.
 bool SimaSzo(const std::string& minta) {
   if (minta.empty()) return false;
   for (char c : minta) {
