@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "engine/hangzougrato.h"
+#include "engine/karvo.h"
 #include "fonts/betukepesseg.h"
 #include "platform/win1250.h"
 
@@ -75,6 +77,40 @@ TEST(GyorsRovo, HibaAzonosModonJutKi) {
   EXPECT_THROW(r.Alkalmaz("xyz"), ERegKif);
   TGyorsRovo ures("");
   EXPECT_EQ(ures.Alkalmaz(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+}  // namespace
+
+namespace {
+
+// The rounds as the engine assembles them, for every font and option mix.
+TEST(GyorsRovo, OsszefuzottKorokMindenBetukeszletre) {
+  std::mt19937 g(3);
+  const std::string proza = win1250::FromUtf8(
+      "Kedves Bar\u00e1tom! Tegnap este a kertben \u00fcltem, \u00e9s a csillagokat n\u00e9ztem; "
+      "a hangz\u00f3ugrat\u00e1s, az \u00f6sszerov\u00e1s \u00e9s a k\u00e9pjelek (h\u00f3nap, "
+      "\u00e9v) mind m\u00e1sk\u00e9pp \u00edrnak. QUIZ dzsungel Gyula Ty\u00fak Zs\u00f3fi "
+      "sasszem 12 3.");
+  for (const std::string& nev : KatalogusNevek()) {
+    for (int opt = 0; opt < 8; ++opt) {
+      TRovasBeallitasok m;
+      m.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
+      m.SetMelyK(true);
+      m.SetAKHasznalatiMod(static_cast<uint8_t>(opt % 4));
+      m.SetOsszerovas(opt & 1);
+      m.SetKepjelek(opt & 2);
+      m.SetKiterjesztettBetuk(opt & 4);
+      m.SetIrany(static_cast<uint8_t>(opt % 3));
+      TKarvo k(m);
+      for (const std::string* lista : {&k.ElsoKorLista(), &k.MasodikKorLista()}) {
+        TRovo lassu(*lista);
+        TGyorsRovo gyors(*lista);
+        ASSERT_EQ(gyors.Alkalmaz(proza), lassu.Alkalmaz(proza)) << nev << " " << opt;
+        const std::string s = Veletlen(g, kAbc, 200);
+        ASSERT_EQ(gyors.Alkalmaz(s), lassu.Alkalmaz(s)) << nev << " " << opt;
+      }
+    }
+  }
 }
 
 }  // namespace
