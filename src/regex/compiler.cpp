@@ -67,6 +67,8 @@ struct ClassItem {
   ByteSet set{};
 };
 
+// Parses left to right and stops at the first error it meets, as Perl does,
+// so when a pattern holds several errors the leftmost one is reported.
 class Compiler {
  public:
   Compiler(std::string_view pattern, unsigned mods, const Context& ctx)

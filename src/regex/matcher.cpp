@@ -247,7 +247,8 @@ bool Matcher::Run(int start) {
         continue;
       case kClose:
         // Like Perl, a group's slot changes only when the group closes, so a
-        // back-reference inside the still-open group sees the previous capture.
+        // back-reference inside the still-open group sees the previous capture,
+        // and a loop iteration that skips the group keeps its earlier capture.
         stack_.push_back({kUndoSlot, starts[in.a], ends[in.a], in.a});
         starts[in.a] = open_[in.a];
         ends[in.a] = pos;
