@@ -92,6 +92,8 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     }
   }
   std::sort(paros_.begin(), paros_.end());
+  szavak_ = static_cast<size_t>(std::count_if(szabalyok_.begin(), szabalyok_.end(),
+                                              [](const Szabaly& sz) { return sz.szo; }));
   // Open addressing from a pair to its run in `paros_`.
   size_t meret = 16;
   while (meret < 2 * paros_.size()) meret *= 2;
@@ -112,7 +114,7 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
   for (size_t p = tol; p < ig; ++p) {
     const unsigned char b = static_cast<unsigned char>(t[p]);
     if (!kezdo_[b]) continue;
-    for (uint32_t r : egybetus_[b]) jelen_[r] = 1;
+    for (uint32_t r : egybetus_[b]) Jelol(r);
     if (p + 1 >= n) continue;
     const uint16_t par = Par(t + p);
     if (!(paros_van_[par >> 6] >> (par & 63) & 1)) continue;
@@ -123,9 +125,9 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
       const uint32_t i = paros_[k].second;
       if (jelen_[i]) continue;
       const std::string& minta = kor_.Magok()[i]->Minta();
-      if (p + minta.size() <= n && std::memcmp(t + p, minta.data(), minta.size()) == 0)
-        jelen_[i] = 1;
+      if (p + minta.size() <= n && std::memcmp(t + p, minta.data(), minta.size()) == 0) Jelol(i);
     }
+    if (hianyzo_ == 0) return;  // every word is known to occur: nothing left to learn
   }
 }
 
@@ -153,10 +155,16 @@ std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
     }
     if (allapot == kNemNezett) {
       jelen_.assign(magok.size(), 0);
+      hianyzo_ = szavak_;
       Keres(std::string_view(s).substr(0, hatar), 0, hatar);
       allapot = kIsmert;
     }
-    if (allapot == kIsmert && !jelen_[i]) continue;
+    if (allapot == kIsmert) {
+      const bool van = jelen_[i];
+      Jelol(i);  // done with this rule either way: it no longer counts as missing
+      if (hianyzo_ == 0) allapot = kMind;
+      if (!van) continue;
+    }
     const std::string& minta = magok[i]->Minta();
     if (!sz.csere_kesz) {
       // The word replaced by the rule itself is the rule's replacement as expanded.

@@ -40,6 +40,12 @@ class TGyorsRovo {
 
   // Marks in `jelen_` every plain-word rule that occurs at a start position in [tol, ig).
   void Keres(std::string_view s, size_t tol, size_t ig);
+  void Jelol(size_t i) {
+    if (!jelen_[i]) {
+      jelen_[i] = 1;
+      --hianyzo_;
+    }
+  }
 
   TRovo kor_;
   std::vector<Szabaly> szabalyok_;
@@ -54,7 +60,9 @@ class TGyorsRovo {
   };
   std::vector<Rekesz> rekeszek_;  // pair -> its run in paros_
   std::vector<uint32_t> egybetus_[256];
-  bool kezdo_[256] = {};  // bytes that begin a plain word
-  std::vector<char> jelen_;
-  std::string tartalek_;  // the splice's output buffer, reused
+  bool kezdo_[256] = {};     // bytes that begin a plain word
+  std::vector<char> jelen_;  // word may occur (or its rule is done)
+  size_t szavak_ = 0;        // plain-word rules
+  size_t hianyzo_ = 0;       // plain-word rules not marked in jelen_
+  std::string tartalek_;     // the splice's output buffer, reused
 };
