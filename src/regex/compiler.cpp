@@ -1062,6 +1062,28 @@ Program Compiler::Run() {
     prog_.anchored = node->kind == Node::kAssert && node->assert_op == kBol;
   }
   Prefix(root, prog_.prefix);
+  {
+    // Searching for the prefix's rarest byte first gives memchr few false hits.
+    static constexpr char kCommon[] =
+        " eatlnskiormz\xE9\xE1"
+        "gdyhbvj,.\xF6\xF5"
+        "fu\xF3"
+        "pc\xED\xFC\xFA"
+        "A\r\nE\xFB"
+        "SKM";
+    auto commonness = [](uint8_t b) {
+      const std::string_view common(kCommon, sizeof kCommon - 1);
+      const size_t at = common.find(static_cast<char>(b));
+      return at == std::string_view::npos ? 0 : static_cast<int>(common.size() - at);
+    };
+    for (size_t k = 1; k < prog_.prefix.size(); ++k) {
+      if (commonness(prog_.prefix[k]) < commonness(prog_.prefix[prog_.prefix_rare])) {
+        prog_.prefix_rare = static_cast<int>(k);
+      }
+    }
+  }
+  prog_.prefix_only = !prog_.prefix.empty() && prog_.code.size() == 2 &&
+                      (prog_.code[0].op == kChar || prog_.code[0].op == kString);
   bool unknown = false;
   ByteSet first{};
   if (!First(root, first, unknown) && !unknown) {

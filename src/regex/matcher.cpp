@@ -82,14 +82,26 @@ bool Matcher::Scan(const Program& prog, const uint8_t* text, int len, int from, 
     if (!prog.prefix.empty()) {
       const size_t plen = prog.prefix.size();
       if (static_cast<size_t>(len - s) < plen) return false;
-      const void* hit;
-      if (plen == 1) {
-        hit = std::memchr(t + s, static_cast<uint8_t>(prog.prefix[0]), len - s);
-      } else {
-        hit = memmem(t + s, len - s, prog.prefix.data(), plen);
+      const int rare = prog.prefix_rare;
+      const uint8_t rare_byte = static_cast<uint8_t>(prog.prefix[rare]);
+      for (;;) {
+        const int from_at = s + rare;
+        const int last = len - static_cast<int>(plen) + rare;  // last place the byte may be
+        if (from_at > last) return false;
+        const void* hit = std::memchr(t + from_at, rare_byte, last - from_at + 1);
+        if (!hit) return false;
+        const int cand = static_cast<int>(static_cast<const uint8_t*>(hit) - t) - rare;
+        if (std::memcmp(t + cand, prog.prefix.data(), plen) == 0) {
+          s = cand;
+          break;
+        }
+        s = cand + 1;
       }
-      if (!hit) return false;
-      s = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
+      if (prog.prefix_only) {
+        starts[0] = s;
+        ends[0] = s + static_cast<int>(plen);
+        return true;
+      }
     } else if (prog.anchor_byte >= 0) {
       // Find the anchor byte first; only starts within reach of it can match.
       for (;;) {

@@ -99,9 +99,11 @@ struct Program {
   int pair_tail = -1;
 
   // Search hints; they only skip start positions that cannot match.
-  bool anchored = false;   // every match starts at position 0
-  std::string prefix;      // every match starts with these bytes
-  bool has_first = false;  // every match starts with a byte of `first`
+  bool anchored = false;     // every match starts at position 0
+  std::string prefix;        // every match starts with these bytes
+  bool prefix_only = false;  // and the pattern is that literal alone
+  int prefix_rare = 0;       // index of the prefix byte least common in Hungarian text
+  bool has_first = false;    // every match starts with a byte of `first`
   ByteSet first{};
   std::string required;  // every match contains these bytes
   int anchor_byte = -1;  // every match holds this byte at an offset from

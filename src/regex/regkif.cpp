@@ -338,6 +338,7 @@ std::string TRegKif::ExpandTemplate(std::string_view tmpl) {
 
 std::string TRegKif::ReplaceAll(std::string_view text, std::string_view tmpl, bool expand) {
   std::string out;
+  out.reserve(text.size());
   size_t copy = 0;
   if (Exec(text)) {
     const Template parsed(expand ? tmpl : std::string_view());
