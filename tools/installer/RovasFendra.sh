@@ -18,7 +18,9 @@ tell() { # kind (info|error), message
     if [ "$1" = error ]; then kdialog --title "$title" --error "$2"
     else kdialog --title "$title" --msgbox "$2"; fi >/dev/null 2>&1
   elif command -v xmessage >/dev/null 2>&1; then
-    xmessage -center "$2" >/dev/null 2>&1
+    # xmessage draws Latin-1 only: give it the text without accents.
+    printf '%s\n' "$2" | iconv -f UTF-8 -t ASCII//TRANSLIT 2>/dev/null |
+      xmessage -center -file - >/dev/null 2>&1
   fi
   return 0
 }
