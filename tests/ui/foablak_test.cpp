@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -251,6 +252,24 @@ TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
   QTest::keyClick(masik.MRovas(), Qt::Key_A);
   EXPECT_EQ(masik.MRovas()->Szoveg(), "");
   EXPECT_TRUE(masik.Allapot().Tevekenyseg);
+}
+
+TEST_F(FoablakTest, HelyiMenuBeillesztes) {
+  UjSzoveg(1);
+  auto* menu = ablak.MRovas()->findChild<QMenu*>();
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 1);
+  EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8("Beillesztés"));
+  QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
+  valasz = false;
+  menu->actions()[0]->trigger();
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), "xy");
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("xy"));
+  // In Latin text mode the item does nothing.
+  UjSzoveg(0);
+  const std::string elotte = ablak.MRovas()->Szoveg();
+  menu->actions()[0]->trigger();
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), elotte);
 }
 
 TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {

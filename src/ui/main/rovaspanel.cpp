@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTextBlock>
 #include <exception>
 
@@ -41,7 +40,8 @@ int KarakterKod(const QKeyEvent* e) {
 
 }  // namespace
 
-TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo) {
+TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo), pMRovas2_(new QMenu(this)) {
+  pMRovas2_->addAction(qtkodolas::ToQ("Beilleszt\xE9s"), this, &TRovasPanel::MIBeillesztes);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -85,11 +85,7 @@ void TRovasPanel::keyPressEvent(QKeyEvent* e) {
   }
 }
 
-void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) {
-  QMenu menu(this);
-  menu.addAction(qtkodolas::ToQ("Beilleszt\xE9s"), this, &TRovasPanel::MIBeillesztes);
-  menu.exec(e->globalPos());
-}
+void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) { pMRovas2_->popup(e->globalPos()); }
 
 void TRovasPanel::TorlesBalra() {
   QTextCursor c = textCursor();

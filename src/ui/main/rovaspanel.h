@@ -3,6 +3,7 @@
 // helper (key down, then the character) and carries out the helper's edit
 // actions directly on its cursor.
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <functional>
 #include <string>
@@ -45,6 +46,7 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
+  QMenu* pMRovas2_;  // the context menu with its single item MIBeillesztes
   TGepelesSegito* segito_ = nullptr;
   std::function<void(const std::string&)> hibaJelzo_;
   QKeyEvent* aktualis_ = nullptr;  // the key being handled, for the pane's own control keys
