@@ -30,7 +30,11 @@ void TQtVagolap::SetHtml(const std::string& rekord, const std::string& toredek,
                          const std::string& szoveg) {
   auto* adat = new QMimeData;
   if (!rekord.empty()) adat->setData(QStringLiteral("HTML Format"), Bajtok(rekord));
-  if (!toredek.empty()) adat->setData(QStringLiteral("text/html"), Bajtok(toredek));
+  // X11 readers guess the charset of text/html; browsers name it the same way.
+  if (!toredek.empty())
+    adat->setData(QStringLiteral("text/html"),
+                  "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">" +
+                      Bajtok(toredek));
   if (!szoveg.empty()) adat->setText(qtkodolas::ToQSorok(szoveg));
   QGuiApplication::clipboard()->setMimeData(adat);  // takes ownership
 }

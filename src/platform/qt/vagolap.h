@@ -20,7 +20,8 @@ class IVagolap {
 };
 
 // The system clipboard through QClipboard. text/plain is offered as UTF-8
-// with the platform's LF line ends; text read back gets CR LF ones.
+// with the platform's LF line ends; text read back gets CR LF ones. text/html
+// is the fragment after a meta tag that names its charset.
 class TQtVagolap : public IVagolap {
  public:
   std::string Szoveg() override;
