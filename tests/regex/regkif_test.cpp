@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win1250.h"
+
 namespace {
 
 // "match S:L ..." (slot 0, then groups up to the last set one), "nomatch" or
@@ -551,7 +553,10 @@ TEST(RegKifObject, RecompilesOnModifierChange) {
   EXPECT_EQ(d.BlankChars(), " \t\n\r\f");
   EXPECT_EQ(d.LineSeparatorChars(), "\r\n");
   EXPECT_EQ(d.LinePairedSeparator(), "\r\n");
-  EXPECT_EQ(d.WordLetters().size(), 63u + 18u);
+  EXPECT_EQ(d.WordLetters(),
+            "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_" +
+                win1250::FromUtf8("\u00E1\u00E9\u00ED\u00F3\u00F6\u0151\u00FA\u00FC\u0171"
+                                  "\u00C1\u00C9\u00CD\u00D3\u00D6\u0150\u00DA\u00DC\u0170"));
 }
 
 TEST(RegKifObject, CharacterSetProperties) {
