@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <stdexcept>
 
 #include "hamis.h"
@@ -74,6 +75,8 @@ struct Eset {
   const char* billentyuk;
   const char* utana;
 };
+
+void PrintTo(const Eset& e, std::ostream* os) { *os << e.nev; }
 
 class GepelesTest : public ::testing::TestWithParam<Eset> {};
 
@@ -180,6 +183,8 @@ struct BeillesztesEset {
   const char* panel;
   int kerdesek;
 };
+
+void PrintTo(const BeillesztesEset& e, std::ostream* os) { *os << e.nev; }
 
 class BeillesztesTest : public ::testing::TestWithParam<BeillesztesEset> {};
 
