@@ -72,7 +72,7 @@ bool Matcher::Scan(const Program& prog, const uint8_t* text, int len, int from, 
   // The memo costs clearing `bits`; it is switched on once the steps taken
   // outweigh that.
   memo_threshold_ =
-      prog.memo_ok && bits <= (int64_t{1} << 31) ? std::max<int64_t>(100000, bits / 16) : INT64_MAX;
+      prog.memo_ok && bits <= (int64_t{1} << 31) ? std::max<int64_t>(10000, bits / 16) : INT64_MAX;
   if (prog.anchored) return from == 0 && Run(0);
 
   const uint8_t* t = text;
