@@ -50,6 +50,7 @@ Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$tmp/display" 2>/dev/nu
 pids+=($!)
 wait_for 50 test -s "$tmp/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -n1 "$tmp/display")
+wait_for 50 xdotool getdisplaygeometry || fail "no connection to the X server $DISPLAY"
 # A Hungarian keyboard, so every accented letter is a real key.
 command -v setxkbmap >/dev/null && setxkbmap hu 2>/dev/null || true
 
@@ -78,7 +79,10 @@ pane_crop="600x200+$((mx + 40))+$((my + 260))"
 spread() { convert "$1" -crop "$pane_crop" -colorspace gray -format '%[fx:standard_deviation]' info:; }
 import -window root "$tmp/before.png"
 
+# Click into the Latin pane as a user would, and let the focus settle.
 xdotool windowfocus --sync "$main"
+xdotool mousemove $((mx + 300)) $((my + 120)) click 1
+sleep 0.3
 xdotool type --delay 30 'árvíztűrő tükörfúrógép'
 xdotool key Return
 xdotool type --delay 30 'csak egy szó'

@@ -265,6 +265,14 @@ TEST_F(FoablakTest, HelyiMenuBeillesztes) {
   menu->actions()[0]->trigger();
   EXPECT_EQ(ablak.MRovas()->Szoveg(), "xy");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("xy"));
+  // A middle-button paste goes through the same procedure.
+  QMimeData kozep;
+  kozep.setText(QStringLiteral("z"));
+  valasz = false;
+  const size_t kerdesek = dobozok.size();
+  ablak.MRovas()->insertFromMimeData(&kozep);
+  EXPECT_EQ(dobozok.size(), kerdesek + 1);
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), "xyz");
   // In Latin text mode the item does nothing.
   UjSzoveg(0);
   const std::string elotte = ablak.MRovas()->Szoveg();

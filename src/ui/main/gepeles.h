@@ -86,6 +86,9 @@ class TGepelesSegito {
   void MIBeillesztesClick();
   // The paste procedure.
   void RovasBeillesztes(const std::string& szoveg);
+  // Whether a paste that reaches the pane by another way (the X11 middle
+  // button) belongs to the paste procedure: direct rovás mode, not own input.
+  bool BeillesztestAtveszi() const { return allapot_.Mod == 1 && allapot_.BelsoBevitel == 0; }
 
   // The word around the caret in reading order: `elotte` written before the
   // caret, `utana` after it. Only a space ends a word.

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <exception>
 
@@ -86,6 +87,18 @@ void TRovasPanel::keyPressEvent(QKeyEvent* e) {
 }
 
 void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) { pMRovas2_->popup(e->globalPos()); }
+
+void TRovasPanel::insertFromMimeData(const QMimeData* forras) {
+  if (!segito_ || !segito_->BeillesztestAtveszi()) {
+    QPlainTextEdit::insertFromMimeData(forras);
+    return;
+  }
+  try {
+    segito_->RovasBeillesztes(qtkodolas::FromQSorok(forras->text()));
+  } catch (const std::exception& hiba) {
+    if (hibaJelzo_) hibaJelzo_(hiba.what());
+  }
+}
 
 void TRovasPanel::TorlesBalra() {
   QTextCursor c = textCursor();

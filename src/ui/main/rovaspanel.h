@@ -24,6 +24,9 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   std::string Szoveg() const;
   void SetSzoveg(const std::string& szoveg);
 
+  // Pasting by the X11 middle button: in direct rovás mode the paste procedure.
+  void insertFromMimeData(const QMimeData* forras) override;
+
   // ISzerkeszto
   void TorlesBalra() override;
   void TorlesJobbra() override;
