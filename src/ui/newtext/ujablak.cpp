@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 #include "platform/qt/kodolas.h"
@@ -171,6 +172,8 @@ void TUjablak::Megjelenit() {
 
 void TUjablak::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
+  if (const QScreen* kepernyo = screen())  // centred on the screen, not on its parent
+    move(kepernyo->availableGeometry().center() - rect().center());
   panel1_->setFocus();
   kurzorVillogtato_.start();
   kurzorMozgato_.start();
