@@ -45,6 +45,10 @@ bool Megnyitas(const std::string& utvonal) {
   return QDesktopServices::openUrl(QUrl::fromLocalFile(fajl.absoluteFilePath()));
 }
 
+bool UrlMegnyitas(const std::string& cim) {
+  return QDesktopServices::openUrl(QUrl(QString::fromUtf8(cim.data(), qsizetype(cim.size()))));
+}
+
 }  // namespace rendszer
 
 bool TelepitoInditasa() {

@@ -26,6 +26,9 @@ bool Letezik(const std::string& utvonal);
 // False when nothing could be started.
 bool Megnyitas(const std::string& utvonal);
 
+// Opens a web address in the user's browser. False when nothing could be started.
+bool UrlMegnyitas(const std::string& cim);
+
 }  // namespace rendszer
 
 // Starts "RovasFendra.exe" beside the program; without it shows the error box
