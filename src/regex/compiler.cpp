@@ -125,8 +125,7 @@ class Compiler {
   bool QuantifierAt(size_t at);
 
   // Analysis.
-  bool StaticNullable(int id) const;
-  bool MayMatchEmpty(int id) const;
+  bool Nullable(int id, bool backref_empty) const;
   bool First(int id, ByteSet& set, bool& unknown) const;
   bool Prefix(int id, std::string& out) const;
   void Required(int id, std::string& run, std::string& best) const;
@@ -270,7 +269,7 @@ int Compiler::ParseBranch(unsigned& mods) {
         min = q == '+' ? 1 : 0;
         max = q == '?' ? 1 : kInfinite;
       }
-      if (q != '?' && StaticNullable(atom)) Fail(106);
+      if (q != '?' && Nullable(atom, false)) Fail(106);
       SkipBlanks(mods);
       bool lazy = false;
       if (i_ < n_ && p_[i_] == '?') {
@@ -570,9 +569,10 @@ int Compiler::ParseClass(unsigned mods) {
   return SetNode(set);
 }
 
-// Can the node match the empty string, as the quantifier rules count it
-// (a back-reference counts as non-empty)?
-bool Compiler::StaticNullable(int id) const {
+// Can the node match the empty string? The quantifier rules count a
+// back-reference as non-empty; at run time it may repeat an empty capture,
+// which `backref_empty` takes into account.
+bool Compiler::Nullable(int id, bool backref_empty) const {
   const Node& node = nodes_[id];
   switch (node.kind) {
     case Node::kEmpty:
@@ -580,45 +580,19 @@ bool Compiler::StaticNullable(int id) const {
       return true;
     case Node::kChar:
     case Node::kSet:
-    case Node::kBackRef:
       return false;
+    case Node::kBackRef:
+      return backref_empty;
     case Node::kGroup:
-      return StaticNullable(node.kids[0]);
+      return Nullable(node.kids[0], backref_empty);
     case Node::kRepeat:
-      return node.min == 0 || StaticNullable(node.kids[0]);
+      return node.min == 0 || Nullable(node.kids[0], backref_empty);
     case Node::kConcat:
       return std::all_of(node.kids.begin(), node.kids.end(),
-                         [&](int k) { return StaticNullable(k); });
+                         [&](int k) { return Nullable(k, backref_empty); });
     case Node::kAlt:
       return std::any_of(node.kids.begin(), node.kids.end(),
-                         [&](int k) { return StaticNullable(k); });
-  }
-  return true;
-}
-
-// Can the node match the empty string at run time (a back-reference to an
-// empty capture included)?
-bool Compiler::MayMatchEmpty(int id) const {
-  const Node& node = nodes_[id];
-  switch (node.kind) {
-    case Node::kBackRef:
-      return true;
-    case Node::kChar:
-    case Node::kSet:
-      return false;
-    case Node::kEmpty:
-    case Node::kAssert:
-      return true;
-    case Node::kGroup:
-      return MayMatchEmpty(node.kids[0]);
-    case Node::kRepeat:
-      return node.min == 0 || MayMatchEmpty(node.kids[0]);
-    case Node::kConcat:
-      return std::all_of(node.kids.begin(), node.kids.end(),
-                         [&](int k) { return MayMatchEmpty(k); });
-    case Node::kAlt:
-      return std::any_of(node.kids.begin(), node.kids.end(),
-                         [&](int k) { return MayMatchEmpty(k); });
+                         [&](int k) { return Nullable(k, backref_empty); });
   }
   return true;
 }
@@ -915,7 +889,7 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
     }
     return;
   }
-  if (node.max == kInfinite && node.min <= 1 && !MayMatchEmpty(body)) {
+  if (node.max == kInfinite && node.min <= 1 && !Nullable(body, true)) {
     // Plain loops: the body always consumes, so no iteration can be empty.
     if (node.min == 0) {
       const int split = Emit({kSplit});
@@ -936,7 +910,7 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
     }
     return;
   }
-  if (!MayMatchEmpty(body) && Unroll(node, loop_depth)) return;
+  if (!Nullable(body, true) && Unroll(node, loop_depth)) return;
   const int reg = prog_.registers;
   prog_.registers += 2;
   Emit({kLoopInit, 0, -1, reg});
