@@ -13,10 +13,6 @@
 
 #include "ui/newtext/animacio.h"
 
-// Fontconfig keeps its caches until exit by design; the sanitizer build's leak
-// check is about this program's memory.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace {
 
 TEST(UjablakAnimacio, Atrovo) {
