@@ -271,8 +271,8 @@ void TFoablak::LatinAtrovasa() {
 
 void TFoablak::BKepClick(bool kuldo) {
   if (kuldo && mRovas_->Szoveg().size() >= 5120 &&
-      !uzenet::Kerdes("Hosszú szövegek képpé alakítása sok idõt vehet "
-                      "igénybe. Folytatod a képpé alakítást?",
+      !uzenet::Kerdes("Hossz\xFA sz\xF6vegek k\xE9pp\xE9 alak\xEDt\xE1sa sok id\xF5t vehet "
+                      "ig\xE9nybe. Folytatod a k\xE9pp\xE9 alak\xEDt\xE1st?",
                       this))
     return;
   if (!kepAblak_ || (!kuldo && !kepAblak_->Lathato())) return;
