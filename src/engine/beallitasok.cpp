@@ -108,6 +108,11 @@ const std::string& TRovasBeallitasok::HasznaltBetukeszlet() const {
   return EgyeniBeallitasok ? EBetukeszlet : Betukeszlet;
 }
 
+std::string_view TRovasBeallitasok::HasznaltGepelesKor() const {
+  if (EgyeniBeallitasok) return EGepeleskor;
+  return BetuKepesseg ? std::string_view(BetuKepesseg->GepelesKor) : std::string_view();
+}
+
 uint8_t TRovasBeallitasok::HasznaltIrany() const {
   const uint8_t irany = EgyeniBeallitasok ? ESzovegirany : Irany;
   if (irany != 0) return irany;

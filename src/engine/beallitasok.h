@@ -82,6 +82,9 @@ class TRovasBeallitasok {
   // The font the rovás text is shown in: EBetukeszlet with custom settings on,
   // else Betukeszlet.
   const std::string& HasznaltBetukeszlet() const;
+  // The typing helper's rule list: EGepeleskor with custom settings on, else the
+  // font record's GepelesKor (empty without a record).
+  std::string_view HasznaltGepelesKor() const;
   // The effective direction, 1 right to left or 2 left to right: ESzovegirany
   // (custom on) or Irany, and when that is 0 the font's own direction. Needs
   // BetuKepesseg in that case; without a record it answers 2.

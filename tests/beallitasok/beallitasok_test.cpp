@@ -146,6 +146,17 @@ TEST(RovasBeallitasok, EffectiveFontAndDirection) {
   EXPECT_EQ(m.HasznaltBetukeszlet(), "Sajat betu");
 }
 
+TEST(RovasBeallitasok, TypingListFollowsTheCustomSwitch) {
+  TRovasBeallitasok m;
+  EXPECT_EQ(m.HasznaltGepelesKor(), "");  // no record yet
+  m.SetBetuKepesseg(std::make_unique<TBetuKepesseg>("Rovasjel jb"));
+  m.SetEGepeleskor("a-b");
+  EXPECT_EQ(m.HasznaltGepelesKor(), m.BetuKepesseg->GepelesKor);
+  EXPECT_FALSE(m.HasznaltGepelesKor().empty());
+  m.SetEgyeniBeallitasok(true);
+  EXPECT_EQ(m.HasznaltGepelesKor(), "a-b");
+}
+
 TEST(RovasBeallitasok, ResetValuesAreTheDocumentedOnes) {
   // Bytes spelled out: \xB3 is "ł".
   EXPECT_EQ(beallitas_alap::EElsoKor,

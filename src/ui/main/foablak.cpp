@@ -243,11 +243,7 @@ void TFoablak::BeallitasokAlkalmazasa() {
   else
     mLatin_->setFocus();
   if (allapot_.Mod == 0 && pOnmukodo_->isChecked()) LatinAtrovasa();
-  const std::string& szabalyok =
-      beallitasok_.EgyeniBeallitasok
-          ? beallitasok_.EGepeleskor
-          : (beallitasok_.BetuKepesseg ? beallitasok_.BetuKepesseg->GepelesKor : std::string());
-  gepelesiSzabalyok_ = std::make_unique<TRovo>(szabalyok, ',', '-');
+  gepelesiSzabalyok_ = std::make_unique<TRovo>(beallitasok_.HasznaltGepelesKor(), ',', '-');
 }
 
 void TFoablak::MLatinChange() {
