@@ -114,3 +114,134 @@ TEST(GyorsRovo, OsszefuzottKorokMindenBetukeszletre) {
 }
 
 }  // namespace
+
+namespace {
+
+// Word rules over a tiny alphabet, so that outputs keep recreating words of
+// earlier and later rules; replacements with NUL bytes, expanding to nothing
+// ("$1") or to the word itself; pattern rules in between; texts with NULs.
+TEST(GyorsRovo, NulBajtokUresCserekUjraKeletkezoSzavak) {
+  std::mt19937 g(777);
+  const std::string tabc = std::string("aaabbbccc\0\x08 \xE1", 13);
+  const std::vector<std::string> cserek = {"x",
+                                           "a",
+                                           "b",
+                                           "ab",
+                                           "ba",
+                                           "abc",
+                                           "cab",
+                                           "$0",
+                                           "$1",
+                                           "${1}",
+                                           "a$1b",
+                                           "\\",
+                                           "$",
+                                           std::string("a\0b", 3),
+                                           std::string("\0", 1),
+                                           "bb",
+                                           "aa",
+                                           "cc",
+                                           "c"};
+  const std::vector<std::string> mintak = {
+      "a+", "\\bab", "[bc]a", "(a)(b)", "b?c", "^a", "a$", "\\Bc", std::string("a\0", 2), "c*"};
+  const std::vector<std::string> pcserek = {"$2$1", "$1", "x", "b", "$0$0", "a"};
+  for (int kor = 0; kor < 6000; ++kor) {
+    std::string lista;
+    const int n = 1 + g() % 12;
+    for (int i = 0; i < n; ++i) {
+      if (g() % 6 == 0) {
+        lista += "," + mintak[g() % mintak.size()] + "-" + pcserek[g() % pcserek.size()];
+        continue;
+      }
+      std::string minta;
+      const int m = 1 + g() % (kor % 3 ? 5 : 9);
+      for (int j = 0; j < m; ++j) minta += "abc\x08\xE1"[g() % (kor % 2 ? 5 : 3)];
+      lista += "," + minta + "-" + cserek[g() % cserek.size()];
+    }
+    TRovo lassu(lista);
+    TGyorsRovo gyors(lista);
+    for (int t = 0; t < 6; ++t) {
+      std::string s;
+      const size_t len = g() % (t % 2 ? 40 : 200);
+      for (size_t i = 0; i < len; ++i) s += tabc[g() % tabc.size()];
+      std::string a, b;
+      bool ha = false, hb = false;
+      try {
+        a = gyors.Alkalmaz(s);
+      } catch (const ERegKif&) {
+        ha = true;
+      }
+      try {
+        b = lassu.Alkalmaz(s);
+      } catch (const ERegKif&) {
+        hb = true;
+      }
+      ASSERT_EQ(ha, hb);
+      ASSERT_EQ(a, b) << "rules: " << lista << "\ntext: " << s;
+    }
+  }
+}
+}  // namespace
+
+namespace {
+
+// The engine's call equals its stages run one after another with plain rounds,
+// for every font and a sweep of options, exception words included.
+TEST(GyorsRovo, AtrovALassuKorokkelAzonos) {
+  std::mt19937 g(9);
+  const std::string proza = win1250::FromUtf8(
+      "Kedves Bar\u00e1tom! Tegnap este a kertben \u00fcltem, \u00e9s a csillagokat n\u00e9ztem; "
+      "a hangz\u00f3ugrat\u00e1s, az \u00f6sszerov\u00e1s \u00e9s a k\u00e9pjelek (h\u00f3nap, "
+      "\u00e9v) mind m\u00e1sk\u00e9pp \u00edrnak. QUIZ dzsungel Gyula Ty\u00fak Zs\u00f3fi "
+      "sasszem 12 3. igazs\u00e1g \u0151zsuta Pilisszentkereszt 2024.10.05 1 000 000 kakukk "
+      "akk\u00f3");
+  const std::vector<std::string> szavak = {win1250::FromUtf8("igazs\u00e1g=igaz|s\u00e1g"),
+                                           win1250::FromUtf8("\u0151zsuta=\u0151z|suta"),
+                                           "sasszem=sas|szem",
+                                           "(^|\\W)ssz=$1s|sz",
+                                           "kak=$1",
+                                           "ugra=ugr|a",
+                                           "csil=c|sil",
+                                           "zs=z|s"};
+  for (const std::string& nev : KatalogusNevek()) {
+    for (int opt = 0; opt < 24; ++opt) {
+      TRovasBeallitasok m;
+      m.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
+      m.SetMelyK(opt & 1);
+      m.SetAKHasznalatiMod(static_cast<uint8_t>(opt % 4));
+      m.SetOsszerovas(opt & 2);
+      m.SetKepjelek(opt & 4);
+      m.SetKiterjesztettBetuk(opt & 8);
+      m.SetSzamok(opt & 16);
+      m.SetSzamokBJ(opt & 1);
+      m.SetIrany(static_cast<uint8_t>(opt % 3));
+      m.SetHModszer(static_cast<uint8_t>(opt % 6));
+      m.SetHHatokor(static_cast<uint8_t>(opt % 3));
+      m.SetKivetelesSzavak(opt % 5 != 0);
+      m.SetKivetelesSzoLista(std::make_unique<std::vector<std::string>>(szavak));
+      const TBetuKepesseg& k = *m.BetuKepesseg;
+      const bool jb = m.HasznaltIrany() == 1;
+      const unsigned char ak = m.MelyK && !k.MelyKJel.empty() ? k.MelyKJel[0] : 0;
+      TKarvo motor(m);
+      TRovo kiv(m.KivetelesSzavak ? TRovoKivetelezo::Szabalylista(szavak) : std::string());
+      TRovoHangzougrato h(m.HModszer, m.HHatokor, m.HIsmetlodoEgyesit, m.HHosszutRovidit,
+                          m.HKezdoEKihagy, ak);
+      TRovo r1(motor.ElsoKorLista()), r2(motor.MasodikKorLista());
+      TRovoSzam sz(motor.SzamKorLista(), ',', '-', m.Szamok, m.SzamokBJ, jb);
+      for (int t = 0; t < 3; ++t) {
+        const std::string be = t == 0 ? proza : Veletlen(g, kAbc, 150);
+        std::string s = k.Nagybetus ? be : KisbetusreAlakit(be);
+        if (jb) s = ZarojeleketTukroz(s);
+        s = kiv.Alkalmaz(s);
+        s = h.Alkalmaz(s);
+        if (k.SzamokElore) s = sz.Alkalmaz(s);
+        s = r1.Alkalmaz(s);
+        s = r2.Alkalmaz(s);
+        if (!k.SzamokElore) s = sz.Alkalmaz(s);
+        s = TRovoMuszakiJavito().Alkalmaz(s);
+        ASSERT_EQ(motor.Atrov(be), s) << nev << " " << opt << " " << t;
+      }
+    }
+  }
+}
+}  // namespace
