@@ -913,7 +913,9 @@ void Compiler::GenRepeat(const Node& node, int loop_depth) {
   if (!Nullable(body, true) && Unroll(node, loop_depth)) return;
   const int reg = prog_.registers;
   prog_.registers += 2;
-  Emit({kLoopInit, 0, -1, reg});
+  // A repeated back-reference never counts more repetitions than there are
+  // bytes left, so one to an empty capture needs `min` bytes still unread.
+  Emit({kLoopInit, 0, -1, reg, kid.kind == Node::kBackRef ? node.min : 0});
   Inst loop{kLoop, greedy, -1, reg};
   loop.min = node.min;
   loop.max = node.max;

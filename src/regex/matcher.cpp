@@ -313,6 +313,7 @@ bool Matcher::Run(int start) {
         continue;
       }
       case kLoopInit:
+        if (n - pos < in.b) break;
         stack_.push_back({kUndoReg, 0, regs_[in.a], in.a});
         stack_.push_back({kUndoReg, 0, regs_[in.a + 1], in.a + 1});
         regs_[in.a] = 0;

@@ -50,7 +50,7 @@ enum Op : uint8_t {
   kSplit,      // go to a, on failure b
   kJmp,        // go to a
   kRepSingle,  // a: set index; min, max; flags; next: byte that must follow or -1
-  kLoopInit,   // a: first of two registers (counter, start of the last iteration)
+  kLoopInit,   // a: first of two registers (counter, start of the last iteration); b: bytes needed
   kLoop,       // a: registers, b: exit; min, max; flags
   kLoopLimit,  // entering this loop overflows the loop stack
   kMatch,

@@ -323,6 +323,8 @@ class Reference {
   // `last` is where the previous iteration started; an empty iteration ends the loop.
   bool Rep(const RNode& n, int count, int last, int p, const Caps& caps, const Cont& k) {
     if (count > 0 && last == p) return k(p, caps);
+    // A back-reference is repeated at most as often as bytes are left.
+    if (count == 0 && n.kids[0].kind == RNode::kRef && N() - p < n.min) return false;
     auto iterate = [&] {
       return Match(n.kids[0], p, caps,
                    [&](int q, const Caps& c) { return Rep(n, count + 1, p, q, c, k); });

@@ -391,6 +391,11 @@ TEST(RegKifMatching, Order) {
       {"(a\\1)", "", "aa", "nomatch"},  // the open group has captured nothing yet
       {"\\1(a)", "", "aa", "nomatch"},
       {"(a)\\1*b", "", "aaab", "match 1:4 1:1"},
+      // A repeated back-reference counts at most as many repetitions as bytes are left.
+      {"x()\\1+", "", "x", "nomatch"},
+      {"()\\1{3}", "", "ab", "nomatch"},
+      {"()\\1{3}", "", "abc", "match 1:0 1:0"},
+      {"()\\1{2}x", "", "xab", "match 1:1 1:0"},
       {"(a*)b\\1", "", "aabaa", "match 1:5 1:2"},
       {"(a*)b\\1", "", "aaba", "match 2:3 2:1"},
       {"(?:", "", "", "error 127"},
