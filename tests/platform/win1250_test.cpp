@@ -55,3 +55,11 @@ TEST(Win1250, CasePartners) {
 }
 
 }  // namespace
+
+TEST(Win1250, LiteralsConvertAtCompileTime) {
+  using namespace win1250::literals;
+  static_assert(std::string_view("Betűkészlet alapján"_hu) == "Bet\xFBk\xE9szlet alapj\xE1n");
+  static_assert(std::string_view("Ő€ő"_hu) == "\xD5\x80\xF5");
+  static_assert(std::string_view(""_hu).empty());
+  EXPECT_STREQ("Rovás beállítások"_hu, win1250::FromUtf8("Rovás beállítások").c_str());
+}
