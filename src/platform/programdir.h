@@ -1,8 +1,22 @@
 #pragma once
-// The program directory: the directory of the running executable. The files
-// that belong to the program (rovas.ini, rovaskep.ini, szo.xml, the help
-// document, the font installer) are always looked up there, never in the
-// working directory.
+// The program directory and where the program keeps its files.
+//
+// The program directory is the directory of the running executable, never the
+// working directory. A program run from a folder it may write to (the build
+// folder, a portable copy) keeps every file there, beside the executable.
+//
+// An installed program (its executable in PREFIX/bin next to PREFIX/share/tollnok)
+// and a program in a folder it may not write to keep the user's files in the XDG
+// places instead, and find their own read-only files in the data folder:
+//
+//   rovas.ini, rovaskep.ini          $XDG_CONFIG_HOME/tollnok/  (default ~/.config)
+//   szo.xml (and szo.xml.tmp)        $XDG_DATA_HOME/tollnok/    (default ~/.local/share)
+//   anything else: fonts/, RovasFendra.exe, RovasSugo.pdf
+//                                    PREFIX/share/tollnok/ when installed,
+//                                    else the program directory
+//
+// An installed program counts as such even where its folder is writable: root may
+// write to PREFIX/bin, and settings do not belong there.
 
 #include <string>
 #include <string_view>
@@ -13,7 +27,11 @@ namespace platform {
 // trailing "/", or the override set below. Empty when it cannot be found.
 std::string ProgramDir();
 
-// Full path of a file in the program directory.
+// The full path at which the program keeps the file `name` (see above). For a
+// user's file kept in an XDG place, this creates the folder when missing and, when
+// the file is not there yet but one exists in the program directory, copies that
+// one there first (an existing file is never overwritten). Failures to create or
+// copy are left to the caller's own read or write of the path to report.
 std::string ProgramFile(std::string_view name);
 
 // Makes ProgramDir() answer `dir` (tests use a temporary directory); an empty
