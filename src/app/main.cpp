@@ -1,6 +1,7 @@
 // The program: start-up in its fixed order, then the message loop.
 
 #include <QApplication>
+#include <QIcon>
 
 #include "engine/beallitasok.h"
 #include "platform/qt/kodolas.h"
@@ -16,6 +17,9 @@ int main(int argc, char* argv[]) {
   TRovasBeallitasok beallitasok;
 
   QApplication app(argc, argv);
+  // The desktop's name for the program: its menu entry and icon, when installed.
+  QGuiApplication::setDesktopFileName(QStringLiteral(ROVAS_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ROVAS_APP_ID)));
 
   // 2. The default rovás font, before any window exists.
   BetukeszletEllenorzese(

@@ -36,6 +36,10 @@ int main(int argc, char** argv) {
       !std::strcmp(argv[1], "help")) {
     return Usage(std::cout, 0);
   }
+  if (!std::strcmp(argv[1], "--version")) {
+    std::cout << "rovas-cli (Tollnok) " ROVAS_VERSION "\n";
+    return 0;
+  }
   for (const Command& c : kCommands) {
     if (!std::strcmp(argv[1], c.name)) return c.run(argc - 2, argv + 2);
   }

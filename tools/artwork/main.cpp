@@ -6,6 +6,8 @@
 //   rovas_artwork sugo SOURCE.html OUT.pdf FONTDIR NOTODIR KEPDIR
 //       typesets the Hungarian user guide into a PDF; <img src="kepek/NAME">
 //       refers to the pictures of KEPDIR, rovás samples use the bundled typefaces.
+//   rovas_artwork ikon OUTDIR NAME FONTDIR NOTODIR
+//       draws the program's icon into OUTDIR/hicolor/NxN/apps/NAME.png.
 //
 // Runs on the offscreen platform, needs no display.
 
@@ -21,6 +23,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -220,6 +223,50 @@ QImage Icon(int which) {
   return img;
 }
 
+// The program's icon at `size` pixels: the rune of "r" cut into a tile of the
+// paper background, framed like the "Összefogás" picture.
+QImage Ikon(int size) {
+  QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+  img.fill(Qt::transparent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const double s = size / 256.0;
+  p.scale(s, s);
+  const QColor rim(90, 60, 40), ink(40, 30, 25), red(200, 16, 46);
+  const QRectF box(10, 10, 236, 236);
+  QPainterPath tile;
+  tile.addRoundedRect(box, 40, 40);
+  p.setClipPath(tile);
+  p.drawImage(box, artwork::Papiros(256, 256));
+  p.setClipping(false);
+  p.setPen(QPen(rim, std::max(10.0, 1.2 / s)));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(tile);
+  // A red rule under the rune, like the line a scribe writes on.
+  p.setPen(QPen(red, std::max(12.0, 1.4 / s), Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(QPointF(60, 206), QPointF(196, 206));
+  p.setPen(ink);
+  p.setFont(Font(kRovasjel, 190));
+  p.drawText(QRectF(10, 0, 236, 216), Qt::AlignCenter, W("r"));
+  return img;
+}
+
+// The icon in the sizes of the hicolor theme: OUT/hicolor/NxN/apps/NAME.png.
+int Ikonok(const QString& out, const QString& name) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const QString dir = QString("%1/hicolor/%2x%2/apps").arg(out).arg(size);
+    QDir().mkpath(dir);
+    const QString path = dir + "/" + name + ".png";
+    if (!Ikon(size).save(path, "PNG")) {
+      std::fprintf(stderr, "rovas_artwork: cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+  }
+  return 0;
+}
+
 int Kepek(const QString& out) {
   QDir().mkpath(out);
   struct Picture {
@@ -308,12 +355,17 @@ int main(int argc, char** argv) {
     if (!LoadFonts(args[3], args[4])) return 1;
     return Kepek(args[2]);
   }
+  if (args.size() == 6 && args[1] == "ikon") {
+    if (!LoadFonts(args[4], args[5])) return 1;
+    return Ikonok(args[2], args[3]);
+  }
   if (args.size() == 7 && args[1] == "sugo") {
     if (!LoadFonts(args[4], args[5])) return 1;
     return Sugo(args[2], args[3], args[6]);
   }
   std::fprintf(stderr,
                "usage: rovas_artwork kepek OUTDIR FONTDIR NOTODIR\n"
-               "       rovas_artwork sugo SOURCE.html OUT.pdf FONTDIR NOTODIR KEPDIR\n");
+               "       rovas_artwork sugo SOURCE.html OUT.pdf FONTDIR NOTODIR KEPDIR\n"
+               "       rovas_artwork ikon OUTDIR NAME FONTDIR NOTODIR\n");
   return 2;
 }
