@@ -1,0 +1,158 @@
+// Font codes as Unicode rovás text: the meaning of every catalogued font's
+// codes, reading order and direction, and when there is no known meaning.
+
+#include "engine/unicoderovas.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "fonts/rovasjelek.h"
+#include "platform/win1250.h"
+
+namespace {
+
+using namespace win1250::literals;
+
+std::string Utf8(char32_t cp) {
+  std::string s;
+  if (cp < 0x80) {
+    s += char(cp);
+  } else if (cp < 0x800) {
+    s += char(0xC0 | (cp >> 6));
+    s += char(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    s += char(0xE0 | (cp >> 12));
+    s += char(0x80 | ((cp >> 6) & 0x3F));
+    s += char(0x80 | (cp & 0x3F));
+  } else {
+    s += char(0xF0 | (cp >> 18));
+    s += char(0x80 | ((cp >> 12) & 0x3F));
+    s += char(0x80 | ((cp >> 6) & 0x3F));
+    s += char(0x80 | (cp & 0x3F));
+  }
+  return s;
+}
+
+// Expected texts, written as blank-separated pieces: a sound ("sz") is its small
+// rune, "Sz" its capital, "#50" a numeral, "+" a ZERO WIDTH JOINER, "<" and
+// ">" the start and end of a right-to-left line, "[" and "]" of a left-to-right
+// one, "{" and "}" a left-to-right isolate, "_" a space; anything else stands
+// for itself (UTF-8).
+std::string J(std::string_view leiras) {
+  std::string s;
+  while (!leiras.empty()) {
+    const size_t v = leiras.find(' ');
+    const std::string d(leiras.substr(0, v));
+    leiras = v == std::string_view::npos ? "" : leiras.substr(v + 1);
+    const std::string kis = win1250::ToLower(win1250::FromUtf8(d));
+    if (d == "+")
+      s += "\u200D";
+    else if (d == "<")
+      s += "\u202E";
+    else if (d == "[")
+      s += "\u202D";
+    else if (d == ">" || d == "]")
+      s += "\u202C";
+    else if (d == "{")
+      s += "\u2066";
+    else if (d == "}")
+      s += "\u2069";
+    else if (d == "_")
+      s += " ";
+    else if (d[0] == '#' && d.size() > 1)
+      s += Utf8(rovasjelek::Szamjel(std::stoi(d.substr(1))));
+    else if (char32_t r = rovasjelek::Kisbetu(kis))
+      s += Utf8(kis == win1250::FromUtf8(d) ? r : r - 0x40);
+    else
+      s += d;
+  }
+  return s;
+}
+
+// A model as the settings window's reset leaves it, for `betukeszlet`.
+std::unique_ptr<TRovasBeallitasok> Modell(std::string_view betukeszlet) {
+  namespace a = beallitas_alap;
+  auto m = std::make_unique<TRovasBeallitasok>();
+  m->SetMelyK(a::MelyK);
+  m->SetHKezdoEKihagy(a::HKezdoEKihagy);
+  m->SetHIsmetlodoEgyesit(a::HIsmetlodoEgyesit);
+  m->SetSzamokBJ(a::SzamokBJ);
+  m->SetKiterjesztettBetuk(a::KiterjesztettBetuk);
+  m->SetBetukeszlet(betukeszlet);
+  m->SetBetuKepesseg(std::make_unique<TBetuKepesseg>(betukeszlet));
+  m->SetESzamokKore(a::ESzamokKore);
+  m->SetEElsoKor(a::EElsoKor);
+  return m;
+}
+
+// Latin text through the engine and the converter.
+std::string Unicode(TRovasBeallitasok& m, std::string_view latin_utf8) {
+  TKarvo motor(m);
+  const std::string kodok = motor.Atrov(win1250::FromUtf8(latin_utf8));
+  std::optional<TUnicodeRovas> u = UnicodeRovas(m, motor);
+  return u ? u->Atalakit(kodok) : "(none)";
+}
+
+// The codes a list's rules write (their replacements without "$n").
+void Kodok(std::string_view lista, std::set<unsigned char>& ide, bool csak_jel = false) {
+  size_t i = 0;
+  while (i < lista.size()) {
+    const size_t veg = std::min(lista.find(',', i), lista.size());
+    const std::string_view darab = lista.substr(i, veg - i);
+    i = veg + 1;
+    const size_t kotojel = darab.find('-');
+    if (kotojel == std::string_view::npos || darab.find('-', kotojel + 1) != std::string_view::npos)
+      continue;  // rules the round drops
+    const std::string_view csere = darab.substr(kotojel + 1);
+    for (size_t k = 0; k < csere.size(); ++k) {
+      if (csere[k] == '$')
+        ++k;
+      else if (!csak_jel || csere.size() == 1)
+        ide.insert(static_cast<unsigned char>(csere[k]));
+    }
+  }
+}
+
+// Codes that stay as they are although a rule writes them, because the font
+// gives them two meanings of equal rank.
+const std::map<std::string, std::set<unsigned char>> kMegtartott = {
+    {"RotatalpasNBProS", {'?'}},  // every numeral and ty, ü, ű
+};
+
+TEST(UnicodeRovas, MindenKatalogizaltKodnakVanJelentese) {
+  for (const std::string& nev : KatalogusNevek()) {
+    const TBetuKepesseg k(nev);
+    if (!k.VanBetu) continue;  // no known meaning at all (tested below)
+    for (bool jb : {true, false}) {
+      for (uint8_t ak_mod : {0, 3}) {
+        const TUnicodeRovas u(k, {.jobbrol_balra = jb,
+                                  .kiterjesztett = true,
+                                  .melyk = true,
+                                  .melyk_mod = ak_mod,
+                                  .osszerovas = true,
+                                  .kepjelek = true,
+                                  .szamok_atirva = true});
+        std::set<unsigned char> kodok;
+        for (const std::string* l :
+             {&k.BetukKore, jb ? &k.BetukKoreJB : &k.BetukKoreBJ, &k.KiterjesztettKor,
+              &k.KiterjesztettPotlas, &k.MelyKHangrendi, &k.MelyKSzoElejen, &k.MelyKSzoVegen,
+              &k.OsszerovasElso, &k.OsszerovasMasodik, &k.KepjelekElso, &k.KepjelekMasodik,
+              &k.SzamokKore, jb ? &k.SzamokKoreJB : &k.SzamokKoreBJ})
+          Kodok(*l, kodok);
+        const auto it = kMegtartott.find(nev);
+        for (unsigned char c : kodok) {
+          const bool dokumentalt = it != kMegtartott.end() && it->second.count(c);
+          EXPECT_EQ(u.Megtartott(c), dokumentalt)
+              << nev << (jb ? " jb" : " bj") << " code 0x" << std::hex << int(c) << " reads as "
+              << u.Jelentes(c);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
