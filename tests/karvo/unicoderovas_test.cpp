@@ -9,6 +9,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fonts/rovasjelek.h"
 #include "platform/win1250.h"
@@ -153,6 +155,83 @@ TEST(UnicodeRovas, MindenKatalogizaltKodnakVanJelentese) {
       }
     }
   }
+}
+
+struct Sor {
+  const char* betukeszlet;
+  std::vector<std::pair<const char*, const char*>> kulcsok;  // model fields to set
+  const char* latin;                                         // UTF-8
+  const char* vart;                                          // in the notation of J
+};
+
+void Allit(TRovasBeallitasok& m, std::string_view kulcs, std::string_view ertek) {
+  const bool be = ertek == "1";
+  if (kulcs == "Szamok")
+    m.SetSzamok(be);
+  else if (kulcs == "SzamokBJ")
+    m.SetSzamokBJ(be);
+  else if (kulcs == "Osszerovas")
+    m.SetOsszerovas(be);
+  else if (kulcs == "Kepjelek")
+    m.SetKepjelek(be);
+  else if (kulcs == "Irany")
+    m.SetIrany(static_cast<uint8_t>(std::stoi(std::string(ertek))));
+  else
+    FAIL() << kulcs;
+}
+
+TEST(UnicodeRovas, LatinSzovegUnicodeRovasirassal) {
+  const Sor sorok[] = {
+      // The default font: k forms, brackets back in reading order, reversed
+      // punctuation, a number kept left to right.
+      {"Rovasjel jb",
+       {},
+       "Kék ég (szép), 1848?",
+       "< k é ak _ é g _ ( sz é p ) ⹁ _ { 1 8 4 8 } ⸮ >"},
+      {"Rovasjel jb",
+       {{"Szamok", "1"}},
+       "1848; 2000",
+       "< #1000 #5 #100 #100 #100 #100 #10 #10 #10 #10 #5 #1 #1 #1 ⁏ _ #1 #1 #1000 >"},
+      {"Rovasjel jb", {}, "1848. 3. 15 (12)", "< { 1 8 4 8 . _ 3 . _ 1 5 } _ ( { 1 2 } ) >"},
+      // Digits the settings do not keep left to right read right to left, as in the pane.
+      {"Rovasjel jb", {{"SzamokBJ", "0"}}, "1848. 3", "< 1 8 4 8 . _ 3 >"},
+      {"Rovasjel bj", {}, "Kék ég (szép), 1848?", "[ k é ak _ é g _ ( sz é p ) , _ 1 8 4 8 ? ]"},
+      {"Rovasjel jb", {{"Irany", "2"}}, "(a)", "[ ( a ) ]"},
+      // Capitals in a font that has them.
+      {"Rovas n elojellel jb", {}, "Cseh Gyula", "< Cs e h _ Gy u l a >"},
+      // Ligatures joined, pictographs spelt out or as the letter Unicode has, extended letters.
+      {"Rovas Kiterjesztett",
+       {{"Osszerovas", "1"}, {"Kepjelek", "1"}},
+       "hónap ti kapus x",
+       "< h ó n a p _ t + i _ k a p us _ k sz >"},
+      {"VK 13 iras", {}, "Nyár; ty", "< Ny á r ⁏ _ ty >"},
+      // A font whose letters sit on digits: the digit code reads as its letter.
+      {"Rovas n qezdojellel jb", {}, "cs 12", "< cs _ { 1 2 } >"},
+  };
+  for (const Sor& s : sorok) {
+    auto m = Modell(s.betukeszlet);
+    for (const auto& [kulcs, ertek] : s.kulcsok) Allit(*m, kulcs, ertek);
+    EXPECT_EQ(Unicode(*m, s.latin), J(s.vart)) << s.betukeszlet << ": " << s.latin;
+  }
+}
+
+TEST(UnicodeRovas, SortoresekKozottSoronkentIranyjel) {
+  auto m = Modell("Rovasjel jb");
+  EXPECT_EQ(Unicode(*m, "ab\r\n\r\nc\n"), J("< a b >") + "\r\n\r\n" + J("< c >") + "\n");
+  EXPECT_EQ(Unicode(*m, ""), "");
+}
+
+TEST(UnicodeRovas, IsmeretlenJelentesuKodok) {
+  auto egyeni = Modell("Rovasjel jb");
+  egyeni->SetEgyeniBeallitasok(true);
+  EXPECT_EQ(UnicodeAkadaly(*egyeni), TUnicodeAkadaly::EgyeniBeallitasok);
+  for (const char* nev : {"Nincs ilyen", "rovasjel jb", "Rovas Khazarian"})
+    EXPECT_EQ(UnicodeAkadaly(*Modell(nev)), TUnicodeAkadaly::IsmeretlenBetukeszlet) << nev;
+  TRovasBeallitasok ures;
+  EXPECT_EQ(UnicodeAkadaly(ures), TUnicodeAkadaly::IsmeretlenBetukeszlet);
+  TKarvo motor(*egyeni);
+  EXPECT_FALSE(UnicodeRovas(*egyeni, motor));
+  EXPECT_EQ(UnicodeAkadaly(*Modell("Rovas Arvisura")), TUnicodeAkadaly::Nincs);
 }
 
 }  // namespace
