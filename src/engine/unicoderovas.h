@@ -36,12 +36,30 @@
 // reversed forms (U+2E41, U+204F, U+2E2E). Every non-empty line is wrapped in
 // a directional override (RLO or LRO ... PDF), so that any bidi-aware program
 // shows the characters in the order the 8-bit font shows them, whatever its
-// paragraph direction; numbers the engine reversed to keep them left to right
+// paragraph direction (Qt 6.4 even takes runes outside the BMP for neutral
+// characters, so without the override it shows them left to right); numbers the engine reversed to keep them left to right
 // are turned back and isolated left to right (LRI ... PDI).
 //
-// Known differences from other conventions (libnumbertext's hu_Hung rules,
-// for one): this text follows the program's own transliteration, so exception
-// words, vowel skipping, the k forms and q/w/x/y are as the settings made them.
+// Differences from libnumbertext's Hungarian rules (hu_Hung.sor, run with
+// "spellout -l hu_Hung"), an independent transliterator into the same block,
+// and why: this text is the 8-bit text read back, so it follows the font and
+// the settings, not a spelling of its own.
+// - k: libnumbertext always writes ek; here the aK letter stands where the
+//   font's rules put the aK sign (word-final k in the Rovasjel fonts, vowel
+//   harmony or word ends in others, as "aK jel használata" says).
+// - numbers: libnumbertext multiplies hundreds (800 = 8 then 100); the number
+//   stage adds them (800 = 5 then 100, then three more 100 signs).
+// - capitals: libnumbertext keeps the case; a font without capitals writes
+//   small letters only, so its text has small runes.
+// - names and loanwords: libnumbertext knows a list of historical spellings
+//   (Báthory -> Bátori, Kiss -> Kis, th -> t) and leaves words with q or a
+//   leading y alone; here names go through the exception-word list (szo.xml)
+//   or are spelt letter by letter, and q, w, x, y are always kv, v, ksz, i.
+// - foreign letters: ä reads as a here (the nearest sound, as the bundled
+//   typefaces draw it), as é there.
+// - quotation marks: libnumbertext also reverses „ and ”; the 8-bit fonts
+//   draw them unreversed, so they stay.
+// - vowel skipping and exception words are applied here, by the settings.
 
 #include <array>
 #include <cstdint>
