@@ -96,7 +96,10 @@ TMasolasAdatai MasolasAdatai(const std::string& panel, bool jobbrolBalra, int me
 TMasolasAdatai UnicodeMasolasAdatai(const std::string& panel, const TUnicodeRovas& atiro,
                                     bool jobbrolBalra, int meret) {
   std::string kodok = panel;
-  if (jobbrolBalra) {  // every line back in reading order; the breaks stay
+  if (jobbrolBalra) {
+    // The mirrored pane ends every line with CR LF, the last one too.
+    if (kodok.ends_with("\r\n")) kodok.resize(kodok.size() - 2);
+    // Every line back in reading order; the breaks stay.
     for (size_t eleje = 0; eleje < kodok.size();) {
       size_t vege = eleje;
       while (vege < kodok.size() && !SorVeg(kodok[vege])) ++vege;

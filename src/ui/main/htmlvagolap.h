@@ -40,7 +40,8 @@ TMasolasAdatai MasolasAdatai(const std::string& panel, bool jobbrolBalra, int me
 
 // What "Másolás Unicode rovásírással" puts on the clipboard for the pane text
 // `panel` (its right-to-left lines mirrored): the Unicode rovás text in reading
-// order (UTF-8), and every line as a paragraph marked as Hungarian in rovás
+// order (UTF-8; without the line end that mirroring puts after the last
+// line), and every line as a paragraph marked as Hungarian in rovás
 // script, in the given direction and size, escaped for HTML.
 TMasolasAdatai UnicodeMasolasAdatai(const std::string& panel, const TUnicodeRovas& atiro,
                                     bool jobbrolBalra, int meret);
