@@ -14,23 +14,7 @@ constexpr char32_t kZwj = 0x200D;
 constexpr std::string_view kRlo = "\u202E", kLro = "\u202D", kPdf = "\u202C";
 constexpr std::string_view kLri = "\u2066", kPdi = "\u2069";
 
-void Utf8(char32_t cp, std::string& ide) {
-  if (cp < 0x80) {
-    ide += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    ide += static_cast<char>(0xC0 | (cp >> 6));
-    ide += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    ide += static_cast<char>(0xE0 | (cp >> 12));
-    ide += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    ide += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    ide += static_cast<char>(0xF0 | (cp >> 18));
-    ide += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    ide += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    ide += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
+void Utf8(char32_t kod, std::string& ide) { ide += rovasjelek::Utf8(kod); }
 
 // The literal text a rule's pattern matches, leaving out word boundaries,
 // anchors and the groups that the replacement copies back ("(^|\W)k" -> "k",

@@ -54,4 +54,24 @@ bool Hangok(std::string_view betuk, std::vector<std::string>& hangok) {
   return true;
 }
 
+std::string Utf8(char32_t kod) {
+  std::string s;
+  if (kod < 0x80) {
+    s += static_cast<char>(kod);
+  } else if (kod < 0x800) {
+    s += static_cast<char>(0xC0 | (kod >> 6));
+    s += static_cast<char>(0x80 | (kod & 0x3F));
+  } else if (kod < 0x10000) {
+    s += static_cast<char>(0xE0 | (kod >> 12));
+    s += static_cast<char>(0x80 | ((kod >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (kod & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (kod >> 18));
+    s += static_cast<char>(0x80 | ((kod >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((kod >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (kod & 0x3F));
+  }
+  return s;
+}
+
 }  // namespace rovasjelek

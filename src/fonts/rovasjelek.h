@@ -22,4 +22,7 @@ char32_t Szamjel(int ertek);
 // sounds read so far, when a byte is no letter of the table.
 bool Hangok(std::string_view betuk, std::vector<std::string>& hangok);
 
+// The UTF-8 bytes of a code point (runes have no Windows-1250 byte).
+std::string Utf8(char32_t kod);
+
 }  // namespace rovasjelek

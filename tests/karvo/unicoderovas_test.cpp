@@ -17,27 +17,7 @@
 
 namespace {
 
-using namespace win1250::literals;
-
-std::string Utf8(char32_t cp) {
-  std::string s;
-  if (cp < 0x80) {
-    s += char(cp);
-  } else if (cp < 0x800) {
-    s += char(0xC0 | (cp >> 6));
-    s += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    s += char(0xE0 | (cp >> 12));
-    s += char(0x80 | ((cp >> 6) & 0x3F));
-    s += char(0x80 | (cp & 0x3F));
-  } else {
-    s += char(0xF0 | (cp >> 18));
-    s += char(0x80 | ((cp >> 12) & 0x3F));
-    s += char(0x80 | ((cp >> 6) & 0x3F));
-    s += char(0x80 | (cp & 0x3F));
-  }
-  return s;
-}
+using rovasjelek::Utf8;
 
 // Expected texts, written as blank-separated pieces: a sound ("sz") is its small
 // rune, "Sz" its capital, "#50" a numeral, "+" a ZERO WIDTH JOINER, "<" and
@@ -100,7 +80,7 @@ std::string Unicode(TRovasBeallitasok& m, std::string_view latin_utf8) {
 }
 
 // The codes a list's rules write (their replacements without "$n").
-void Kodok(std::string_view lista, std::set<unsigned char>& ide, bool csak_jel = false) {
+void Kodok(std::string_view lista, std::set<unsigned char>& ide) {
   size_t i = 0;
   while (i < lista.size()) {
     const size_t veg = std::min(lista.find(',', i), lista.size());
@@ -113,14 +93,14 @@ void Kodok(std::string_view lista, std::set<unsigned char>& ide, bool csak_jel =
     for (size_t k = 0; k < csere.size(); ++k) {
       if (csere[k] == '$')
         ++k;
-      else if (!csak_jel || csere.size() == 1)
+      else
         ide.insert(static_cast<unsigned char>(csere[k]));
     }
   }
 }
 
 // Codes that stay as they are although a rule writes them, because the font
-// gives them two meanings of equal rank.
+// puts numerals of different value there.
 const std::map<std::string, std::set<unsigned char>> kMegtartott = {
     {"RotatalpasNBProS", {'?'}},  // every numeral and ty, ü, ű
 };
