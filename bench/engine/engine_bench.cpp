@@ -5,11 +5,13 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
+#include "engine/unicoderovas.h"
 #include "platform/win1250.h"
 
 namespace {
@@ -141,6 +143,29 @@ void BM_EpitEsElsoAtrovAlap(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_EpitEsElsoAtrovAlap)->Unit(benchmark::kMicrosecond);
+
+// Font codes to Unicode rovás text: 1 MB of the engine's output (target: under 5 ms).
+void Unicode(benchmark::State& state, bool minden) {
+  auto m = Modell(minden);
+  m->SetKivetelesSzavak(false);
+  TKarvo k(*m);
+  const std::string kodok = k.Atrov(Szoveg(static_cast<size_t>(state.range(0))));
+  const std::optional<TUnicodeRovas> u = UnicodeRovas(*m, k);
+  for (auto _ : state) benchmark::DoNotOptimize(u->Atalakit(kodok));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * int64_t(kodok.size()));
+}
+void BM_UnicodeAlap(benchmark::State& state) { Unicode(state, false); }
+void BM_UnicodeMinden(benchmark::State& state) { Unicode(state, true); }
+BENCHMARK(BM_UnicodeAlap)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UnicodeMinden)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// Building the converter's table from the record, once per copy or command.
+void BM_UnicodeTabla(benchmark::State& state) {
+  auto m = Modell(true);
+  TKarvo k(*m);
+  for (auto _ : state) benchmark::DoNotOptimize(UnicodeRovas(*m, k));
+}
+BENCHMARK(BM_UnicodeTabla)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -14,6 +14,7 @@
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
 #include "engine/sorok.h"
+#include "engine/unicoderovas.h"
 #include "fonts/betukepesseg.h"
 #include "platform/win1250.h"
 #include "regex/regkif.h"
@@ -25,6 +26,7 @@ namespace {
 
 constexpr int kHibasHivas = 2;
 constexpr int kMintaHiba = 3;
+constexpr int kNincsUnicode = 5;
 
 struct Kapcsolok {
   std::vector<std::string> ini;
@@ -33,6 +35,7 @@ struct Kapcsolok {
   std::optional<std::string> betukeszlet;
   bool utf8 = false;
   bool tukor = false;
+  bool unicode = false;
   std::vector<std::string> fajlok;
 };
 
@@ -74,11 +77,12 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
     }
     if (a == "--help" || a == "-h") {
       std::cout << "Usage: rovas-cli atrov [--ini FILE] [--szo FILE] [--font NAME] "
-                   "[--set KEY=VALUE]... [--utf8] [--mirror] [FILE...]\n"
+                   "[--set KEY=VALUE]... [--utf8] [--mirror | --unicode] [FILE...]\n"
                    "Transliterates the files (or standard input) with the program's settings:\n"
                    "the reset defaults, then --ini, then each --set (rovas.ini keys), then\n"
                    "--font (any name); --szo loads an exception-word list. Exit status 3\n"
-                   "for an invalid pattern.\n";
+                   "for an invalid pattern. --unicode writes Unicode rovas text (UTF-8,\n"
+                   "reading order); exit status 5 when the font's codes have no known meaning.\n";
       return 0;
     }
     if (a == "--utf8") {
@@ -87,6 +91,10 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
     }
     if (a == "--mirror") {
       k.tukor = true;
+      continue;
+    }
+    if (a == "--unicode") {
+      k.unicode = true;
       continue;
     }
     // Options with a value: "--opt VALUE" or "--opt=VALUE".
@@ -114,7 +122,21 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
       return Hiba("unknown option '" + std::string(argv[i]) + "'");
     }
   }
+  if (k.tukor && k.unicode) return Hiba("--mirror and --unicode exclude each other");
   return -1;
+}
+
+// The reason, for --unicode, that the settings' codes have no known meaning.
+const char* NincsUnicode(const TRovasBeallitasok& m) {
+  switch (UnicodeAkadaly(m)) {
+    case TUnicodeAkadaly::EgyeniBeallitasok:
+      return "custom settings";
+    case TUnicodeAkadaly::IsmeretlenBetukeszlet:
+      return "a font the catalogue does not describe";
+    case TUnicodeAkadaly::Nincs:
+      break;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -149,6 +171,14 @@ int Atrov(int argc, char** argv) {
       return Hiba("cannot read '" + *k.szo + "'");
   }
 
+  if (k.unicode && NincsUnicode(modell)) {
+    std::cerr << "rovas-cli atrov: --unicode: the codes of \""
+              << (k.utf8 ? win1250::ToUtf8(modell.HasznaltBetukeszlet())
+                         : modell.HasznaltBetukeszlet())
+              << "\" have no known meaning (" << NincsUnicode(modell) << ")\n";
+    return kNincsUnicode;
+  }
+
   std::string szoveg;
   if (k.fajlok.empty()) {
     if (!Beolvas(stdin, szoveg)) return Hiba("cannot read standard input");
@@ -163,12 +193,13 @@ int Atrov(int argc, char** argv) {
   try {
     TKarvo motor(modell);
     ki = motor.Atrov(szoveg);
+    if (k.unicode) ki = UnicodeRovas(modell, motor)->Atalakit(ki);
   } catch (const ERegKif& e) {
     std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';
     return kMintaHiba;
   }
   if (k.tukor && modell.HasznaltIrany() == 1) ki = SorokMegforditasa(ki);
-  if (k.utf8) ki = win1250::ToUtf8(ki);
+  if (k.utf8 && !k.unicode) ki = win1250::ToUtf8(ki);
   std::fwrite(ki.data(), 1, ki.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -16,7 +16,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"regex", cli::Regex, "regex                 pattern checks, one TAB-separated request a line"},
     {"atrov", cli::Atrov,
-     "atrov [--ini FILE] [--szo FILE] [--font NAME] [--set KEY=VALUE]... [--utf8] [--mirror] "
+     "atrov [--ini FILE] [--szo FILE] [--font NAME] [--set KEY=VALUE]... [--utf8] [--mirror | "
+     "--unicode] "
      "[FILE...]\n                        transliterate Latin text into rovas font codes"},
     {"betukeszlet", cli::Betukeszlet, "betukeszlet NAME      the capability record of a font"},
     {"betukeszletek", cli::Betukeszletek, "betukeszletek         the catalogued font names"},

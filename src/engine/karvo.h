@@ -55,6 +55,10 @@ class TKarvo {
   const std::string& SzamKorLista() const { return rn_; }
   bool Kisbetus() const { return kisbetus_; }
   bool SzamokElore() const { return szamok_elore_; }
+  // Whether the number stage writes numerals, or reverses numbers (kept left
+  // to right inside right-to-left text).
+  bool SzamokAtirva() const { return szam_->Atir(); }
+  bool SzamokForditva() const { return szam_->Megfordit(); }
 
  private:
   TRovasBeallitasok* beallitasok_ = nullptr;

@@ -101,4 +101,21 @@ TEST(AtrovCli, FajlokOsszefuzve) {
   EXPECT_EQ(Atrov("'" + a + "' '" + b + "'", "ignored").ki, "C S");
 }
 
+TEST(AtrovCli, Unicode) {
+  // k, é, K (aK), space, brackets back in reading order, a number kept left to right.
+  const std::string rtl =
+      "\u202E\U00010CD3\U00010CCB\U00010CD4 (\U00010CE5) \u2066"
+      "12\u2069\u202C";
+  EXPECT_EQ(Atrov("--unicode", W("kék (sz) 12")).ki, rtl);
+  EXPECT_EQ(Atrov("--unicode --utf8", "kék (sz) 12").ki, rtl);
+  EXPECT_EQ(Atrov("--unicode --font 'Rovasjel bj' --set PSzamok=1", "ab 6\n").ki,
+            "\u202D\U00010CC0\U00010CC2 \U00010CFB\U00010CFA\u202C\n");
+  for (const char* nincs : {"--font 'Nincs ilyen'", "--set PEgyeniBeallitasok=1"}) {
+    const Futas f = Atrov(std::string("--unicode ") + nincs, "ab");
+    EXPECT_EQ(f.allapot, 5) << nincs;
+    EXPECT_EQ(f.ki, "") << nincs;
+  }
+  EXPECT_EQ(Atrov("--unicode --mirror", "ab").allapot, 2);
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/unicoderovas.h"
 #include "platform/win1250.h"
 
 namespace {
@@ -198,6 +199,45 @@ TEST(Typefaces, FiveHundredIsFiveThenHundred) {
     } else {
       EXPECT_NEAR(whole.left(), five.left(), 0.5) << f.name;
     }
+  }
+}
+
+// Font code -> Unicode -> the runes drawn by Noto Sans Old Hungarian: the same
+// glyph as the bundled typeface draws at that code, for every code the
+// converter gives runes (numerals included).
+TEST(Typefaces, UnicodeAtalakitasVisszafeleIsUgyanazARovasjel) {
+  App();
+  const QRawFont runes(QStringLiteral(ROVAS_NOTO_DIR "/NotoSansOldHungarian-Regular.ttf"), kSize);
+  ASSERT_TRUE(runes.isValid());
+  for (const Family& f : kFamilies) {
+    if (!f.rightToLeft) continue;  // the bj cuts are their mirror images (tested above)
+    const TBetuKepesseg k(f.name);
+    const TUnicodeRovas u(k, {.jobbrol_balra = true, .szamok_atirva = true});
+    const QRawFont font = Load(f.file);
+    int rovasjelek = 0;
+    for (int b = 0x20; b <= 0xFF; ++b) {
+      if (u.Megtartott(static_cast<unsigned char>(b))) continue;
+      const QString jelentes = QString::fromStdString(std::string(u.Jelentes(b)));
+      // Written right to left: the first rune at the right end.
+      QPainterPath want;
+      want.setFillRule(Qt::WindingFill);
+      qreal x = 0;
+      const QList<uint> kodok = jelentes.toUcs4();
+      for (auto it = kodok.rbegin(); it != kodok.rend(); ++it) {
+        ASSERT_GE(*it, 0x10C80u) << f.name << " byte 0x" << std::hex << b;
+        const char32_t c = *it;
+        const quint32 g = runes.glyphIndexesForString(QString::fromUcs4(&c, 1))[0];
+        want.addPath(runes.pathForGlyph(g).translated(x, 0));
+        x += runes.advancesForGlyphIndexes(QList<quint32>{g})[0].x();
+      }
+      const QChar ch(win1250::ToUnicode(static_cast<unsigned char>(b)));
+      const QPainterPath got = font.pathForGlyph(font.glyphIndexesForString(QString(ch))[0]);
+      // Two runes side by side land on half pixels: a little more room.
+      EXPECT_LT(Difference(got, want), kodok.size() == 1 ? 0.01 : 0.02)
+          << f.name << " byte 0x" << std::hex << b;
+      ++rovasjelek;
+    }
+    EXPECT_GT(rovasjelek, 60) << f.name;  // letters, foreign letters, k forms, numerals
   }
 }
 

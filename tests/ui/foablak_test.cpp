@@ -254,7 +254,7 @@ TEST_F(FoablakTest, HelyiMenuBeillesztes) {
   UjSzoveg(1);
   auto* menu = ablak.MRovas()->findChild<QMenu*>();
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->actions().size(), 1);
+  ASSERT_EQ(menu->actions().size(), 2);  // then "Másolás Unicode rovásírással"
   EXPECT_EQ(menu->actions()[0]->text(), QString::fromUtf8("Beillesztés"));
   QGuiApplication::clipboard()->setText(QStringLiteral("xy"));
   valasz = false;
@@ -309,6 +309,27 @@ TEST_F(FoablakTest, MasolasHaromFormatum) {
   EXPECT_TRUE(rekord.contains(QByteArray("EndFragment:") +
                               QByteArray::number(rekord.size()).rightJustified(6, '0')));
   EXPECT_EQ(rekord.mid(81, html.size() - meta.size()), html.sliced(meta.size()));
+}
+
+TEST_F(FoablakTest, HelyiMenuUnicodeMasolas) {
+  UjSzoveg(1);
+  QAction* masolas = ablak.MRovas()->findChild<QMenu*>()->actions().value(1);
+  ASSERT_NE(masolas, nullptr);
+  EXPECT_EQ(masolas->text(), QString::fromUtf8("Másolás Unicode rovásírással"));
+  EXPECT_TRUE(masolas->isEnabled());
+  ablak.MRovas()->SetSzoveg("p\xE9S");  // "Sép", mirrored as the pane holds it
+  masolas->trigger();
+  const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(adat, nullptr);
+  EXPECT_EQ(adat->text(), QString::fromUtf8("\u202E\U00010CE5\U00010CCB\U00010CE0\u202C"));
+  EXPECT_TRUE(adat->data(QStringLiteral("text/html")).contains("lang=\"hu-Hung\" dir=\"rtl\""));
+
+  // Custom rules have no known meaning: disabled, and the tooltip says why.
+  allapot.V.PEgyeniBeallitasok = true;
+  allapot.Alkalmaz();
+  ablak.BeallitasokAlkalmazasa();
+  EXPECT_FALSE(masolas->isEnabled());
+  EXPECT_TRUE(masolas->toolTip().contains(QStringLiteral("Unicode")));
 }
 
 TEST_F(FoablakTest, MotorHibajaMegtartjaARovasSzoveget) {

@@ -11,7 +11,8 @@
 class THamisVagolap : public IVagolap {
  public:
   std::string szoveg;
-  std::string rekord, toredek;  // the last SetHtml
+  std::string rekord, toredek;          // the last SetHtml
+  std::string unicode, unicodeToredek;  // the last SetUnicode
   int urites = 0;
 
   std::string Szoveg() override { return szoveg; }
@@ -24,6 +25,10 @@ class THamisVagolap : public IVagolap {
     rekord = r;
     toredek = t;
     szoveg = s;
+  }
+  void SetUnicode(const std::string& s, const std::string& t) override {
+    unicode = s;
+    unicodeToredek = t;
   }
 };
 

@@ -100,4 +100,28 @@ TEST(HtmlVagolap, UresPanelCsakHtml) {
   EXPECT_EQ(v.rekord, HtmlFejlec(v.toredek));
 }
 
+// The Unicode copy: lines of the pane back in reading order, the breaks kept
+// (but the one mirroring adds after the last line),
+// "<" and "&" escaped, every paragraph marked with language and direction.
+TEST(HtmlVagolap, UnicodeMasolas) {
+  const TBetuKepesseg k("Rovasjel jb");
+  const std::string a = "\U00010CC0", b = "\U00010CC2";
+  const std::string p =
+      "<p lang=\"hu-Hung\" dir=\"rtl\" style=\"font-size: 20pt; font-family: "
+      "'Noto Sans Old Hungarian';\">";
+  const TMasolasAdatai jb =
+      UnicodeMasolasAdatai("b<a&\r\nb<a&\r\n", TUnicodeRovas(k, {.jobbrol_balra = true}), true, 20);
+  const std::string sor = "\u202E&" + a + "<" + b + "\u202C";
+  EXPECT_EQ(jb.szoveg, sor + "\r\n" + sor);
+  EXPECT_EQ(jb.toredek, p + "\u202E&amp;" + a + "&lt;" + b + "\u202C</p>" + p + "\u202E&amp;" + a +
+                            "&lt;" + b + "\u202C</p>");
+  const TMasolasAdatai bj =
+      UnicodeMasolasAdatai("ab", TUnicodeRovas(k, {.jobbrol_balra = false}), false, 9);
+  EXPECT_EQ(bj.szoveg, "\u202D" + a + b + "\u202C");
+  EXPECT_NE(bj.toredek.find("dir=\"ltr\" style=\"font-size: 9pt;"), std::string::npos);
+  THamisVagolap v;
+  v.SetUnicode(bj.szoveg, bj.toredek);
+  EXPECT_EQ(v.unicode, bj.szoveg);
+}
+
 }  // namespace

@@ -50,9 +50,9 @@ bool LoadFonts(const QString& fontDir, const QString& notoDir) {
     ok &= file.open(QIODevice::ReadOnly) &&
           QFontDatabase::addApplicationFontFromData(file.readAll()) >= 0;
   }
-  for (const char* f : {"NotoSans-Regular.ttf", "NotoSans-Bold.ttf", "NotoSans-Italic.ttf",
-                        "NotoSans-BoldItalic.ttf", "NotoSerif-Regular.ttf", "NotoSerif-Bold.ttf",
-                        "NotoSerif-Italic.ttf"}) {
+  for (const char* f : {"NotoSansOldHungarian-Regular.ttf", "NotoSans-Regular.ttf",
+                        "NotoSans-Bold.ttf", "NotoSans-Italic.ttf", "NotoSans-BoldItalic.ttf",
+                        "NotoSerif-Regular.ttf", "NotoSerif-Bold.ttf", "NotoSerif-Italic.ttf"}) {
     ok &= QFontDatabase::addApplicationFont(notoDir + "/" + f) >= 0;
   }
   return ok;

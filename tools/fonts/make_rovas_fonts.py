@@ -28,35 +28,31 @@ FAMILIES = [
     ("Osi betusor bj", "Osibetusor-bj", True),
 ]
 
-# Old Hungarian small letters (U+10CC0 + n); the capitals are 0x40 lower.
-RUNE = {
-    "a": 0x10CC0, "á": 0x10CC1, "b": 0x10CC2, "c": 0x10CC4, "cs": 0x10CC6,
-    "d": 0x10CC7, "e": 0x10CC9, "é": 0x10CCB, "f": 0x10CCC, "g": 0x10CCD,
-    "gy": 0x10CCE, "h": 0x10CCF, "i": 0x10CD0, "í": 0x10CD1, "j": 0x10CD2,
-    "k": 0x10CD3, "ak": 0x10CD4, "l": 0x10CD6, "ly": 0x10CD7, "m": 0x10CD8,
-    "n": 0x10CD9, "ny": 0x10CDA, "o": 0x10CDB, "ó": 0x10CDC, "ö": 0x10CDE,
-    "ő": 0x10CDF, "p": 0x10CE0, "r": 0x10CE2, "s": 0x10CE4, "sz": 0x10CE5,
-    "t": 0x10CE6, "ty": 0x10CE8, "u": 0x10CEA, "ú": 0x10CEB, "ü": 0x10CED,
-    "ű": 0x10CEC, "v": 0x10CEE, "z": 0x10CEF, "zs": 0x10CF0,
-}
-NUMERAL = {1: 0x10CFA, 5: 0x10CFB, 10: 0x10CFC, 50: 0x10CFD, 100: 0x10CFE, 1000: 0x10CFF}
+# The letter <-> rune table shared with the Unicode converter.
+TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "fonts",
+                     "rovasjelek.txt")
 
-# Hungarian sound (or sound sequence, read in writing order) of every letter a
-# Windows-1250 text can hold.  Foreign letters take the nearest Hungarian sound so
-# pasted names still read sensibly; q, w, x, y follow the replacements the
-# transliteration uses for fonts without extended letters (kv, v, ksz, i).
-LETTER = {
-    "a": "a", "á": "á", "b": "b", "c": "c", "d": "d", "e": "e", "é": "é",
-    "f": "f", "g": "g", "h": "h", "i": "i", "í": "í", "j": "j", "k": "k",
-    "l": "l", "m": "m", "n": "n", "o": "o", "ó": "ó", "ö": "ö", "ő": "ő",
-    "p": "p", "q": "k v", "r": "r", "s": "s", "t": "t", "u": "u", "ú": "ú",
-    "ü": "ü", "ű": "ű", "v": "v", "w": "v", "x": "k sz", "y": "i", "z": "z",
-    "ą": "a", "â": "a", "ă": "a", "ä": "a", "ć": "cs", "č": "cs", "ç": "c",
-    "ď": "gy", "đ": "gy", "ę": "e", "ë": "e", "ě": "e", "î": "i", "ý": "í",
-    "ĺ": "l", "ľ": "ly", "ń": "ny", "ň": "ny", "ô": "o", "ŕ": "r", "ř": "r",
-    "ś": "s", "š": "s", "ş": "s", "ß": "sz", "ť": "ty", "ţ": "c", "ů": "ú",
-    "ź": "z", "ż": "zs", "ž": "zs",
-}
+
+def read_table(path):
+    """(RUNE, NUMERAL, LETTER) from the shared table: sound -> small letter,
+    value -> numeral, single Windows-1250 letter -> the sounds it is written with."""
+    rune, numeral, letter = {}, {}, {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            fields = line.split("#", 1)[0].split()
+            if not fields:
+                continue
+            kind, key, rest = fields[0], fields[1], fields[2:]
+            if kind == "rune":
+                rune[key] = int(rest[0], 16)
+            elif kind == "numeral":
+                numeral[int(key)] = int(rest[0], 16)
+            elif kind == "letters" and len(key) == 1:
+                letter[key] = " ".join(rest)
+    return rune, numeral, letter
+
+
+RUNE, NUMERAL, LETTER = read_table(TABLE)
 
 # Codes with a fixed role in the catalogue of these fonts: the two-letter
 # consonants, the k variants (K at a word's end, ł at its start) and the
@@ -65,7 +61,6 @@ FIXED_ROLE = {
     "C": ("rune", ["cs"]), "G": ("rune", ["gy"]), "L": ("rune", ["ly"]),
     "N": ("rune", ["ny"]), "S": ("rune", ["sz"]), "T": ("rune", ["ty"]),
     "Z": ("rune", ["zs"]), "K": ("rune", ["ak"]), "ł": ("rune", ["k"]),
-    "Ł": ("capital", ["k"]),
     "1": ("numeral", [1]), "2": ("numeral", [5]), "3": ("numeral", [10]),
     "4": ("numeral", [50]), "5": ("numeral", [100]),
     # No Unicode sign for 500: written as five times one hundred, 5 then 100.
@@ -87,13 +82,13 @@ def cp1250_chars():
 
 
 def plan(ch):
-    """What to draw for one character: ('rune'|'capital'|'numeral'|'latin', parts)."""
+    """What to draw for one character: ('rune'|'numeral'|'latin', parts).  These
+    fonts have no separate capitals: a capital draws the rune of its small letter."""
     if ch in FIXED_ROLE:
         return FIXED_ROLE[ch]
     low = ch.lower()
     if low in LETTER and len(low) == 1:
-        kind = "capital" if ch != low else "rune"
-        return (kind, LETTER[low].split())
+        return ("rune", LETTER[low].split())
     if ch == "\u00a0":
         return ("latin", [" "])
     return ("latin", [ch])
@@ -147,8 +142,6 @@ def build_glyph(src, kind, parts, ltr):
     for p in parts:
         if kind == "numeral":
             cps.append(NUMERAL[p])
-        elif kind == "capital":
-            cps.append(RUNE[p] - 0x40)
         else:
             cps.append(RUNE[p])
     pieces = [src.rune_outline(cp, ltr) for cp in cps]

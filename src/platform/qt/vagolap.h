@@ -17,6 +17,8 @@ class IVagolap {
   // programs that read text/html, and the plain text. Empty parts are left out.
   virtual void SetHtml(const std::string& rekord, const std::string& toredek,
                        const std::string& szoveg) = 0;
+  // One transaction of Unicode text: the plain text and the HTML fragment, both UTF-8.
+  virtual void SetUnicode(const std::string& szoveg, const std::string& toredek) = 0;
 };
 
 // The system clipboard through QClipboard. text/plain is offered as UTF-8
@@ -29,4 +31,5 @@ class TQtVagolap : public IVagolap {
   void Urites() override;
   void SetHtml(const std::string& rekord, const std::string& toredek,
                const std::string& szoveg) override;
+  void SetUnicode(const std::string& szoveg, const std::string& toredek) override;
 };

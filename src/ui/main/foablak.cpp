@@ -158,6 +158,7 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   connect(mLatin_, &QPlainTextEdit::textChanged, this, &TFoablak::MLatinChange);
   connect(mRovas_, &TRovasPanel::MIBeillesztes, this,
           [this] { Vedett([this] { segito_->MIBeillesztesClick(); }); });
+  connect(mRovas_, &TRovasPanel::MIUnicodeMasolasClick, this, &TFoablak::MIUnicodeMasolasClick);
 
   // FormCreate
   EroforrasKepBetoltese("ROVAS2", image1_);
@@ -244,6 +245,7 @@ void TFoablak::BeallitasokAlkalmazasa() {
     mLatin_->setFocus();
   if (allapot_.Mod == 0 && pOnmukodo_->isChecked()) LatinAtrovasa();
   gepelesiSzabalyok_ = std::make_unique<TRovo>(beallitasok_.HasznaltGepelesKor(), ',', '-');
+  mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
 }
 
 void TFoablak::MLatinChange() {
@@ -289,6 +291,14 @@ void TFoablak::MasolClick() {
       MasolasAdatai(mRovas_->Szoveg(), beallitasok_.HasznaltIrany() == 1, beallitasok_.Meret,
                     beallitasok_.HasznaltBetukeszlet(), office2010);
   HtmlVagolapra(*vagolap_, adatok.toredek, adatok.szoveg);
+}
+
+void TFoablak::MIUnicodeMasolasClick() {
+  const std::optional<TUnicodeRovas> atiro = UnicodeRovas(beallitasok_, Motor());
+  if (!atiro) return;  // the item is disabled then
+  const TMasolasAdatai adatok = UnicodeMasolasAdatai(
+      mRovas_->Szoveg(), *atiro, beallitasok_.HasznaltIrany() == 1, beallitasok_.Meret);
+  vagolap_->SetUnicode(adatok.szoveg, adatok.toredek);
 }
 
 void TFoablak::LSugoClick() {

@@ -63,6 +63,7 @@ class TFoablak : public QWidget, private IGepelesKornyezet {
   void LatinAtrovasa();
   void BKepClick(bool kuldo);
   void MasolClick();
+  void MIUnicodeMasolasClick();
   void LSugoClick();
   void TimerLetoltesTimer();
 

@@ -1,10 +1,13 @@
 #include "ui/main/htmlvagolap.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "engine/sorok.h"
 #include "platform/qt/vagolap.h"
 #include "platform/win1250.h"
+
+using namespace win1250::literals;
 
 namespace {
 
@@ -88,6 +91,54 @@ TMasolasAdatai MasolasAdatai(const std::string& panel, bool jobbrolBalra, int me
   torzs = Utf8Kodolas(torzs);
   return {panel, BekezdesekbeFoglalas(
                      torzs, HtmlNyitoResz(jobbrolBalra, meret, betukeszlet, felulbiralas), kZaro)};
+}
+
+TMasolasAdatai UnicodeMasolasAdatai(const std::string& panel, const TUnicodeRovas& atiro,
+                                    bool jobbrolBalra, int meret) {
+  std::string kodok = panel;
+  if (jobbrolBalra) {
+    // The mirrored pane ends every line with CR LF, the last one too.
+    if (kodok.ends_with("\r\n")) kodok.resize(kodok.size() - 2);
+    // Every line back in reading order; the breaks stay.
+    for (size_t eleje = 0; eleje < kodok.size();) {
+      size_t vege = eleje;
+      while (vege < kodok.size() && !SorVeg(kodok[vege])) ++vege;
+      std::reverse(kodok.begin() + eleje, kodok.begin() + vege);
+      eleje = vege + 1;
+    }
+  }
+  const std::string unicode = atiro.Atalakit(kodok);
+  std::string torzs;
+  for (char c : unicode) {
+    if (c == '<')
+      torzs += "&lt;";
+    else if (c == '>')
+      torzs += "&gt;";
+    else if (c == '&')
+      torzs += "&amp;";
+    else
+      torzs += c;
+  }
+  const std::string nyito = std::string("<p lang=\"hu-Hung\" dir=\"") +
+                            (jobbrolBalra ? "rtl" : "ltr") +
+                            "\" style=\"font-size: " + std::to_string(meret) +
+                            "pt; font-family: 'Noto Sans Old Hungarian';\">";
+  return {unicode, BekezdesekbeFoglalas(torzs, nyito, "</p>")};
+}
+
+std::string UnicodeMasolasAkadaly(const TRovasBeallitasok& beallitasok) {
+  switch (UnicodeAkadaly(beallitasok)) {
+    case TUnicodeAkadaly::EgyeniBeallitasok:
+      return "Egyéni átrovási szabályoknál a kódok jelentése nem ismert, ezért Unicode "
+             "rovásírássá sem alakíthatók."_hu;
+    case TUnicodeAkadaly::IsmeretlenBetukeszlet:
+      return "A „"_hu + beallitasok.HasznaltBetukeszlet() +
+             "” betűkészlet kódjainak jelentése nem ismert, ezért Unicode rovásírássá sem "
+             "alakíthatók."_hu;
+    case TUnicodeAkadaly::Nincs:
+      break;
+  }
+  return {};
 }
 
 void HtmlVagolapra(IVagolap& vagolap, const std::string& toredek, const std::string& szoveg) {

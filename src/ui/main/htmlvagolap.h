@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/unicoderovas.h"
+
 class IVagolap;
 
 // Windows-1250 -> UTF-8; nothing is escaped.
@@ -35,6 +37,17 @@ struct TMasolasAdatai {
 // `office2010`: the settings window's "Office 2010, vagy frissebb rendszerem van".
 TMasolasAdatai MasolasAdatai(const std::string& panel, bool jobbrolBalra, int meret,
                              const std::string& betukeszlet, bool office2010);
+
+// What "Másolás Unicode rovásírással" puts on the clipboard for the pane text
+// `panel` (its right-to-left lines mirrored): the Unicode rovás text in reading
+// order (UTF-8; without the line end that mirroring puts after the last
+// line), and every line as a paragraph marked as Hungarian in rovás
+// script, in the given direction and size, escaped for HTML.
+TMasolasAdatai UnicodeMasolasAdatai(const std::string& panel, const TUnicodeRovas& atiro,
+                                    bool jobbrolBalra, int meret);
+
+// Why the menu item is disabled for these settings (Windows-1250), or "".
+std::string UnicodeMasolasAkadaly(const TRovasBeallitasok& beallitasok);
 
 // The clipboard transaction: the record and the plain text (each only when not
 // empty), plus the fragment as text/html where the platform has it.

@@ -8,6 +8,8 @@
 
 #include "platform/qt/kodolas.h"
 
+using namespace win1250::literals;
+
 namespace {
 
 // Windows virtual-key code of the keys the helper looks at; 0xFF for the rest
@@ -43,11 +45,20 @@ int KarakterKod(const QKeyEvent* e) {
 
 TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo), pMRovas2_(new QMenu(this)) {
   pMRovas2_->addAction(qtkodolas::ToQ("Beilleszt\xE9s"), this, &TRovasPanel::MIBeillesztes);
+  mIUnicodeMasolas_ = pMRovas2_->addAction(qtkodolas::ToQ("Másolás Unicode rovásírással"_hu), this,
+                                           &TRovasPanel::MIUnicodeMasolasClick);
+  pMRovas2_->setToolTipsVisible(true);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Dropped text would bypass the helper.
   setAcceptDrops(false);
+}
+
+void TRovasPanel::SetUnicodeMasolas(const std::string& miert_nem) {
+  mIUnicodeMasolas_->setEnabled(miert_nem.empty());
+  mIUnicodeMasolas_->setToolTip(miert_nem.empty() ? mIUnicodeMasolas_->text()
+                                                  : qtkodolas::ToQ(miert_nem));
 }
 
 std::string TRovasPanel::Szoveg() const { return qtkodolas::FromQSorok(toPlainText()); }

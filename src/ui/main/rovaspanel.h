@@ -20,6 +20,10 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   // Shows an error the helper let through (the application's standard error box).
   void SetHibaJelzo(std::function<void(const std::string&)> jelzo) { hibaJelzo_ = jelzo; }
 
+  // "Másolás Unicode rovásírással": enabled, or disabled with the reason as its tooltip.
+  QAction* MIUnicodeMasolas() const { return mIUnicodeMasolas_; }
+  void SetUnicodeMasolas(const std::string& miert_nem);
+
   // The pane's text, Windows-1250 with CR LF line ends.
   std::string Szoveg() const;
   void SetSzoveg(const std::string& szoveg);
@@ -41,15 +45,18 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   void KijelolesNullazasa() override;
 
  signals:
-  // The context menu's single item "Beillesztés" (PMRovas2 / MIBeillesztes).
+  // The context menu's item "Beillesztés" (PMRovas2 / MIBeillesztes).
   void MIBeillesztes();
+  // The context menu's item "Másolás Unicode rovásírással".
+  void MIUnicodeMasolasClick();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
-  QMenu* pMRovas2_;  // the context menu with its single item MIBeillesztes
+  QMenu* pMRovas2_;  // the context menu: MIBeillesztes, then the Unicode copy
+  QAction* mIUnicodeMasolas_;
   TGepelesSegito* segito_ = nullptr;
   std::function<void(const std::string&)> hibaJelzo_;
   QKeyEvent* aktualis_ = nullptr;  // the key being handled, for the pane's own control keys
