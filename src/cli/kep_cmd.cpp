@@ -242,8 +242,12 @@ int Kep(int argc, char** argv) {
   }
   const bool jobbrolBalra = k.jobbrolBalra.value_or(modell.HasznaltIrany() == 1);
 
-  // Qt draws without a display.
+  // Qt draws without a display; its notes about the desktop are no business of a batch tool.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType tipus, const QMessageLogContext&, const QString& uzenet) {
+    if (tipus == QtCriticalMsg || tipus == QtFatalMsg)
+      std::cerr << "rovas-cli kep: " << uzenet.toStdString() << '\n';
+  });
   int qtArgc = 1;
   char nev[] = "rovas-cli";
   char* qtArgv[] = {nev, nullptr};
