@@ -68,7 +68,7 @@ QToolButton* Eszkoz(const QString& felirat, const char* sugo, QWidget* szulo, bo
   b->setAccessibleName(ToQ(sugo));
   b->setCheckable(kapcsolo);
   b->setAutoRaise(true);
-  b->setFixedSize(24, 24);
+  b->setFixedSize(20, 20);
   return b;
 }
 
@@ -89,8 +89,6 @@ TKepAblak::TKepAblak(QWidget* foablak)
   QFont betu(QStringLiteral("Tahoma"));
   betu.setPixelSize(11);
   setFont(betu);
-  resize(640, 454);
-  setMinimumSize(640, 300);
 
   SzinValasztas = [this](const QColor& kezdo) {
     const QColor c = QColorDialog::getColor(kezdo, this);
@@ -129,8 +127,8 @@ TKepAblak::TKepAblak(QWidget* foablak)
   auto* sor1 = new QHBoxLayout;
   auto* sor2 = new QHBoxLayout;
   for (QHBoxLayout* sor : {sor1, sor2}) {
-    sor->setSpacing(3);
-    sor->setContentsMargins(4, 2, 4, 2);
+    sor->setSpacing(1);
+    sor->setContentsMargins(3, 2, 3, 2);
   }
   auto* teteje = new QVBoxLayout(pTeteje);
   teteje->setContentsMargins(0, 0, 0, 0);
@@ -150,7 +148,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
     igazitas_->addButton(b, static_cast<int>(ig));
     sor1->addWidget(b);
   }
-  sor1->addSpacing(6);
+  sor1->addSpacing(3);
   felkover_ = Eszkoz(QStringLiteral("F"), "Félkövér betűk"_hu, pTeteje, true);
   QFont f = felkover_->font();
   f.setBold(true);
@@ -161,7 +159,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   dolt_->setFont(f);
   sor1->addWidget(felkover_);
   sor1->addWidget(dolt_);
-  sor1->addSpacing(6);
+  sor1->addSpacing(3);
   irany_ = new QButtonGroup(this);
   QToolButton* balrol = Eszkoz(QStringLiteral("\u2192"), "Balról jobbra"_hu, pTeteje, true);
   QToolButton* jobbrol = Eszkoz(QStringLiteral("\u2190"), "Jobbról balra"_hu, pTeteje, true);
@@ -169,15 +167,15 @@ TKepAblak::TKepAblak(QWidget* foablak)
   irany_->addButton(jobbrol, 1);
   sor1->addWidget(balrol);
   sor1->addWidget(jobbrol);
-  sor1->addSpacing(6);
+  sor1->addSpacing(3);
 
   auto SzinGomb = [&](const char* sugo, QFrame*& jelzo, bool betuszin) {
     auto* oszlop = new QVBoxLayout;
     oszlop->setSpacing(1);
     QToolButton* b = Eszkoz(QStringLiteral("A"), sugo, pTeteje, false);
-    b->setFixedHeight(18);
+    b->setFixedHeight(16);
     jelzo = new QFrame(pTeteje);
-    jelzo->setFixedSize(24, 5);
+    jelzo->setFixedSize(20, 4);
     jelzo->setAutoFillBackground(true);
     jelzo->setAccessibleName(ToQ(sugo));
     jelzo->setStatusTip(ToQ(sugo));
@@ -188,7 +186,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   };
   SzinGomb("Betűszín"_hu, betuszinJelzo_, true);
   SzinGomb("Háttérszín"_hu, hatterszinJelzo_, false);
-  sor1->addSpacing(6);
+  sor1->addSpacing(3);
 
   const char* const mezoSugok[6] = {"Kép szélessége"_hu,         "Kép magassága"_hu,
                                     "Felső margó beállítása"_hu, "Bal margó beállítása"_hu,
@@ -198,7 +196,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
     m->setStatusTip(ToQ(mezoSugok[i]));
     m->setToolTip(ToQ(mezoSugok[i]));
     m->setAccessibleName(ToQ(mezoSugok[i]));
-    m->setFixedWidth(i < 2 ? 44 : 32);
+    m->setFixedWidth(i < 2 ? 38 : 32);
     mezok_[i] = m;
     const TSzamMezo mezo = kMezok[i];
     connect(m, &QLineEdit::editingFinished, this, [this, mezo] { SzamMezoElhagyasa(mezo); });
@@ -207,7 +205,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   auto* x = new QLabel(QStringLiteral("X"), pTeteje);
   sor1->addWidget(x);
   sor1->addWidget(mezok_[1]);
-  sor1->addSpacing(6);
+  sor1->addSpacing(3);
 
   elsimitas_ = new QCheckBox(ToQ("Élsimítás"_hu), pTeteje);
   elsimitas_->setStatusTip(
@@ -225,11 +223,12 @@ TKepAblak::TKepAblak(QWidget* foablak)
   betumeret_->setStatusTip(ToQ("Betűméret"_hu));
   betumeret_->setToolTip(ToQ("Betűméret"_hu));
   betumeret_->setAccessibleName(ToQ("Betűméret"_hu));
-  betumeret_->setFixedWidth(52);
+  betumeret_->setFixedWidth(42);
   sor1->addWidget(betumeret_);
   sor1->addStretch();
 
-  auto* mentes = new QPushButton(ToQ("Mentés"_hu), pTeteje);
+  auto* mentes = new QToolButton(pTeteje);
+  mentes->setText(ToQ("Mentés"_hu));
   mentes->setStatusTip(ToQ("Mentés képként, a kijelölt formátumban"_hu));
   mentes->setAccessibleName(mentes->text());
   sor1->addWidget(mentes);
@@ -293,7 +292,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   doboz_->setWidgetResizable(false);
   lablec_ = new QStatusBar(this);
   lablec_->setSizeGripEnabled(false);
-  lablec_->setAccessibleName(ToQ("Állapotsor"_hu));
+  // The status bar's name is the hint it shows.
 
   auto* fo = new QVBoxLayout(this);
   fo->setContentsMargins(0, 0, 0, 0);
@@ -301,6 +300,13 @@ TKepAblak::TKepAblak(QWidget* foablak)
   fo->addWidget(pTeteje);
   fo->addWidget(doboz_, 1);
   fo->addWidget(lablec_);
+  // Captions are never squeezed: where the system font is wider than the
+  // window was drawn for, the window grows instead.
+  for (QWidget* w : pTeteje->findChildren<QWidget*>())
+    w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
+  const int szelesseg = std::max(640, fo->minimumSize().width());
+  setMinimumSize(szelesseg, 300);
+  resize(szelesseg, 454);
 
   // FormCreate: rovaskep.ini, the margins' rule, the background.
   try {
@@ -324,7 +330,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
     connect(b, &QAbstractButton::toggled, this, [this] { Ujrarajzolas(); });
   connect(kepfajta_, &QButtonGroup::idToggled, this, [this] { KepfajtaValtozott(); });
   connect(betumeret_, &QComboBox::editTextChanged, this, &TKepAblak::BetumeretChange);
-  connect(mentes, &QPushButton::clicked, this, [this] { MentesClick(); });
+  connect(mentes, &QToolButton::clicked, this, [this] { MentesClick(); });
 }
 
 TKepAblak::~TKepAblak() {
