@@ -286,7 +286,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   sor2->addStretch();
 
   doboz_ = new QScrollArea(this);
-  doboz_->setAccessibleName(QStringLiteral("Doboz"));
+  doboz_->setAccessibleName(ToQ("Előnézet"_hu));
   rajz_ = new TKepNezet;
   doboz_->setWidget(rajz_);
   doboz_->setWidgetResizable(false);

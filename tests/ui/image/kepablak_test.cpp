@@ -5,6 +5,7 @@
 #include "ui/image/kepablak.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -155,6 +156,47 @@ TEST_F(KepAblakTeszt, IniUjrainditasUtan) {
   EXPECT_EQ(a->BeepitettHatter(), 1);
   EXPECT_FALSE(a->HatterKep().isNull());
 }
+
+TEST_F(KepAblakTeszt, OlvashatatlanIniMaradAHelyen) {
+  // A settings file that cannot be read gives the defaults and is not
+  // overwritten at exit.
+  fs::create_directory(Ut("rovaskep.ini"));
+  fs::create_directory(Ut("rovaskep.ini/x"));
+  {
+    auto a = Ablak();
+    EXPECT_EQ(a->Beallitasok().Szelesseg, 400);
+    Elhagy(a->Mezo(TSzamMezo::Szelesseg), QStringLiteral("500"));
+  }
+  EXPECT_TRUE(fs::is_directory(Ut("rovaskep.ini/x")));
+  EXPECT_TRUE(dobozok_.empty());
+}
+
+#if !defined(__SANITIZE_ADDRESS__)
+TEST_F(KepAblakTeszt, KevesMemoria) {
+  // A 20000 x 20000 picture needs 1.2 GB; with less address space left the
+  // save reports it and the window keeps working.
+  auto a = Ablak();
+  a->SzovegAtadasa("abc", "Rovasjel jb", true, 2);
+  Elhagy(a->Mezo(TSzamMezo::Szelesseg), QStringLiteral("20000"));
+  Elhagy(a->Mezo(TSzamMezo::Magassag), QStringLiteral("20000"));
+  mentesHelye_ = Ut("nagy.bmp");
+  rlimit eredeti;
+  getrlimit(RLIMIT_AS, &eredeti);
+  rlimit kicsi = eredeti;
+  std::ifstream statm("/proc/self/statm");
+  long lapok = 0;
+  statm >> lapok;
+  kicsi.rlim_cur = static_cast<rlim_t>(lapok) * sysconf(_SC_PAGESIZE) + (400 << 20);
+  setrlimit(RLIMIT_AS, &kicsi);
+  a->MentesClick();
+  setrlimit(RLIMIT_AS, &eredeti);
+  ASSERT_EQ(dobozok_.size(), 1u);
+  EXPECT_EQ(dobozok_[0], "Nincs elég memória a 20000 × 20000 képpontos képhez."_hu);
+  EXPECT_FALSE(fs::exists(mentesHelye_));
+  a->Rajz()->repaint();  // the preview of the huge picture still draws
+  EXPECT_EQ(a->Rajz()->accessibleName(), QStringLiteral("20000 \u00D7 20000"));
+}
+#endif
 
 TEST_F(KepAblakTeszt, Mentes) {
   auto a = Ablak();
