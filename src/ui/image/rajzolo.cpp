@@ -1,6 +1,7 @@
 #include "ui/image/rajzolo.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <cmath>
 
@@ -55,6 +56,13 @@ TKepRajzolo::TKepRajzolo(const std::string& szoveg, const std::string& betukeszl
   emelkedes_ = fm.ascent();
   TQtJelMero mero(fm);
   elrendezes_ = SzovegElrendezese(szoveg, mero, b.Elrendezes(jobbrolBalra));
+  nyersBetu_ = QRawFont::fromFont(betu_);
+  for (int bajt = 32; bajt < 256 && nyersBetu_.isValid(); ++bajt) {
+    const QChar c(win1250::ToUnicode(static_cast<unsigned char>(bajt)));
+    if (!elrendezes_.Jelek[bajt].Mert || !nyersBetu_.supportsCharacter(c)) continue;
+    const QList<quint32> g = nyersBetu_.glyphIndexesForString(QString(c));
+    if (g.size() == 1) glifek_[bajt] = g.front();
+  }
 }
 
 QImage TKepRajzolo::Resz(const QRect& resz) const {
@@ -89,9 +97,35 @@ QImage TKepRajzolo::Resz(const QRect& resz) const {
   // A glyph may reach past its word's box (italics, tall accents).
   const int rahagyas = elrendezes_.SorMagassag + 8;
   const QRect lathato = resz.adjusted(-rahagyas, -rahagyas, rahagyas, rahagyas);
+  QList<quint32> glifek;
+  QList<QPointF> helyek;
   for (const TRajzoltSzo& szo : elrendezes_.Szavak) {
     if (szo.Y > lathato.bottom() || szo.Y + szo.Magassag < lathato.top()) continue;
-    p.drawText(szo.X, szo.Y + emelkedes_, qtkodolas::ToQ(szo.Szoveg));
+    // Each glyph at the sum of the widths before it; a character the font
+    // lacks leaves the word to the text renderer and its fallback fonts.
+    glifek.clear();
+    helyek.clear();
+    int x = szo.X;
+    bool mind = true;
+    for (unsigned char b : szo.Szoveg) {
+      if (b < 32) continue;
+      if (!glifek_[b]) {
+        mind = false;
+        break;
+      }
+      glifek.push_back(glifek_[b]);
+      helyek.push_back(QPointF(x, szo.Y + emelkedes_));
+      x += elrendezes_.Jelek[b].Szelesseg;
+    }
+    if (!mind) {
+      p.drawText(szo.X, szo.Y + emelkedes_, qtkodolas::ToQ(szo.Szoveg));
+      continue;
+    }
+    QGlyphRun futas;
+    futas.setRawFont(nyersBetu_);
+    futas.setGlyphIndexes(glifek);
+    futas.setPositions(helyek);
+    p.drawGlyphRun(QPointF(0, 0), futas);
   }
   return kep;
 }

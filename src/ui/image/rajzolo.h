@@ -7,7 +7,9 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRawFont>
 #include <QRect>
+#include <array>
 #include <string>
 
 #include "ui/image/elrendezes.h"
@@ -41,4 +43,7 @@ class TKepRajzolo {
   QFont betu_;
   int emelkedes_ = 0;  // ascent: from a word's top to its baseline
   TElrendezes elrendezes_;
+  // Glyphs are placed at the measured widths, as the layout counted them.
+  QRawFont nyersBetu_;
+  std::array<quint32, 256> glifek_{};  // 0: the font has no glyph for the byte
 };
