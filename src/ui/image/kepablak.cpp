@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -43,7 +42,7 @@ class THomokora {
   ~THomokora() { QApplication::restoreOverrideCursor(); }
 };
 
-// A small picture drawn for a tool button: alignment lines, or a thumbnail.
+// The picture of an alignment button: five lines aligned its way.
 QIcon IgazitasIkon(TIgazitas igazitas) {
   QPixmap kep(16, 16);
   kep.fill(Qt::transparent);
@@ -80,6 +79,39 @@ unsigned Szinbe(const QColor& c) {
 
 std::string FajlNev(const QString& utvonal) { return QFile::encodeName(utvonal).toStdString(); }
 
+// The common dialogs. Paths are file-system bytes; empty when cancelled.
+QColor SzinDialogus(const QColor& kezdo, QWidget* szulo) {
+  const QColor c = QColorDialog::getColor(kezdo, szulo);
+  return c.isValid() ? c : kezdo;
+}
+
+std::string HatterDialogus(QWidget* szulo) {
+  return FajlNev(QFileDialog::getOpenFileName(
+      szulo, ToQ("Háttérkép választása feliratozáshoz"_hu), {},
+      ToQ("Képek (*.png *.jpg *.jpeg *.bmp);;PNG képek (*.png);;JPG képek (*.jpg *.jpeg);;"
+          "BMP képek (*.bmp)"_hu)));
+}
+
+std::string MentesDialogus(TKepfajta fajta, QWidget* szulo) {
+  static const char* const kSzurok[] = {"PNG képek (*.png)"_hu, "JPG képek (*.jpg)"_hu,
+                                        "BMP képek (*.bmp)"_hu};
+  static const char* const kKiterjesztesek[] = {"png", "jpg", "bmp"};
+  const int i = static_cast<int>(fajta) - 1;
+  QFileDialog d(szulo, ToQ("Rováskép mentése"_hu), {}, ToQ(kSzurok[i]));
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  d.setFileMode(QFileDialog::AnyFile);
+  d.setDefaultSuffix(QString::fromLatin1(kKiterjesztesek[i]));
+  d.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Hungarian below
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+  const QString utvonal = d.selectedFiles().first();
+  if (QFile::exists(utvonal) &&
+      !uzenet::Kerdes(
+          qtkodolas::FromQ(QStringLiteral("\"%1\" ").arg(utvonal)) + "már létezik. Lecseréled?"_hu,
+          szulo))
+    return {};
+  return FajlNev(utvonal);
+}
+
 }  // namespace
 
 TKepAblak::TKepAblak(QWidget* foablak)
@@ -90,37 +122,61 @@ TKepAblak::TKepAblak(QWidget* foablak)
   betu.setPixelSize(11);
   setFont(betu);
 
-  SzinValasztas = [this](const QColor& kezdo) {
-    const QColor c = QColorDialog::getColor(kezdo, this);
-    return c.isValid() ? c : kezdo;
-  };
-  HatterValasztas = [this] {
-    return FajlNev(QFileDialog::getOpenFileName(
-        this, ToQ("Háttérkép választása feliratozáshoz"_hu), {},
-        ToQ("Képek (*.png *.jpg *.jpeg *.bmp);;PNG képek (*.png);;JPG képek (*.jpg *.jpeg);;"
-            "BMP képek (*.bmp)"_hu)));
-  };
-  MentesHelye = [this](TKepfajta fajta) {
-    static const char* const kSzurok[] = {"PNG képek (*.png)"_hu, "JPG képek (*.jpg)"_hu,
-                                          "BMP képek (*.bmp)"_hu};
-    static const char* const kKiterjesztesek[] = {"png", "jpg", "bmp"};
-    const int i = static_cast<int>(fajta) - 1;
-    QFileDialog d(this, ToQ("Rováskép mentése"_hu), {}, ToQ(kSzurok[i]));
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setFileMode(QFileDialog::AnyFile);
-    d.setDefaultSuffix(QString::fromLatin1(kKiterjesztesek[i]));
-    d.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Hungarian below
-    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::string();
-    const QString utvonal = d.selectedFiles().first();
-    if (QFile::exists(utvonal) &&
-        !uzenet::Kerdes(qtkodolas::FromQ(QStringLiteral("\"%1\" ").arg(utvonal)) +
-                            "már létezik. Lecseréled?"_hu,
-                        this))
-      return std::string();
-    return FajlNev(utvonal);
-  };
+  SzinValasztas = [this](const QColor& kezdo) { return SzinDialogus(kezdo, this); };
+  HatterValasztas = [this] { return HatterDialogus(this); };
+  MentesHelye = [this](TKepfajta fajta) { return MentesDialogus(fajta, this); };
+  QWidget* pTeteje = Eszkozok();
 
-  // PTeteje, first row.
+  doboz_ = new QScrollArea(this);
+  doboz_->setAccessibleName(ToQ("Előnézet"_hu));
+  rajz_ = new TKepNezet;
+  doboz_->setWidget(rajz_);
+  doboz_->setWidgetResizable(false);
+  lablec_ = new QStatusBar(this);
+  lablec_->setSizeGripEnabled(false);
+  // The status bar's name is the hint it shows.
+
+  auto* fo = new QVBoxLayout(this);
+  fo->setContentsMargins(0, 0, 0, 0);
+  fo->setSpacing(0);
+  fo->addWidget(pTeteje);
+  fo->addWidget(doboz_, 1);
+  fo->addWidget(lablec_);
+  // Captions are never squeezed: where the system font is wider than the
+  // window was drawn for, the window grows instead.
+  for (QWidget* w : pTeteje->findChildren<QWidget*>())
+    w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
+  const int szelesseg = std::max(640, fo->minimumSize().width());
+  setMinimumSize(szelesseg, 300);
+  resize(szelesseg, 454);
+
+  // FormCreate: rovaskep.ini, the margins' rule, the background.
+  try {
+    b_ = TKepBeallitasok::Betoltes(platform::IniFile(platform::ProgramFile("rovaskep.ini")));
+  } catch (const platform::IniError&) {
+    iniOlvashatatlan_ = true;
+  }
+  Vezerlokbe();
+  if (const int index = BeepitettHatterIndex(b_.Hatter))
+    BeepitettHatterBetoltese(index);
+  else if (!b_.Hatter.empty() && rendszer::Letezik(b_.Hatter))
+    HatterFajlBetoltese(b_.Hatter);
+  KepfajtaValtozott();
+
+  // Everything that redraws (Rajzolas).
+  for (QButtonGroup* g : {igazitas_, irany_, hatterIgazitas_})
+    connect(g, &QButtonGroup::idClicked, this, [this] { Ujrarajzolas(); });
+  for (QAbstractButton* b :
+       {static_cast<QAbstractButton*>(felkover_), static_cast<QAbstractButton*>(dolt_),
+        static_cast<QAbstractButton*>(elsimitas_)})
+    connect(b, &QAbstractButton::toggled, this, [this] { Ujrarajzolas(); });
+  connect(kepfajta_, &QButtonGroup::idToggled, this, [this] { KepfajtaValtozott(); });
+  connect(betumeret_, &QComboBox::editTextChanged, this, &TKepAblak::BetumeretChange);
+}
+
+// PTeteje: the two tool rows. Controls whose action is more than a redraw are
+// connected here; the redraws are connected once the settings are loaded.
+QWidget* TKepAblak::Eszkozok() {
   auto* pTeteje = new QWidget(this);
   pTeteje->setFixedHeight(81);
   pTeteje->setAccessibleName(ToQ("Eszközök"_hu));
@@ -231,6 +287,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   mentes->setText(ToQ("Mentés"_hu));
   mentes->setStatusTip(ToQ("Mentés képként, a kijelölt formátumban"_hu));
   mentes->setAccessibleName(mentes->text());
+  connect(mentes, &QToolButton::clicked, this, [this] { MentesClick(); });
   sor1->addWidget(mentes);
   kepfajta_ = new QButtonGroup(this);
   const std::pair<const char*, const char*> fajtak[] = {{"PNG", "Mentés PNG formában"_hu},
@@ -285,52 +342,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   }
   sor2->addStretch();
 
-  doboz_ = new QScrollArea(this);
-  doboz_->setAccessibleName(ToQ("Előnézet"_hu));
-  rajz_ = new TKepNezet;
-  doboz_->setWidget(rajz_);
-  doboz_->setWidgetResizable(false);
-  lablec_ = new QStatusBar(this);
-  lablec_->setSizeGripEnabled(false);
-  // The status bar's name is the hint it shows.
-
-  auto* fo = new QVBoxLayout(this);
-  fo->setContentsMargins(0, 0, 0, 0);
-  fo->setSpacing(0);
-  fo->addWidget(pTeteje);
-  fo->addWidget(doboz_, 1);
-  fo->addWidget(lablec_);
-  // Captions are never squeezed: where the system font is wider than the
-  // window was drawn for, the window grows instead.
-  for (QWidget* w : pTeteje->findChildren<QWidget*>())
-    w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
-  const int szelesseg = std::max(640, fo->minimumSize().width());
-  setMinimumSize(szelesseg, 300);
-  resize(szelesseg, 454);
-
-  // FormCreate: rovaskep.ini, the margins' rule, the background.
-  try {
-    b_ = TKepBeallitasok::Betoltes(platform::IniFile(platform::ProgramFile("rovaskep.ini")));
-  } catch (const platform::IniError&) {
-    iniOlvashatatlan_ = true;
-  }
-  Vezerlokbe();
-  if (const int index = BeepitettHatterIndex(b_.Hatter))
-    BeepitettHatterBetoltese(index);
-  else if (!b_.Hatter.empty() && rendszer::Letezik(b_.Hatter))
-    HatterFajlBetoltese(b_.Hatter);
-  KepfajtaValtozott();
-
-  // Everything that redraws (Rajzolas).
-  for (QButtonGroup* g : {igazitas_, irany_, hatterIgazitas_})
-    connect(g, &QButtonGroup::idClicked, this, [this] { Ujrarajzolas(); });
-  for (QAbstractButton* b :
-       {static_cast<QAbstractButton*>(felkover_), static_cast<QAbstractButton*>(dolt_),
-        static_cast<QAbstractButton*>(elsimitas_)})
-    connect(b, &QAbstractButton::toggled, this, [this] { Ujrarajzolas(); });
-  connect(kepfajta_, &QButtonGroup::idToggled, this, [this] { KepfajtaValtozott(); });
-  connect(betumeret_, &QComboBox::editTextChanged, this, &TKepAblak::BetumeretChange);
-  connect(mentes, &QToolButton::clicked, this, [this] { MentesClick(); });
+  return pTeteje;
 }
 
 TKepAblak::~TKepAblak() {

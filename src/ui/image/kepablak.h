@@ -75,8 +75,9 @@ class TKepAblak : public QWidget, public IKepAblak {
   void showEvent(QShowEvent* e) override;
 
  private:
-  void Vezerlokbol();  // control states -> b_
-  void Vezerlokbe();   // b_ -> control states
+  QWidget* Eszkozok();  // the tool panel PTeteje
+  void Vezerlokbol();   // control states -> b_
+  void Vezerlokbe();    // b_ -> control states
   void SzamMezoElhagyasa(TSzamMezo mezo);
   void BetumeretChange(const QString& szoveg);
   void SzinClick(bool betuszin);
