@@ -357,8 +357,12 @@ std::optional<TKepfajta> KepfajtaKiterjesztesbol(std::string_view utvonal) {
 std::optional<TKepAdat> HatterFajlBeolvasas(const std::string& utvonal) {
   const std::optional<TKepfajta> fajta = KepfajtaKiterjesztesbol(utvonal);
   if (!fajta) return std::nullopt;
-  std::ifstream be(utvonal, std::ios::binary);
+  std::ifstream be(utvonal, std::ios::binary | std::ios::ate);
   if (!be) return std::nullopt;
+  // No picture the readers accept needs a larger file (every pixel in 32 bits, plus headers).
+  const std::streamoff meret = be.tellg();
+  if (meret < 0 || meret > kMaxKeppont * 4 + (1 << 20)) return std::nullopt;
+  be.seekg(0);
   const std::string fajl{std::istreambuf_iterator<char>(be), std::istreambuf_iterator<char>()};
   if (be.bad()) return std::nullopt;
   switch (*fajta) {
