@@ -9,7 +9,6 @@
 #include <random>
 #include <string>
 
-#include "resources/eroforras.h"
 #include "ui/image/rajzolo.h"
 
 namespace {
@@ -48,17 +47,12 @@ TKepBeallitasok Beallitasok(int w, int h) {
   return b;
 }
 
-QImage Fa() {
-  const QByteArray adat = eroforras::Adat(QStringLiteral("HT_FA"));
-  return HatterKepbol(*JpegBeolvasas(std::string_view(adat.constData(), size_t(adat.size()))));
-}
-
 // Arguments: width, height, with the wood background (0/1).
 void BM_TeljesKep(benchmark::State& state) {
   App();
   const std::string szoveg = Szoveg();
   const TKepBeallitasok b = Beallitasok(int(state.range(0)), int(state.range(1)));
-  const QImage hatter = state.range(2) ? Fa() : QImage();
+  const QImage hatter = state.range(2) ? BeepitettHatterKep(1) : QImage();
   for (auto _ : state) {
     const TKepRajzolo r(szoveg, "Rovasjel jb", b, true, &hatter);
     benchmark::DoNotOptimize(r.Teljes());
@@ -76,7 +70,7 @@ void BM_Elonezet(benchmark::State& state) {
   App();
   const std::string szoveg = Szoveg();
   const TKepBeallitasok b = Beallitasok(int(state.range(0)), int(state.range(1)));
-  const QImage hatter = Fa();
+  const QImage hatter = BeepitettHatterKep(1);
   for (auto _ : state) {
     const TKepRajzolo r(szoveg, "Rovasjel jb", b, true, &hatter);
     benchmark::DoNotOptimize(r.Resz(QRect(0, 0, 640, 300)));

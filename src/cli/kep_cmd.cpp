@@ -23,7 +23,6 @@
 #include "platform/qt/kodolas.h"
 #include "platform/win1250.h"
 #include "regex/regkif.h"
-#include "resources/eroforras.h"
 #include "ui/image/kepbeallitasok.h"
 #include "ui/image/kepfajl.h"
 #include "ui/image/rajzolo.h"
@@ -257,9 +256,7 @@ int Kep(int argc, char** argv) {
   // The background, by the window's start-up rules.
   QImage hatter;
   if (const int index = BeepitettHatterIndex(kb.Hatter)) {
-    const QByteArray adat = eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(index)));
-    if (auto kep = JpegBeolvasas(std::string_view(adat.constData(), size_t(adat.size()))))
-      hatter = HatterKepbol(*kep);
+    hatter = BeepitettHatterKep(index);
   } else if (!kb.Hatter.empty()) {
     if (!Letezik(kb.Hatter)) {
       std::cerr << "rovas-cli kep: warning: background '" << kb.Hatter << "' not found\n";

@@ -25,7 +25,6 @@
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
-#include "resources/eroforras.h"
 #include "ui/image/kepnezet.h"
 
 using namespace win1250::literals;
@@ -310,9 +309,7 @@ QWidget* TKepAblak::Eszkozok() {
                                       "Kőlap háttér beállítása"_hu};
   for (int i = 1; i <= 3; ++i) {
     QToolButton* b = Eszkoz({}, hatterSugok[i - 1], pTeteje, false);
-    QImage minta;
-    minta.loadFromData(eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(i))));
-    b->setIcon(QIcon(QPixmap::fromImage(minta.scaled(16, 16, Qt::IgnoreAspectRatio))));
+    b->setIcon(QIcon(QPixmap::fromImage(BeepitettHatterKep(i).scaled(16, 16))));
     connect(b, &QToolButton::clicked, this, [this, i] { BeepitettHatterBetoltese(i); });
     sor2->addWidget(b);
   }
@@ -463,13 +460,11 @@ void TKepAblak::SzinClick(bool betuszin) {
 }
 
 void TKepAblak::BeepitettHatterBetoltese(int index) {
-  const QByteArray adat = eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(index)));
-  const auto kep =
-      JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
-  if (!kep) return;  // the program's own pictures always decode
+  QImage kep = BeepitettHatterKep(index);
+  if (kep.isNull()) return;  // the program's own pictures always decode
   beepitettHatter_ = index;
   sajatHatter_.clear();
-  HatterBeallitasa(HatterKepbol(*kep));
+  HatterBeallitasa(std::move(kep));
 }
 
 void TKepAblak::Hatter_SajatClick() {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/kodolas.h"
+#include "resources/eroforras.h"
 
 namespace {
 
@@ -45,6 +46,13 @@ QImage HatterKepbol(const TKepAdat& adat) {
     for (int x = 0; x < adat.Szelesseg && !atlatszo; ++x) atlatszo = sor[4 * x + 3] != 255;
   }
   return kep.convertToFormat(atlatszo ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
+QImage BeepitettHatterKep(int index) {
+  const QByteArray adat = eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(index)));
+  const auto kep =
+      JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
+  return kep ? HatterKepbol(*kep) : QImage();
 }
 
 TKepRajzolo::TKepRajzolo(const std::string& szoveg, const std::string& betukeszlet,

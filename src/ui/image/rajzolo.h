@@ -21,6 +21,8 @@ QFont KepBetu(const std::string& csalad, int pont, bool felkover, bool dolt, boo
 
 // A decoded picture as a QImage fit for drawing (opaque pictures without alpha).
 QImage HatterKepbol(const TKepAdat& adat);
+// Built-in background 1 to 3 (wood, paper, stone slab), decoded from its JPEG resource.
+QImage BeepitettHatterKep(int index);
 
 class TKepRajzolo {
  public:
