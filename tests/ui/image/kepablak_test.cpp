@@ -235,12 +235,45 @@ TEST_F(KepAblakTeszt, Mentes) {
   EXPECT_NE(dobozok_[0].find(mentesHelye_), std::string::npos) << dobozok_[0];
 }
 
+// Every pixel of a test picture tells where it came from.
+QImage Minta(int w, int h) {
+  QImage kep(w, h, QImage::Format_RGB32);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) kep.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 16 + y / 256));
+  return kep;
+}
+
+TEST_F(KepAblakTeszt, HatterElhelyezese) {
+  TKepBeallitasok b;  // 400 x 300, white
+  const QImage kicsi = Minta(70, 45), nagy = Minta(410, 311);
+  struct {
+    THatterIgazitas hely;
+    const QImage* kep;
+    QPoint ki, be;  // the picture's pixel `be` lands at `ki`; be = (-1, -1): background colour
+  } const esetek[] = {
+      {THatterIgazitas::Mozaik, &kicsi, {0, 0}, {0, 0}},
+      {THatterIgazitas::Mozaik, &kicsi, {70 * 5 + 3, 45 * 6 + 2}, {3, 2}},
+      {THatterIgazitas::Kozepre, &kicsi, {165, 127}, {0, 0}},
+      {THatterIgazitas::Kozepre, &kicsi, {164, 127}, {-1, -1}},
+      {THatterIgazitas::Kozepre, &kicsi, {234, 171}, {69, 44}},
+      // Larger than the picture: halves truncated toward zero, (-5, -5), cut at the edges.
+      {THatterIgazitas::Kozepre, &nagy, {0, 0}, {5, 5}},
+      {THatterIgazitas::Kozepre, &nagy, {399, 299}, {404, 304}},
+      {THatterIgazitas::Nyujtott, &kicsi, {0, 0}, {0, 0}},
+      {THatterIgazitas::Nyujtott, &kicsi, {399, 299}, {69, 44}},
+  };
+  for (const auto& e : esetek) {
+    b.HatterIgazitas = e.hely;
+    const QImage kep = TKepRajzolo("", "Rovasjel jb", b, false, e.kep).Teljes();
+    const QRgb vart = e.be.x() < 0 ? qRgb(255, 255, 255) : e.kep->pixel(e.be);
+    EXPECT_EQ(kep.pixel(e.ki), vart) << int(e.hely) << " " << e.ki.x() << "," << e.ki.y();
+  }
+}
+
 TEST_F(KepAblakTeszt, ReszletEgyezikAzEgesszel) {
   // Every background placement, both directions: any part drawn alone equals
   // the same part of the whole picture.
-  QImage hatter(70, 45, QImage::Format_RGB32);
-  for (int y = 0; y < 45; ++y)
-    for (int x = 0; x < 70; ++x) hatter.setPixel(x, y, qRgb(x * 3, y * 5, (x * y) & 0xFF));
+  const QImage hatter = Minta(70, 45);
   TKepBeallitasok b;
   b.Betumeret = 20;
   b.Dolt = true;
