@@ -101,9 +101,9 @@ TElrendezes SzovegElrendezese(std::string_view szoveg, IJelMero& mero, const TEl
     if (!sor.Ures) {
       auto Rajzol = [&](size_t i, double x) {
         const TSzoDarab& szo = szavak[i];
-        e.Szavak.push_back({sorSzam, static_cast<int>(std::nearbyint(x)),
-                            static_cast<int>(y + e.SorMagassag - szo.Magassag), szo.Szelesseg,
-                            szo.Magassag, RajzoltSzoveg(szo, i, sor.Utolso, a.JobbrolBalra)});
+        e.Szavak.push_back({sorSzam, std::llround(std::nearbyint(x)),
+                            y + e.SorMagassag - szo.Magassag, szo.Szelesseg, szo.Magassag,
+                            RajzoltSzoveg(szo, i, sor.Utolso, a.JobbrolBalra)});
       };
       long long szelessegek = 0;
       for (size_t i = sor.Elso; i <= sor.Utolso; ++i) szelessegek += szavak[i].Szelesseg;

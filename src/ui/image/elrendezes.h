@@ -36,7 +36,7 @@ int JelekMerese(std::string_view szoveg, IJelMero& mero, TJelTabla& tabla);
 // One word, or a line-break marker (the text "\r", width and height 0).
 struct TSzoDarab {
   std::string Szoveg;
-  int Szelesseg = 0;
+  long long Szelesseg = 0;  // a long word of wide glyphs can exceed int
   int Magassag = 0;
   bool Sortores() const { return Szoveg == "\r"; }
 };
@@ -70,8 +70,9 @@ struct TElrendezesAdatok {
 // the integer x it is drawn at, its top, and the word's own width and height.
 struct TRajzoltSzo {
   size_t Sor = 0;
-  int X = 0, Y = 0;
-  int Szelesseg = 0, Magassag = 0;
+  long long X = 0, Y = 0;
+  long long Szelesseg = 0;
+  int Magassag = 0;
   std::string Szoveg;
 };
 

@@ -105,15 +105,18 @@ QImage TKepRajzolo::Resz(const QRect& resz) const {
   // A glyph may reach past its word's box (italics, tall accents).
   const int rahagyas = elrendezes_.SorMagassag + 8;
   const QRect lathato = resz.adjusted(-rahagyas, -rahagyas, rahagyas, rahagyas);
+  const long long szokoz = elrendezes_.SzokozSzelesseg;  // drawn strings carry their space
   QList<quint32> glifek;
   QList<QPointF> helyek;
   for (const TRajzoltSzo& szo : elrendezes_.Szavak) {
-    if (szo.Y > lathato.bottom() || szo.Y + szo.Magassag < lathato.top()) continue;
+    if (szo.Y > lathato.bottom() || szo.Y + szo.Magassag < lathato.top() ||
+        szo.X > lathato.right() || szo.X + szo.Szelesseg + szokoz < lathato.left())
+      continue;
     // Each glyph at the sum of the widths before it; a character the font
     // lacks leaves the word to the text renderer and its fallback fonts.
     glifek.clear();
     helyek.clear();
-    int x = szo.X;
+    qreal x = static_cast<qreal>(szo.X);
     bool mind = true;
     for (unsigned char b : szo.Szoveg) {
       if (b < 32) continue;
@@ -122,11 +125,12 @@ QImage TKepRajzolo::Resz(const QRect& resz) const {
         break;
       }
       glifek.push_back(glifek_[b]);
-      helyek.push_back(QPointF(x, szo.Y + emelkedes_));
+      helyek.push_back(QPointF(x, static_cast<qreal>(szo.Y + emelkedes_)));
       x += elrendezes_.Jelek[b].Szelesseg;
     }
     if (!mind) {
-      p.drawText(szo.X, szo.Y + emelkedes_, qtkodolas::ToQ(szo.Szoveg));
+      p.drawText(QPointF(static_cast<qreal>(szo.X), static_cast<qreal>(szo.Y + emelkedes_)),
+                 qtkodolas::ToQ(szo.Szoveg));
       continue;
     }
     QGlyphRun futas;
