@@ -130,6 +130,12 @@ INSTANTIATE_TEST_SUITE_P(
               Adatok(TIgazitas::Balra, false),
               {{' ', 4}},
               {"0 5 5 ab", "1 5 30 " + std::string(50, 'x'), "2 5 55 cd"}},
+        // A word wider than an int can count.
+        TEset{"OriasSzo",
+              "WWW",
+              Adatok(TIgazitas::Jobbra, false),
+              {{'W', 1'000'000'000}},
+              {"0 -2999999615 5 WWW"}},
         // Control bytes stay inside words with no width.
         TEset{"Vezerlo",
               "a\x01"
