@@ -7,6 +7,7 @@
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
+#include "ui/image/kepablak.h"
 #include "ui/main/foablak.h"
 #include "ui/main/inditas.h"
 #include "ui/newtext/ujablak.h"
@@ -41,6 +42,9 @@ int main(int argc, char* argv[]) {
   TBeallitasAllapot beallitasAllapot(beallitasok);
   beallitasAllapot.Letrehozas();
   foablak.SetBeallitasAllapot(&beallitasAllapot);
+  // The image window loads rovaskep.ini now and writes it when it is destroyed.
+  TKepAblak kepAblak(&foablak);
+  foablak.SetKepAblak(&kepAblak);
 
   // 5. The message loop; the first show opens the mode chooser 10 ms later.
   foablak.show();

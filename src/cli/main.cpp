@@ -21,6 +21,12 @@ constexpr Command kCommands[] = {
      "[FILE...]\n                        transliterate Latin text into rovas font codes"},
     {"betukeszlet", cli::Betukeszlet, "betukeszlet NAME      the capability record of a font"},
     {"betukeszletek", cli::Betukeszletek, "betukeszletek         the catalogued font names"},
+#ifdef ROVAS_KEP
+    {"kep", cli::Kep,
+     "kep [--ini FILE] [--szo FILE] [--font NAME] [--set KEY=VALUE]... [--nyers]\n"
+     "    [--kep-ini FILE] [--kep KEY=VALUE]... [--rtl | --ltr] [--utf8] [--layout] [-o OUT] "
+     "[FILE...]\n                        draw the rovas text into a picture"},
+#endif
 };
 
 int Usage(std::ostream& out, int status) {
