@@ -1,5 +1,8 @@
 // rovas-cli atrov: transliterates files (or stdin) with the program's settings.
 
+#include <malloc.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -52,6 +55,9 @@ bool Beolvas(std::FILE* f, std::string& ide) {
 bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
   std::FILE* f = std::fopen(utvonal.c_str(), "rb");
   if (!f) return false;
+  struct stat st;
+  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode))
+    ide.reserve(ide.size() + static_cast<size_t>(st.st_size));
   const bool ok = Beolvas(f, ide);
   std::fclose(f);
   return ok;
@@ -120,6 +126,10 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
 }  // namespace
 
 int Atrov(int argc, char** argv) {
+  // Every stage's buffer is as large as the text: freed ones are reused
+  // rather than handed back to the system and faulted in again.
+  mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
   Kapcsolok k;
   if (int hiba = Ertelmez(argc, argv, k); hiba >= 0) return hiba;
   auto Kodol = [&](const std::string& s) { return k.utf8 ? win1250::FromUtf8(s) : s; };

@@ -238,7 +238,11 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     for (uint32_t k = cs.kezdet[b]; k < cs.kezdet[b + 1]; ++k) {
       const Szo& w = szavak_[cs.szavak[k]];
       const size_t m = w.minta.size();
-      if (m > hatar - p || std::memcmp(t + p + 1, w.minta.data() + 1, m - 1) != 0) continue;
+      if (m > hatar - p) continue;
+      const char* v = w.minta.data();
+      size_t j = 1;
+      while (j < m && t[p + j] == v[j]) ++j;
+      if (j < m) continue;
       if (w.elotte) {
         const bool elotte = p > 0 && szobetu_[static_cast<unsigned char>(t[p - 1])];
         const bool hatarol = elotte != szobetu_[b];

@@ -52,8 +52,12 @@ std::string ZarojeleketTukroz(std::string_view szoveg) { return Lekepez(szoveg, 
 
 std::string TRovoMuszakiJavito::Alkalmaz(std::string_view szoveg) const {
   std::string s(szoveg);
-  s.erase(std::remove(s.begin(), s.end(), '\x08'), s.end());
+  AlkalmazHelyben(s);
   return s;
+}
+
+void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const {
+  s.erase(std::remove(s.begin(), s.end(), '\x08'), s.end());
 }
 
 TKarvo::TKarvo(TRovasBeallitasok& beallitasok) { Epit(beallitasok); }
@@ -130,13 +134,21 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
 std::string TKarvo::Atrov(std::string_view szoveg) {
   Epit(*beallitasok_);
   if (szoveg.empty()) return {};
-  std::string s = kisbetus_ ? KisbetusreAlakit(szoveg) : std::string(szoveg);
-  if (beallitasok_->HasznaltIrany() == 1) s = ZarojeleketTukroz(s);
-  s = kivetelezo_->Alkalmaz(s);
-  s = hangzougrato_->Alkalmaz(s);
-  if (szamok_elore_) s = szam_->Alkalmaz(s);
-  s = elso_kor_->Alkalmaz(s);
-  s = masodik_kor_->Alkalmaz(s);
-  if (!szamok_elore_) s = szam_->Alkalmaz(s);
-  return javito_->Alkalmaz(s);
+  // Folding and mirroring are one byte table; every stage then works on `s`.
+  std::array<unsigned char, 256> tabla;
+  const bool tukor = beallitasok_->HasznaltIrany() == 1;
+  for (int c = 0; c < 256; ++c) {
+    const unsigned char k = kisbetus_ ? kKisbetu[c] : static_cast<unsigned char>(c);
+    tabla[c] = tukor ? kTukor[k] : k;
+  }
+  std::string s(szoveg);
+  for (char& c : s) c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+  kivetelezo_->AlkalmazHelyben(s);
+  hangzougrato_->AlkalmazHelyben(s);
+  if (szamok_elore_) szam_->AlkalmazHelyben(s);
+  elso_kor_->AlkalmazHelyben(s);
+  masodik_kor_->AlkalmazHelyben(s);
+  if (!szamok_elore_) szam_->AlkalmazHelyben(s);
+  javito_->AlkalmazHelyben(s);
+  return s;
 }

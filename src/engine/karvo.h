@@ -32,6 +32,7 @@
 class TRovoMuszakiJavito {
  public:
   std::string Alkalmaz(std::string_view szoveg) const;
+  void AlkalmazHelyben(std::string& s) const;
 };
 
 class TKarvo {

@@ -7,12 +7,6 @@
 
 namespace {
 
-std::unique_ptr<TRegKif> Minta(std::string_view kifejezes) {
-  auto k = std::make_unique<TRegKif>();
-  k->SetExpression(kifejezes);
-  return k;
-}
-
 std::string Ismetel(const std::string& s, int db) {
   std::string r;
   r.reserve(s.size() * db);
@@ -21,6 +15,53 @@ std::string Ismetel(const std::string& s, int db) {
 }
 
 inline bool Szamjegy(char c) { return c >= '0' && c <= '9'; }
+
+size_t JegyekVege(std::string_view t, size_t p) {
+  while (p < t.size() && Szamjegy(t[p])) ++p;
+  return p;
+}
+
+// The end of the number that starts with the digit at p, as the pattern
+// "\d+((\. |\.|,| |)\d+)*" matches it: each greedy run of digits is
+// followed by the first separator that a digit follows, if any.
+size_t SzamVege(std::string_view t, size_t p) {
+  p = JegyekVege(t, p);
+  for (;;) {
+    const size_t n = t.size();
+    if (p + 2 < n && t[p] == '.' && t[p + 1] == ' ' && Szamjegy(t[p + 2])) {
+      p = JegyekVege(t, p + 2);
+    } else if (p + 1 < n && (t[p] == '.' || t[p] == ',' || t[p] == ' ') && Szamjegy(t[p + 1])) {
+      p = JegyekVege(t, p + 1);
+    } else {
+      return p;
+    }
+  }
+}
+
+// Whether a number reads as a date: "^\d{1,4}\.[ ]?\d{1,2}(\.|\.[ ]?\d{1,2})?$".
+bool Datum(std::string_view s) {
+  size_t i = 0;
+  auto futam = [&](size_t legfeljebb) {
+    const size_t k = i;
+    i = JegyekVege(s, i);
+    return i > k && i - k <= legfeljebb;
+  };
+  auto jel = [&](char c) {
+    if (i < s.size() && s[i] == c) {
+      ++i;
+      return true;
+    }
+    return false;
+  };
+  if (!futam(4) || !jel('.')) return false;
+  jel(' ');
+  if (!futam(2)) return false;
+  if (i == s.size()) return true;
+  if (!jel('.')) return false;
+  if (i == s.size()) return true;
+  jel(' ');
+  return futam(2) && i == s.size();
+}
 
 }  // namespace
 
@@ -50,12 +91,6 @@ TRovoSzam::TRovoSzam(std::string_view szabalyok, char darab_elvalaszto, char res
   atir_ = szamok_be && std::none_of(egyesek_.begin(), egyesek_.end(),
                                     [](const std::string& s) { return s.empty(); });
   megfordit_ = !atir_ && szamjegyek_bj && jobbrol_balra;
-
-  szamjegy_ = Minta("\\d");
-  szam_ = Minta("\\d+((\\. |\\.|,| |)\\d+)*");
-  datum_ = Minta("^\\d{1,4}\\.[ ]?\\d{1,2}(\\.|\\.[ ]?\\d{1,2})?$");
-  elvalaszto_ = Minta("(\\.| )");
-  nullak_ = Minta("^0+$");
 }
 
 TRovoSzam::~TRovoSzam() = default;
@@ -63,40 +98,47 @@ TRovoSzam::~TRovoSzam() = default;
 // Every number is replaced where its match stands, in one pass. This gives
 // what protecting the numbers with runs of 0x01 placeholders and restoring
 // them last to first gives, in time linear in the count of numbers, and no
-// byte 0x01 already in the text can pull a number to another place.
+// byte 0x01 already in the text can pull a number to another place. As with
+// every pattern of the dialect, the text ends at its first NUL byte.
 std::string TRovoSzam::Alkalmaz(std::string_view szoveg) {
-  if (!(atir_ || megfordit_) || !szamjegy_->Exec(szoveg)) return std::string(szoveg);
-  if (!szam_->Exec(szoveg)) return std::string(szoveg);
+  std::string s(szoveg);
+  AlkalmazHelyben(s);
+  return s;
+}
 
-  struct Talalat {
-    size_t kezdet, hossz;
-  };
-  std::vector<Talalat> talalatok;
-  do {
-    const int h = szam_->MatchLength(0);
-    if (h > 0)
-      talalatok.push_back({static_cast<size_t>(szam_->MatchStart(0) - 1), static_cast<size_t>(h)});
-  } while (szam_->ExecNext());
-
-  std::string ki;
-  ki.reserve(szoveg.size() + szoveg.size() / 4);
-  size_t poz = 0;
-  for (const Talalat& t : talalatok) {
-    ki.append(szoveg, poz, t.kezdet - poz);
-    const std::string_view szam = szoveg.substr(t.kezdet, t.hossz);
-    if (atir_)
-      ki += SzamotAtir(szam);
-    else
-      ki.append(szam.rbegin(), szam.rend());
-    poz = t.kezdet + t.hossz;
+void TRovoSzam::AlkalmazHelyben(std::string& s) {
+  if (!(atir_ || megfordit_)) return;
+  const std::string_view t(s.data(), std::min(s.find('\0'), s.size()));
+  size_t p = std::find_if(t.begin(), t.end(), Szamjegy) - t.begin();
+  if (p == t.size()) return;
+  if (megfordit_) {  // same length: in place
+    while (p < t.size()) {
+      const size_t veg = SzamVege(t, p);
+      std::reverse(s.begin() + p, s.begin() + veg);
+      p = std::find_if(t.begin() + veg, t.end(), Szamjegy) - t.begin();
+    }
+    return;
   }
-  ki.append(szoveg, poz, std::string_view::npos);
-  return ki;
+  std::string& ki = tartalek_;
+  ki.clear();
+  ki.reserve(s.size() + s.size() / 4);
+  size_t masolt = 0;
+  while (p < t.size()) {
+    const size_t veg = SzamVege(t, p);
+    ki.append(s, masolt, p - masolt);
+    ki += SzamotAtir(t.substr(p, veg - p));
+    masolt = veg;
+    p = std::find_if(t.begin() + veg, t.end(), Szamjegy) - t.begin();
+  }
+  ki.append(s, masolt, std::string::npos);
+  s.swap(ki);
 }
 
 std::string TRovoSzam::SzamotAtir(std::string_view szam) {
   std::string s(szam);
-  if (!datum_->Exec(s)) s = elvalaszto_->ReplaceAll(s, "", false);
+  if (!Datum(s))
+    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
+            s.end());
   std::string ki;
   size_t kezdet = 0;  // start of the current digit run
   for (size_t i = 0; i < s.size(); ++i) {
@@ -111,7 +153,8 @@ std::string TRovoSzam::SzamotAtir(std::string_view szam) {
 
 std::string TRovoSzam::JegyeketAtir(std::string_view jegyek) const {
   if (jegyek.empty()) return {};
-  if (nullak_->Exec(jegyek)) return std::string(jegyek);
+  if (std::all_of(jegyek.begin(), jegyek.end(), [](char c) { return c == '0'; }))
+    return std::string(jegyek);
   std::vector<std::string> csoportok;  // finished groups, least significant first
   std::string csoport;                 // signs of the current group of three digits
   std::string szorzo;                  // one 1000 sign per finished group

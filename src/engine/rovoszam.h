@@ -17,11 +17,8 @@
 // whose runs are converted one by one with the separators kept.
 
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
-
-#include "regex/regkif.h"
 
 class TRovoSzam {
  public:
@@ -32,6 +29,8 @@ class TRovoSzam {
   TRovoSzam& operator=(const TRovoSzam&) = delete;
 
   std::string Alkalmaz(std::string_view szoveg);
+  // The same, replacing `s`.
+  void AlkalmazHelyben(std::string& s);
 
   bool Atir() const { return atir_; }
   bool Megfordit() const { return megfordit_; }
@@ -46,9 +45,5 @@ class TRovoSzam {
   bool megfordit_ = false;
   std::array<std::string, 4> egyesek_;  // signs of 1, 10, 100, 1000
   std::array<std::string, 3> otosok_;   // signs of 5, 50, 500
-  std::unique_ptr<TRegKif> szamjegy_;
-  std::unique_ptr<TRegKif> szam_;
-  std::unique_ptr<TRegKif> datum_;
-  std::unique_ptr<TRegKif> elvalaszto_;
-  std::unique_ptr<TRegKif> nullak_;
+  std::string tartalek_;                // the output buffer, reused
 };
