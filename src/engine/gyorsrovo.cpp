@@ -118,15 +118,20 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   std::vector<uint32_t> csoport;
   auto lezar = [&] {
     if (csoport.empty()) return;
+    // Bit k of the masks stands for the group's k-th word in rule order.
     Csoport cs;
-    std::vector<uint32_t> rend = csoport;
-    std::stable_sort(rend.begin(), rend.end(), [this](uint32_t a, uint32_t b) {
-      return static_cast<unsigned char>(szavak_[a].minta[0]) <
-             static_cast<unsigned char>(szavak_[b].minta[0]);
-    });
-    for (uint32_t w : rend) ++cs.kezdet[static_cast<unsigned char>(szavak_[w].minta[0]) + 1];
-    for (int b = 0; b < 256; ++b) cs.kezdet[b + 1] += cs.kezdet[b];
-    cs.szavak = std::move(rend);
+    for (size_t k = 0; k < csoport.size(); ++k) {
+      const std::string& m = szavak_[csoport[k]].minta;
+      const uint64_t bit = uint64_t{1} << k;
+      cs.elso[static_cast<unsigned char>(m[0])] |= bit;
+      if (m.size() == 1) {
+        for (uint64_t& x : cs.masodik) x |= bit;
+        cs.vegen |= bit;
+      } else {
+        cs.masodik[static_cast<unsigned char>(m[1])] |= bit;
+      }
+    }
+    cs.szavak = csoport;
     lepesek_.push_back({-1, static_cast<uint32_t>(csoportok_.size())});
     csoportok_.push_back(std::move(cs));
     csoport.clear();
@@ -141,6 +146,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     Szo sz;
     sz.csere = Kifejt(l->szo, magok[i]->Csere());
     if (sz.csere == l->szo) continue;  // rewrites its match to itself: the text stays
+    sz.nul = sz.csere.find('\0');
     sz.minta = std::move(l->szo);
     sz.elotte = l->elotte;
     sz.utana = l->utana;
@@ -225,27 +231,32 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   beszurt_.clear();
   size_t masolt = 0;
   size_t uj_hatar = std::string::npos;
-  bool kezdo[256];
-  for (int b = 0; b < 256; ++b) kezdo[b] = cs.kezdet[b] != cs.kezdet[b + 1];
+  const unsigned char* u = reinterpret_cast<const unsigned char*>(t);
+  const uint64_t* elso = cs.elso.data();
+  const uint64_t* masodik = cs.masodik.data();
   size_t p = 0;
   while (p < hatar) {
-    const unsigned char b = static_cast<unsigned char>(t[p]);
-    if (!kezdo[b]) {
+    // The words whose first two bytes stand at p (one-byte words: the first).
+    uint64_t jeloltek = 0;
+    const size_t utolso = hatar - 1;
+    while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
+    if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
+    if (!jeloltek) {
       ++p;
       continue;
     }
     const Szo* talalt = nullptr;
-    for (uint32_t k = cs.kezdet[b]; k < cs.kezdet[b + 1]; ++k) {
-      const Szo& w = szavak_[cs.szavak[k]];
+    for (uint64_t maradek = jeloltek; maradek; maradek &= maradek - 1) {
+      const Szo& w = szavak_[cs.szavak[__builtin_ctzll(maradek)]];
       const size_t m = w.minta.size();
       if (m > hatar - p) continue;
       const char* v = w.minta.data();
-      size_t j = 1;
+      size_t j = 2;
       while (j < m && t[p + j] == v[j]) ++j;
       if (j < m) continue;
       if (w.elotte) {
         const bool elotte = p > 0 && szobetu_[static_cast<unsigned char>(t[p - 1])];
-        const bool hatarol = elotte != szobetu_[b];
+        const bool hatarol = elotte != szobetu_[static_cast<unsigned char>(t[p])];
         if (hatarol != (w.elotte == 1)) continue;
       }
       if (w.utana) {
@@ -266,10 +277,8 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       ki.reserve(n + n / 8);
     }
     ki.append(t + masolt, p - masolt);
-    if (uj_hatar == std::string::npos) {
-      const size_t z = talalt->csere.find('\0');
-      if (z != std::string::npos) uj_hatar = ki.size() + z;
-    }
+    if (talalt->nul != std::string::npos && uj_hatar == std::string::npos)
+      uj_hatar = ki.size() + talalt->nul;
     if (indexelt_) beszurt_.push_back({ki.size(), talalt->csere.size()});
     ki += talalt->csere;
     p += talalt->minta.size();

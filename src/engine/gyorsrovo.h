@@ -45,15 +45,20 @@ class TGyorsRovo {
  private:
   // A literal word rule. `elotte`/`utana`: 0 no assertion, 1 "\b", 2 "\B".
   struct Szo {
-    std::string minta;  // the bytes matched
-    std::string csere;  // the replacement as expanded at every match
+    std::string minta;               // the bytes matched
+    std::string csere;               // the replacement as expanded at every match
+    size_t nul = std::string::npos;  // the first NUL of `csere`
     uint8_t elotte = 0;
     uint8_t utana = 0;
   };
-  // Consecutive word rules applied in one pass; by first byte, in rule order.
+  // Consecutive word rules (at most 64) applied in one pass. The masks hold
+  // bit k for the k-th word: which words begin with a byte, have a byte second
+  // (every byte, for one-byte words), and can match at the text's end.
   struct Csoport {
-    std::array<uint32_t, 257> kezdet{};
-    std::vector<uint32_t> szavak;  // indices into szavak_
+    std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
+    std::array<uint64_t, 256> elso{};
+    std::array<uint64_t, 256> masodik{};
+    uint64_t vegen = 0;
   };
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
   struct Lepes {

@@ -1,6 +1,9 @@
 #include "engine/rovoszam.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 #include "engine/rovo.h"
@@ -15,6 +18,24 @@ std::string Ismetel(const std::string& s, int db) {
 }
 
 inline bool Szamjegy(char c) { return c >= '0' && c <= '9'; }
+
+// The position of the first digit at or after p, or t.size().
+size_t KovetkezoJegy(std::string_view t, size_t p) {
+  const char* d = t.data();
+  const size_t n = t.size();
+#if defined(__SSE2__)
+  // Bytes '0'..'9' moved to the bottom of the signed range: below -118.
+  const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
+  const __m128i hatar = _mm_set1_epi8(static_cast<char>(0x80 + 10));
+  for (; p + 16 <= n; p += 16) {
+    const __m128i v = _mm_add_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + p)), eltol);
+    const int maszk = _mm_movemask_epi8(_mm_cmplt_epi8(v, hatar));
+    if (maszk) return p + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(maszk)));
+  }
+#endif
+  while (p < n && !Szamjegy(d[p])) ++p;
+  return p;
+}
 
 size_t JegyekVege(std::string_view t, size_t p) {
   while (p < t.size() && Szamjegy(t[p])) ++p;
@@ -109,13 +130,13 @@ std::string TRovoSzam::Alkalmaz(std::string_view szoveg) {
 void TRovoSzam::AlkalmazHelyben(std::string& s) {
   if (!(atir_ || megfordit_)) return;
   const std::string_view t(s.data(), std::min(s.find('\0'), s.size()));
-  size_t p = std::find_if(t.begin(), t.end(), Szamjegy) - t.begin();
+  size_t p = KovetkezoJegy(t, 0);
   if (p == t.size()) return;
   if (megfordit_) {  // same length: in place
     while (p < t.size()) {
       const size_t veg = SzamVege(t, p);
       std::reverse(s.begin() + p, s.begin() + veg);
-      p = std::find_if(t.begin() + veg, t.end(), Szamjegy) - t.begin();
+      p = KovetkezoJegy(t, veg);
     }
     return;
   }
@@ -128,7 +149,7 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
     ki.append(s, masolt, p - masolt);
     ki += SzamotAtir(t.substr(p, veg - p));
     masolt = veg;
-    p = std::find_if(t.begin() + veg, t.end(), Szamjegy) - t.begin();
+    p = KovetkezoJegy(t, veg);
   }
   ki.append(s, masolt, std::string::npos);
   s.swap(ki);
