@@ -12,7 +12,9 @@ namespace {
 constexpr size_t kLegnagyobbCsoport = 64;
 // Rounds with more groups than this (exception-word lists) index the text to
 // skip the groups whose words do not occur.
-constexpr size_t kIndexNelkul = 4;
+constexpr size_t kIndexNelkul = 16;
+// Rounds with more rules than this are exception-word lists.
+constexpr size_t kHosszuKor = 256;
 
 // Bytes that are not literal characters of the dialect. "{" is literal only
 // outside a brace count; treating it as a metacharacter is always safe.
@@ -98,7 +100,7 @@ bool Atfed(std::string_view a, size_t d, std::string_view b) {
   return std::memcmp(a.data() + d, b.data(), h) == 0;
 }
 
-inline size_t Hasit(uint16_t par, size_t meret) { return (par * 40503u >> 4) & (meret - 1); }
+inline size_t Kever(uint64_t k) { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 20); }
 
 inline uint16_t Par(const char* p) {
   return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
@@ -114,14 +116,22 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   const TRegKif alap;  // the dialect's word letters, which "\\b" reads
   for (char c : alap.WordLetters()) szobetu_[static_cast<unsigned char>(c)] = true;
   const auto& magok = kor_.Magok();
-  // Steps: dialect rules one by one, word rules in groups.
+  // Steps: dialect rules one by one, word rules in groups, but every word on
+  // its own in long rounds: their words seldom group, and checking costs.
+  const bool hosszu = magok.size() > kHosszuKor;
   std::vector<uint32_t> csoport;
   auto lezar = [&] {
     if (csoport.empty()) return;
     // Bit k of the masks stands for the group's k-th word in rule order.
     Csoport cs;
-    for (size_t k = 0; k < csoport.size(); ++k) {
-      const std::string& m = szavak_[csoport[k]].minta;
+    cs.szavak = csoport;
+    csoport.clear();
+    if (cs.szavak.size() > 1) {
+      cs.elso.assign(256, 0);
+      cs.masodik.assign(256, 0);
+    }
+    for (size_t k = 0; k < cs.szavak.size() && !cs.elso.empty(); ++k) {
+      const std::string& m = szavak_[cs.szavak[k]].minta;
       const uint64_t bit = uint64_t{1} << k;
       cs.elso[static_cast<unsigned char>(m[0])] |= bit;
       if (m.size() == 1) {
@@ -131,10 +141,8 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
         cs.masodik[static_cast<unsigned char>(m[1])] |= bit;
       }
     }
-    cs.szavak = csoport;
     lepesek_.push_back({-1, static_cast<uint32_t>(csoportok_.size())});
     csoportok_.push_back(std::move(cs));
-    csoport.clear();
   };
   for (size_t i = 0; i < magok.size(); ++i) {
     std::optional<Literal> l = Literalis(magok[i]->Minta());
@@ -152,7 +160,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     sz.utana = l->utana;
     const uint32_t w = static_cast<uint32_t>(szavak_.size());
     szavak_.push_back(std::move(sz));
-    if (csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
+    if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
     csoport.push_back(w);
   }
   lezar();
@@ -163,31 +171,45 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   for (uint32_t g = 0; g < csoportok_.size(); ++g) {
     for (uint32_t w : csoportok_[g].szavak) csoportja_[w] = g;
   }
-  paros_van_.assign(65536 / 64, 0);
+  // A trie of the words: the first two bytes by a table, the rest by a hash.
+  par_csucs_.assign(65536, 0);
+  par_van_.assign(65536 / 64, 0);
+  szo_vege_.assign(1, kNincs);  // node 0: none
+  kovetkezo_szo_.assign(szavak_.size(), kNincs);
+  size_t gyerekek = 0;
+  for (const Szo& sz : szavak_) gyerekek += sz.minta.size() > 2 ? sz.minta.size() - 2 : 0;
+  size_t meret = 16;
+  while (meret < 2 * gyerekek) meret *= 2;
+  gyerek_.assign(meret, {0, 0});
   for (uint32_t w = 0; w < szavak_.size(); ++w) {
     const std::string& minta = szavak_[w].minta;
     leghosszabb_ = std::max(leghosszabb_, minta.size());
-    kezdo_[static_cast<unsigned char>(minta[0])] = true;
     if (minta.size() == 1) {
-      egybetus_[static_cast<unsigned char>(minta[0])].push_back(w);
-    } else {
-      const uint16_t p = Par(minta.data());
-      paros_.emplace_back(p, w);
-      paros_van_[p >> 6] |= uint64_t{1} << (p & 63);
+      const unsigned b = static_cast<unsigned char>(minta[0]);
+      egybetus_[b].push_back(w);
+      for (unsigned k = 0; k < 256; ++k) par_van_[(b << 8 | k) >> 6] |= uint64_t{1} << (k & 63);
+      continue;
     }
+    const uint16_t par = Par(minta.data());
+    par_van_[par >> 6] |= uint64_t{1} << (par & 63);
+    uint32_t& elso = par_csucs_[par];
+    if (!elso) elso = UjCsucs();
+    uint32_t csucs = elso;
+    for (size_t i = 2; i < minta.size(); ++i) {
+      const uint64_t kulcs = uint64_t{csucs} << 8 | static_cast<unsigned char>(minta[i]);
+      size_t h = Kever(kulcs) & (gyerek_.size() - 1);
+      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & (gyerek_.size() - 1);
+      if (!gyerek_[h].second) gyerek_[h] = {kulcs, UjCsucs()};
+      csucs = gyerek_[h].second;
+    }
+    kovetkezo_szo_[w] = szo_vege_[csucs];
+    szo_vege_[csucs] = w;
   }
-  std::sort(paros_.begin(), paros_.end());
-  // Open addressing from a pair to its run in `paros_`.
-  size_t meret = 16;
-  while (meret < 2 * paros_.size()) meret *= 2;
-  rekeszek_.assign(meret, Rekesz{});
-  for (uint32_t k = 0; k < paros_.size(); ++k) {
-    const uint16_t p = paros_[k].first;
-    size_t h = Hasit(p, meret);
-    while (rekeszek_[h].db != 0 && rekeszek_[h].par != p) h = (h + 1) & (meret - 1);
-    if (rekeszek_[h].db == 0) rekeszek_[h] = {p, 0, k};
-    ++rekeszek_[h].db;
-  }
+}
+
+uint32_t TGyorsRovo::UjCsucs() {
+  szo_vege_.push_back(kNincs);
+  return static_cast<uint32_t>(szo_vege_.size() - 1);
 }
 
 // Whether word `uj` can join the group applied in one pass. One pass tries the
@@ -232,18 +254,37 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   size_t masolt = 0;
   size_t uj_hatar = std::string::npos;
   const unsigned char* u = reinterpret_cast<const unsigned char*>(t);
+  const bool egy = cs.szavak.size() == 1;
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
+  const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
   size_t p = 0;
   while (p < hatar) {
-    // The words whose first two bytes stand at p (one-byte words: the first).
     uint64_t jeloltek = 0;
-    const size_t utolso = hatar - 1;
-    while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
-    if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
-    if (!jeloltek) {
-      ++p;
-      continue;
+    if (egy) {
+      // A lone word: its first byte.
+      const void* e = std::memchr(t + p, szavak_[cs.szavak[0]].minta[0], hatar - p);
+      if (!e) break;
+      p = static_cast<const char*>(e) - t;
+      jeloltek = 1;
+    } else {
+      // The words whose first two bytes stand at p (one-byte words: the first).
+      const size_t utolso = hatar - 1;
+      // Four positions a round while none of them is a candidate.
+      while (p + 4 <= utolso) {
+        const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
+        const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
+        if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
+            (elso[u[p + 3]] & b4))
+          break;
+        p += 4;
+      }
+      while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
+      if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
+      if (!jeloltek) {
+        ++p;
+        continue;
+      }
     }
     const Szo* talalt = nullptr;
     for (uint64_t maradek = jeloltek; maradek; maradek &= maradek - 1) {
@@ -251,7 +292,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       const size_t m = w.minta.size();
       if (m > hatar - p) continue;
       const char* v = w.minta.data();
-      size_t j = 2;
+      size_t j = ellenorzott;
       while (j < m && t[p + j] == v[j]) ++j;
       if (j < m) continue;
       if (w.elotte) {
@@ -344,25 +385,32 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
 }
 
 void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
-  const char* t = s.data();
+  const unsigned char* t = reinterpret_cast<const unsigned char*>(s.data());
   const size_t n = s.size();
-  const size_t maszk = rekeszek_.size() - 1;
+  const size_t maszk = gyerek_.size() - 1;
+  auto jelol = [this](uint32_t w) {
+    for (; w != kNincs; w = kovetkezo_szo_[w]) Jelol(csoportja_[w]);
+  };
+  const uint64_t* van = par_van_.data();
   for (size_t p = tol; p < ig; ++p) {
-    const unsigned char b = static_cast<unsigned char>(t[p]);
-    if (!kezdo_[b]) continue;
-    for (uint32_t w : egybetus_[b]) Jelol(csoportja_[w]);
+    // Pairs that begin no word (nor a one-byte word) are passed over quickly.
+    const size_t utolso = std::min(ig, n - 1);
+    while (p < utolso) {
+      const unsigned par = t[p] << 8 | t[p + 1];
+      if (van[par >> 6] >> (par & 63) & 1) break;
+      ++p;
+    }
+    if (p >= ig) break;
+    for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);
     if (p + 1 >= n) continue;
-    const uint16_t par = Par(t + p);
-    if (!(paros_van_[par >> 6] >> (par & 63) & 1)) continue;
-    size_t h = Hasit(par, rekeszek_.size());
-    while (rekeszek_[h].par != par) h = (h + 1) & maszk;
-    const Rekesz& r = rekeszek_[h];
-    for (uint32_t k = r.kezdet; k < r.kezdet + r.db; ++k) {
-      const uint32_t w = paros_[k].second;
-      if (jelen_[csoportja_[w]]) continue;
-      const std::string& minta = szavak_[w].minta;
-      if (p + minta.size() <= n && std::memcmp(t + p, minta.data(), minta.size()) == 0)
-        Jelol(csoportja_[w]);
+    uint32_t csucs = par_csucs_[t[p] << 8 | t[p + 1]];
+    for (size_t q = p + 2; csucs; ++q) {
+      jelol(szo_vege_[csucs]);
+      if (q >= n) break;
+      const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
+      size_t h = Kever(kulcs) & maszk;
+      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
+      csucs = gyerek_[h].second;
     }
     if (hianyzo_ == 0) return;  // every group is known to match: nothing left to learn
   }

@@ -56,8 +56,8 @@ class TGyorsRovo {
   // (every byte, for one-byte words), and can match at the text's end.
   struct Csoport {
     std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
-    std::array<uint64_t, 256> elso{};
-    std::array<uint64_t, 256> masodik{};
+    std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
+    std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
   };
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
@@ -85,20 +85,19 @@ class TGyorsRovo {
   std::vector<Lepes> lepesek_;
   std::vector<Csoport> csoportok_;
 
-  // The index of rounds with many groups: words by their first two bytes
-  // (sorted), which pairs begin any, and the group of every word.
+  // The index of rounds with many groups: a trie of the words (the node of
+  // every two-byte prefix by a table, deeper nodes by a hash of node and
+  // byte), the words ending at each node, and the group of every word.
+  static constexpr uint32_t kNincs = UINT32_MAX;
+  uint32_t UjCsucs();
   std::vector<uint32_t> csoportja_;  // empty: no index
   size_t leghosszabb_ = 0;           // longest word
-  std::vector<std::pair<uint16_t, uint32_t>> paros_;
-  std::vector<uint64_t> paros_van_;  // 65536 bits
-  struct Rekesz {
-    uint16_t par = 0;
-    uint16_t db = 0;  // 0: empty slot
-    uint32_t kezdet = 0;
-  };
-  std::vector<Rekesz> rekeszek_;  // pair -> its run in paros_
+  std::vector<uint32_t> par_csucs_;  // 65536 two-byte prefixes -> node, 0 none
+  std::vector<uint64_t> par_van_;    // 65536 bits: pairs that begin a word, or its one byte
+  std::vector<std::pair<uint64_t, uint32_t>> gyerek_;  // (node << 8 | byte) -> node
+  std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
+  std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
-  bool kezdo_[256] = {};                            // bytes that begin a word
   std::vector<char> jelen_;                         // group may match (or is done)
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies
