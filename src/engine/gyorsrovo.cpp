@@ -248,7 +248,7 @@ bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) co
 bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
   const char* t = s.data();
   const size_t n = s.size();
-  std::string& ki = tartalek_;
+  std::string& ki = Munkaterulet();
   bool valtozott = false;
   beszurt_.clear();
   size_t masolt = 0;

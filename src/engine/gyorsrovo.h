@@ -102,6 +102,4 @@ class TGyorsRovo {
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies
   std::vector<std::pair<size_t, size_t>> beszurt_;  // start and length of each inserted copy
-
-  std::string tartalek_;  // the output buffer of a pass, reused
 };

@@ -142,3 +142,8 @@ std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg) {
   }
   return talalatok;
 }
+
+std::string& Munkaterulet() {
+  thread_local std::string puffer;
+  return puffer;
+}

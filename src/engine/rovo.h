@@ -75,3 +75,7 @@ std::vector<std::string> Feldarabol(std::string_view szoveg, char elvalaszto);
 // The whole match of every Exec/ExecNext success over `szoveg`, left to right,
 // empty matches left out. Throws ERegKif when the pattern is invalid.
 std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg);
+
+// Scratch space of the stages that build their output beside the text and
+// swap it in: one per thread, so a whole transliteration keeps two buffers.
+std::string& Munkaterulet();

@@ -140,7 +140,7 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
     }
     return;
   }
-  std::string& ki = tartalek_;
+  std::string& ki = Munkaterulet();
   ki.clear();
   ki.reserve(s.size() + s.size() / 4);
   size_t masolt = 0;

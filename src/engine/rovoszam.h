@@ -45,5 +45,4 @@ class TRovoSzam {
   bool megfordit_ = false;
   std::array<std::string, 4> egyesek_;  // signs of 1, 10, 100, 1000
   std::array<std::string, 3> otosok_;   // signs of 5, 50, 500
-  std::string tartalek_;                // the output buffer, reused
 };
