@@ -147,7 +147,7 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
   while (p < t.size()) {
     const size_t veg = SzamVege(t, p);
     ki.append(s, masolt, p - masolt);
-    ki += SzamotAtir(t.substr(p, veg - p));
+    SzamotIr(t.substr(p, veg - p), ki);
     masolt = veg;
     p = KovetkezoJegy(t, veg);
   }
@@ -155,49 +155,57 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
   s.swap(ki);
 }
 
-std::string TRovoSzam::SzamotAtir(std::string_view szam) {
-  std::string s(szam);
-  if (!Datum(s))
-    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
-            s.end());
+std::string TRovoSzam::SzamotAtir(std::string_view szam) const {
   std::string ki;
-  size_t kezdet = 0;  // start of the current digit run
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (Szamjegy(s[i])) continue;
-    ki += JegyeketAtir(std::string_view(s).substr(kezdet, i - kezdet));
-    ki += s[i];
-    kezdet = i + 1;
-  }
-  if (kezdet < s.size()) ki += JegyeketAtir(std::string_view(s).substr(kezdet));
+  SzamotIr(szam, ki);
   return ki;
 }
 
 std::string TRovoSzam::JegyeketAtir(std::string_view jegyek) const {
-  if (jegyek.empty()) return {};
-  if (std::all_of(jegyek.begin(), jegyek.end(), [](char c) { return c == '0'; }))
-    return std::string(jegyek);
-  std::vector<std::string> csoportok;  // finished groups, least significant first
-  std::string csoport;                 // signs of the current group of three digits
-  std::string szorzo;                  // one 1000 sign per finished group
-  const size_t n = jegyek.size();
-  for (size_t p = 0; p < n; ++p) {
-    const size_t i = n - 1 - p;
-    const int d = jegyek[i] - '0';
-    const int k = static_cast<int>(p % 3);
-    std::string jel = d >= 5 ? otosok_[k] + Ismetel(egyesek_[k], d - 5) : Ismetel(egyesek_[k], d);
-    csoport.insert(0, jel);
-    if (k == 2 || i == 0) {
-      if (!csoport.empty()) {
-        // A leading lone 1 of thousands or more is left to the multiplier:
-        // 1000 is the 1000 sign alone, not 1 times 1000.
-        if (i == 0 && n > 3 && csoport == egyesek_[0]) csoport.clear();
-        csoportok.push_back(csoport + szorzo);
-      }
-      szorzo += egyesek_[3];
-      csoport.clear();
-    }
+  std::string ki;
+  JegyeketIr(jegyek, ki);
+  return ki;
+}
+
+void TRovoSzam::SzamotIr(std::string_view szam, std::string& ki) const {
+  std::string s(szam);
+  if (!Datum(s))
+    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
+            s.end());
+  size_t kezdet = 0;  // start of the current digit run
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (Szamjegy(s[i])) continue;
+    JegyeketIr(std::string_view(s).substr(kezdet, i - kezdet), ki);
+    ki += s[i];
+    kezdet = i + 1;
   }
-  std::string eredmeny;
-  for (auto it = csoportok.rbegin(); it != csoportok.rend(); ++it) eredmeny += *it;
-  return eredmeny;
+  if (kezdet < s.size()) JegyeketIr(std::string_view(s).substr(kezdet), ki);
+}
+
+// Groups of three digits from the most significant: hundreds, tens and units
+// signs, then one 1000 sign per group below it; an all-zero group adds nothing.
+void TRovoSzam::JegyeketIr(std::string_view jegyek, std::string& ki) const {
+  if (jegyek.empty()) return;
+  if (std::all_of(jegyek.begin(), jegyek.end(), [](char c) { return c == '0'; })) {
+    ki += jegyek;
+    return;
+  }
+  const size_t n = jegyek.size();
+  const size_t csoportok = (n + 2) / 3;
+  for (size_t g = csoportok; g-- > 0;) {
+    const size_t kezdet = ki.size();
+    for (size_t k = 3; k-- > 0;) {
+      const size_t p = 3 * g + k;  // the digit's place, counted from the units
+      if (p >= n) continue;
+      const int d = jegyek[n - 1 - p] - '0';
+      if (d >= 5) ki += otosok_[k];
+      for (int x = d >= 5 ? 5 : 0; x < d; ++x) ki += egyesek_[k];
+    }
+    if (ki.size() == kezdet) continue;
+    // A leading lone 1 of thousands or more is left to the multiplier:
+    // 1000 is the 1000 sign alone, not 1 times 1000.
+    if (g == csoportok - 1 && n > 3 && std::string_view(ki).substr(kezdet) == egyesek_[0])
+      ki.resize(kezdet);
+    for (size_t x = 0; x < g; ++x) ki += egyesek_[3];
+  }
 }

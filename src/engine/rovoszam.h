@@ -36,11 +36,14 @@ class TRovoSzam {
   bool Megfordit() const { return megfordit_; }
 
   // One number (a whole match of the number pattern) in convert mode.
-  std::string SzamotAtir(std::string_view szam);
+  std::string SzamotAtir(std::string_view szam) const;
   // One run of digits in convert mode.
   std::string JegyeketAtir(std::string_view jegyek) const;
 
  private:
+  void SzamotIr(std::string_view szam, std::string& ki) const;
+  void JegyeketIr(std::string_view jegyek, std::string& ki) const;
+
   bool atir_ = false;
   bool megfordit_ = false;
   std::array<std::string, 4> egyesek_;  // signs of 1, 10, 100, 1000
