@@ -16,6 +16,7 @@
 #include "cli/commands.h"
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
+#include "engine/rovo.h"
 #include "engine/sorok.h"
 #include "fonts/betukepesseg.h"
 #include "platform/win1250.h"
@@ -57,7 +58,7 @@ bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
   if (!f) return false;
   struct stat st;
   if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode))
-    ide.reserve(ide.size() + static_cast<size_t>(st.st_size));
+    ide.reserve(Tartalekkal(ide.size() + static_cast<size_t>(st.st_size)));
   const bool ok = Beolvas(f, ide);
   std::fclose(f);
   return ok;
@@ -169,10 +170,10 @@ int Atrov(int argc, char** argv) {
   }
   if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
 
-  std::string ki;
+  std::string ki = std::move(szoveg);
   try {
     TKarvo motor(modell);
-    ki = motor.Atrov(szoveg);
+    motor.AtrovHelyben(ki);
   } catch (const ERegKif& e) {
     std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';
     return kMintaHiba;

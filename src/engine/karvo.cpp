@@ -132,8 +132,16 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
 }
 
 std::string TKarvo::Atrov(std::string_view szoveg) {
+  std::string s;
+  s.reserve(Tartalekkal(szoveg.size()));
+  s.assign(szoveg);
+  AtrovHelyben(s);
+  return s;
+}
+
+void TKarvo::AtrovHelyben(std::string& s) {
   Epit(*beallitasok_);
-  if (szoveg.empty()) return {};
+  if (s.empty()) return;
   // Folding and mirroring are one byte table; every stage then works on `s`.
   std::array<unsigned char, 256> tabla;
   const bool tukor = beallitasok_->HasznaltIrany() == 1;
@@ -141,7 +149,6 @@ std::string TKarvo::Atrov(std::string_view szoveg) {
     const unsigned char k = kisbetus_ ? kKisbetu[c] : static_cast<unsigned char>(c);
     tabla[c] = tukor ? kTukor[k] : k;
   }
-  std::string s(szoveg);
   for (char& c : s) c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
   kivetelezo_->AlkalmazHelyben(s);
   hangzougrato_->AlkalmazHelyben(s);
@@ -150,5 +157,4 @@ std::string TKarvo::Atrov(std::string_view szoveg) {
   masodik_kor_->AlkalmazHelyben(s);
   if (!szamok_elore_) szam_->AlkalmazHelyben(s);
   javito_->AlkalmazHelyben(s);
-  return s;
 }

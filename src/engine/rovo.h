@@ -79,3 +79,6 @@ std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg);
 // Scratch space of the stages that build their output beside the text and
 // swap it in: one per thread, so a whole transliteration keeps two buffers.
 std::string& Munkaterulet();
+// Room for a stage's output beside a text of n bytes: most stages shrink it or
+// grow it a little, and equal reservations let the two buffers trade places.
+inline size_t Tartalekkal(size_t n) { return n + n / 8; }

@@ -142,7 +142,7 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
   }
   std::string& ki = Munkaterulet();
   ki.clear();
-  ki.reserve(s.size() + s.size() / 4);
+  ki.reserve(Tartalekkal(s.size()));
   size_t masolt = 0;
   while (p < t.size()) {
     const size_t veg = SzamVege(t, p);
