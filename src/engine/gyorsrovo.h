@@ -18,7 +18,6 @@
 // Rules with other patterns go through the dialect exactly as in
 // TRovo::Alkalmaz, and so do their errors.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,7 +39,6 @@ class TGyorsRovo {
   void AlkalmazHelyben(std::string& s);
 
   const TRovo& Kor() const { return kor_; }
-  bool Ures() const { return kor_.Magok().empty(); }
 
  private:
   // A literal word rule. `elotte`/`utana`: 0 no assertion, 1 "\b", 2 "\B".

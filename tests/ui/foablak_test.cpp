@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <random>
+#include <string>
 
 #include "engine/sorok.h"
 #include "platform/qt/kodolas.h"
@@ -373,3 +376,33 @@ TEST_F(FoablakTest, SugoHianyzik) {
 }
 
 }  // namespace
+
+// The rovás pane rewrites only what changed: after any sequence of texts, and
+// of edits made to the pane by other hands in between, it holds the last text.
+TEST_F(FoablakTest, RovasPanelCsakAValtozastIrjaAt) {
+  std::mt19937 g(5);
+  const std::string abc = "ab\xE1\xF5 \r\n";
+  TRovasPanel* p = ablak.MRovas();
+  std::string s;
+  for (int i = 0; i < 400; ++i) {
+    // Insert, delete or replace a stretch; now and then a wholly new text.
+    const size_t hol = s.empty() ? 0 : g() % s.size();
+    const size_t db = g() % 6;
+    std::string uj;
+    for (size_t k = g() % 5; k > 0; --k) uj += abc[g() % abc.size()];
+    if (g() % 20 == 0) s.clear();
+    s.replace(std::min(hol, s.size()), db, uj);
+    p->SetSzoveg(s);
+    TRovasPanel friss;  // shows the text as a whole, as the pane did before
+    friss.SetSzoveg(s);
+    ASSERT_EQ(p->Szoveg(), friss.Szoveg()) << i;
+    if (g() % 10 == 0) {
+      p->textCursor().insertText(QStringLiteral("x"));
+      s = p->Szoveg();
+    }
+    if (g() % 25 == 0) {
+      p->clear();
+      s.clear();
+    }
+  }
+}
