@@ -406,3 +406,35 @@ TEST_F(FoablakTest, RovasPanelCsakAValtozastIrjaAt) {
     }
   }
 }
+
+// The one-pass conversions at the Qt boundary against their definitions:
+// bytes through the table, CR LF folded to LF, and back with every LF as CR LF.
+TEST(QtKodolas, SorvegekEsKarakterekOdaVissza) {
+  std::mt19937 g(8);
+  const QString abc = QStringLiteral("a\u0151\u0171\u00e1\r\n\u20ac\u4e2d\u0159 ");
+  for (int i = 0; i < 500; ++i) {
+    QString q;
+    std::string b;
+    for (int k = g() % 30; k > 0; --k) {
+      q += abc[g() % abc.size()];
+      b += static_cast<char>(g() % 256);
+    }
+    QString vart = qtkodolas::ToQ(b);
+    vart.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ASSERT_EQ(qtkodolas::ToQSorok(b), vart);
+    QString lf = q;
+    lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    ASSERT_EQ(qtkodolas::FromQSorok(q, '#'), qtkodolas::FromQ(lf, '#'));
+    for (QChar c : q) {
+      int vissza = -1;
+      for (int x = 0; x < 256; ++x) {
+        if (win1250::ToUnicode(static_cast<unsigned char>(x)) == c.unicode()) {
+          vissza = x;
+          break;
+        }
+      }
+      ASSERT_EQ(win1250::FromUnicode(c.unicode()), vissza);
+    }
+  }
+}
