@@ -314,8 +314,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     }
     if (!valtozott) {
       valtozott = true;
-      ki.clear();
-      ki.reserve(Tartalekkal(n));
+      Elokeszit(ki, Tartalekkal(n));
     }
     ki.append(t + masolt, p - masolt);
     if (talalt->nul != std::string::npos && uj_hatar == std::string::npos)

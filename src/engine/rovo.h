@@ -82,3 +82,11 @@ std::string& Munkaterulet();
 // Room for a stage's output beside a text of n bytes: most stages shrink it or
 // grow it a little, and equal reservations let the two buffers trade places.
 inline size_t Tartalekkal(size_t n) { return n + n / 8; }
+// Empties `ki` with room for `n` bytes; a buffer too small is freed before the
+// larger one is taken, so the two never coexist.
+inline void Elokeszit(std::string& ki, size_t n) {
+  ki.clear();
+  if (ki.capacity() >= n) return;
+  std::string().swap(ki);
+  ki.reserve(n);
+}

@@ -140,16 +140,30 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
     }
     return;
   }
-  std::string& ki = Munkaterulet();
-  ki.clear();
-  ki.reserve(Tartalekkal(s.size()));
-  size_t masolt = 0;
+  // Numerals are longer than digits: they are written aside first, so the
+  // output is taken at its exact size.
+  struct Szam {
+    size_t kezdet, veg, jelek;  // the number in s, the end of its numerals
+  };
+  std::vector<Szam> szamok;
+  std::string jelek;
+  size_t hossz = s.size();
   while (p < t.size()) {
     const size_t veg = SzamVege(t, p);
-    ki.append(s, masolt, p - masolt);
-    SzamotIr(t.substr(p, veg - p), ki);
-    masolt = veg;
+    SzamotIr(t.substr(p, veg - p), jelek);
+    szamok.push_back({p, veg, jelek.size()});
+    hossz = hossz - (veg - p);
     p = KovetkezoJegy(t, veg);
+  }
+  hossz += jelek.size();
+  std::string& ki = Munkaterulet();
+  Elokeszit(ki, std::max(hossz, Tartalekkal(s.size())));
+  size_t masolt = 0, jel = 0;
+  for (const Szam& sz : szamok) {
+    ki.append(s, masolt, sz.kezdet - masolt);
+    ki.append(jelek, jel, sz.jelek - jel);
+    masolt = sz.veg;
+    jel = sz.jelek;
   }
   ki.append(s, masolt, std::string::npos);
   s.swap(ki);
