@@ -68,6 +68,30 @@ std::unique_ptr<std::vector<std::string>> Kivetelek() {
   return lista;
 }
 
+// A long list like a grown szo.xml: `db` made-up compounds whose joint spells
+// a two-letter consonant, each split by the separator, after the 200 above.
+std::unique_ptr<std::vector<std::string>> HosszuKivetelek(size_t db) {
+  auto lista = Kivetelek();
+  using namespace win1250::literals;
+  const std::string massal = "bcdfghjklmnprstvz", magan = "aeiouáéíóöőúüű"_hu;
+  uint32_t x = 12345;
+  auto r = [&x](size_t n) {
+    x = x * 1103515245u + 12345u;
+    return static_cast<size_t>(x >> 16) % n;
+  };
+  auto szotag = [&] {
+    std::string s{massal[r(massal.size())], magan[r(magan.size())]};
+    if (r(2)) s += massal[r(massal.size())];
+    return s;
+  };
+  while (lista->size() < db) {
+    std::string a = szotag() + (r(2) ? szotag() : "") + "zsclnt"[r(6)];
+    std::string b = "szyh"[r(4)] + szotag() + (r(2) ? szotag() : "");
+    lista->push_back(a + b + "=" + a + "|" + b);
+  }
+  return lista;
+}
+
 std::unique_ptr<TRovasBeallitasok> Modell(bool minden) {
   namespace a = beallitas_alap;
   auto m = std::make_unique<TRovasBeallitasok>();
@@ -89,6 +113,7 @@ std::unique_ptr<TRovasBeallitasok> Modell(bool minden) {
     m->SetKepjelek(true);
     m->SetSzamok(true);
     m->SetHModszer(4);
+    m->SetHHatokor(2);
     m->SetKivetelesSzoLista(Kivetelek());
   }
   return m;
@@ -131,6 +156,30 @@ void BM_EpitAlap(benchmark::State& state) { Epit(state, false); }
 void BM_EpitMinden(benchmark::State& state) { Epit(state, true); }
 BENCHMARK(BM_EpitAlap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EpitMinden)->Unit(benchmark::kMicrosecond);
+
+// Exception-word lists: the build after a change of settings, and what a
+// long list adds to the default run (compare with BM_AtrovAlap/1048576).
+void BM_EpitKivetelek(benchmark::State& state) {
+  auto m = Modell(false);
+  m->SetKivetelesSzoLista(HosszuKivetelek(static_cast<size_t>(state.range(0))));
+  TKarvo k(*m);
+  for (auto _ : state) {
+    m->SetMeret(m->Meret);
+    benchmark::DoNotOptimize(k.Epit(*m));
+  }
+}
+BENCHMARK(BM_EpitKivetelek)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+void BM_AtrovKivetelek(benchmark::State& state) {
+  auto m = Modell(false);
+  m->SetKivetelesSzoLista(HosszuKivetelek(static_cast<size_t>(state.range(0))));
+  TKarvo k(*m);
+  const std::string s = Szoveg(1 << 20);
+  k.Atrov(s);
+  for (auto _ : state) benchmark::DoNotOptimize(k.Atrov(s));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * (1 << 20));
+}
+BENCHMARK(BM_AtrovKivetelek)->Arg(201)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 // The first transliteration after a rebuild also compiles every pattern.
 void BM_EpitEsElsoAtrovAlap(benchmark::State& state) {

@@ -1,5 +1,8 @@
 // rovas-cli atrov: transliterates files (or stdin) with the program's settings.
 
+#include <malloc.h>
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -13,6 +16,7 @@
 #include "cli/commands.h"
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
+#include "engine/rovo.h"
 #include "engine/sorok.h"
 #include "engine/unicoderovas.h"
 #include "fonts/betukepesseg.h"
@@ -55,6 +59,9 @@ bool Beolvas(std::FILE* f, std::string& ide) {
 bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
   std::FILE* f = std::fopen(utvonal.c_str(), "rb");
   if (!f) return false;
+  struct stat st;
+  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode))
+    ide.reserve(Tartalekkal(ide.size() + static_cast<size_t>(st.st_size)));
   const bool ok = Beolvas(f, ide);
   std::fclose(f);
   return ok;
@@ -142,6 +149,10 @@ const char* NincsUnicode(const TRovasBeallitasok& m) {
 }  // namespace
 
 int Atrov(int argc, char** argv) {
+  // Every stage's buffer is as large as the text: freed ones are reused
+  // rather than handed back to the system and faulted in again.
+  mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  mallopt(M_TRIM_THRESHOLD, 1 << 30);
   Kapcsolok k;
   if (int hiba = Ertelmez(argc, argv, k); hiba >= 0) return hiba;
   auto Kodol = [&](const std::string& s) { return k.utf8 ? win1250::FromUtf8(s) : s; };
@@ -189,10 +200,10 @@ int Atrov(int argc, char** argv) {
   }
   if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
 
-  std::string ki;
+  std::string ki = std::move(szoveg);
   try {
     TKarvo motor(modell);
-    ki = motor.Atrov(szoveg);
+    motor.AtrovHelyben(ki);
     if (k.unicode) ki = UnicodeRovas(modell, motor)->Atalakit(ki);
   } catch (const ERegKif& e) {
     std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';

@@ -2,188 +2,415 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+
+#include "regex/regkif.h"
 
 namespace {
 
-// Bytes that are not literal characters of the dialect: with them a pattern is
-// handed to the dialect. "{" is literal only outside a brace count; treating it
-// as a metacharacter is always safe.
-bool SimaSzo(const std::string& minta) {
-  if (minta.empty()) return false;
-  for (char c : minta) {
-    switch (c) {
-      case '^':
-      case '$':
-      case '.':
-      case '[':
-      case '(':
-      case ')':
-      case '|':
-      case '?':
-      case '+':
-      case '*':
-      case '\\':
-      case '{':
-      case '\0':
-        return false;
-      default:
-        break;
-    }
+// Joining a group checks the word against every member: groups are capped.
+constexpr size_t kLegnagyobbCsoport = 64;
+// Rounds with more groups than this (exception-word lists) index the text to
+// skip the groups whose words do not occur.
+constexpr size_t kIndexNelkul = 16;
+// Rounds with more rules than this are exception-word lists.
+constexpr size_t kHosszuKor = 256;
+
+// Bytes that are not literal characters of the dialect. "{" is literal only
+// outside a brace count; treating it as a metacharacter is always safe.
+bool Meta(char c) {
+  switch (c) {
+    case '^':
+    case '$':
+    case '.':
+    case '[':
+    case ']':
+    case '(':
+    case ')':
+    case '|':
+    case '?':
+    case '+':
+    case '*':
+    case '\\':
+    case '{':
+    case '\0':
+      return true;
+    default:
+      return false;
   }
-  return true;
 }
 
-inline size_t Hasit(uint16_t par, size_t meret) { return (par * 40503u >> 4) & (meret - 1); }
+bool Alfanum(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+struct Literal {
+  std::string szo;
+  uint8_t elotte = 0, utana = 0;
+};
+
+// The word a pattern matches when it is one fixed string: plain bytes, "\c"
+// for a punctuation byte c, "[c]" for a single plain byte, with an optional
+// "\b" or "\B" at either end.
+std::optional<Literal> Literalis(std::string_view m) {
+  Literal l;
+  auto horgony = [&m](bool vegen) -> uint8_t {
+    if (m.size() < 2) return 0;
+    const std::string_view h = vegen ? m.substr(m.size() - 2) : m.substr(0, 2);
+    // "\\b" at the end is an escaped backslash followed by "b", not an assertion.
+    if (vegen && m.size() >= 3 && m[m.size() - 3] == '\\') return 0;
+    if (h == "\\b") return 1;
+    if (h == "\\B") return 2;
+    return 0;
+  };
+  if ((l.elotte = horgony(false))) m.remove_prefix(2);
+  if ((l.utana = horgony(true))) m.remove_suffix(2);
+  for (size_t i = 0; i < m.size();) {
+    const char c = m[i];
+    if (!Meta(c)) {
+      l.szo += c;
+      ++i;
+    } else if (c == '\\' && i + 1 < m.size() && !Alfanum(m[i + 1]) && m[i + 1] != '\0') {
+      l.szo += m[i + 1];
+      i += 2;
+    } else if (c == '[' && i + 2 < m.size() && m[i + 2] == ']' && !Meta(m[i + 1])) {
+      l.szo += m[i + 1];
+      i += 3;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (l.szo.empty()) return std::nullopt;
+  return l;
+}
+
+// The replacement as the dialect expands it at a match of `szo` (group 0 the
+// match, every other group unset).
+std::string Kifejt(const std::string& szo, const std::string& csere) {
+  if (csere.find_first_of("$\\") == std::string::npos) return csere;
+  TRegKif k;
+  k.SetExpression(".+");
+  k.SetModifier('s', true);
+  return k.ReplaceAll(szo, csere, true);
+}
+
+// Whether the bytes of `a` from `d` on agree with the start of `b` where they overlap.
+bool Atfed(std::string_view a, size_t d, std::string_view b) {
+  const size_t h = std::min(a.size() - d, b.size());
+  return std::memcmp(a.data() + d, b.data(), h) == 0;
+}
+
+inline size_t Kever(uint64_t k) { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 20); }
 
 inline uint16_t Par(const char* p) {
   return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
                                static_cast<unsigned char>(p[1]));
 }
 
-// Every occurrence of `minta` in s[0, hatar) left to right, without overlap,
-// replaced by `csere`; the starts of the inserted copies go to `helyek`.
-// `ki` is scratch space that keeps its capacity from call to call.
-bool Kicserel(std::string& s, size_t hatar, const std::string& minta, const std::string& csere,
-              std::vector<size_t>& helyek, std::string& ki) {
-  helyek.clear();
-  const size_t m = minta.size();
-  const char* t = s.data();
-  const char elso = minta[0];
-  size_t poz = 0;
-  size_t masolt = 0;
-  while (poz + m <= hatar) {
-    const void* talalat = std::memchr(t + poz, elso, hatar - m + 1 - poz);
-    if (!talalat) break;
-    const size_t p = static_cast<const char*>(talalat) - t;
-    if (std::memcmp(t + p + 1, minta.data() + 1, m - 1) != 0) {
-      poz = p + 1;
-      continue;
-    }
-    if (helyek.empty()) ki.clear();
-    ki.append(t + masolt, p - masolt);
-    helyek.push_back(ki.size());
-    ki += csere;
-    masolt = poz = p + m;
-  }
-  if (helyek.empty()) return false;
-  ki.append(t + masolt, s.size() - masolt);
-  s.swap(ki);
-  return true;
-}
+size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
 
 }  // namespace
 
 TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto)
-    : kor_(szabalyok, darab_elvalaszto, resz_elvalaszto), paros_van_(65536 / 64) {
+    : kor_(szabalyok, darab_elvalaszto, resz_elvalaszto) {
+  const TRegKif alap;  // the dialect's word letters, which "\\b" reads
+  for (char c : alap.WordLetters()) szobetu_[static_cast<unsigned char>(c)] = true;
   const auto& magok = kor_.Magok();
-  szabalyok_.resize(magok.size());
-  for (uint32_t i = 0; i < magok.size(); ++i) {
-    const std::string& minta = magok[i]->Minta();
-    if (!SimaSzo(minta)) continue;
-    szabalyok_[i].szo = true;
-    leghosszabb_ = std::max(leghosszabb_, minta.size());
-    kezdo_[static_cast<unsigned char>(minta[0])] = true;
-    if (minta.size() == 1) {
-      egybetus_[static_cast<unsigned char>(minta[0])].push_back(i);
-    } else {
-      const uint16_t p = Par(minta.data());
-      paros_.emplace_back(p, i);
-      paros_van_[p >> 6] |= uint64_t{1} << (p & 63);
+  // Steps: dialect rules one by one, word rules in groups, but every word on
+  // its own in long rounds: their words seldom group, and checking costs.
+  const bool hosszu = magok.size() > kHosszuKor;
+  std::vector<uint32_t> csoport;
+  auto lezar = [&] {
+    if (csoport.empty()) return;
+    // Bit k of the masks stands for the group's k-th word in rule order.
+    Csoport cs;
+    cs.szavak = csoport;
+    csoport.clear();
+    if (cs.szavak.size() > 1) {
+      cs.elso.assign(256, 0);
+      cs.masodik.assign(256, 0);
     }
+    for (size_t k = 0; k < cs.szavak.size() && !cs.elso.empty(); ++k) {
+      const std::string& m = szavak_[cs.szavak[k]].minta;
+      const uint64_t bit = uint64_t{1} << k;
+      cs.elso[static_cast<unsigned char>(m[0])] |= bit;
+      if (m.size() == 1) {
+        for (uint64_t& x : cs.masodik) x |= bit;
+        cs.vegen |= bit;
+      } else {
+        cs.masodik[static_cast<unsigned char>(m[1])] |= bit;
+      }
+    }
+    lepesek_.push_back({-1, static_cast<uint32_t>(csoportok_.size())});
+    csoportok_.push_back(std::move(cs));
+  };
+  for (size_t i = 0; i < magok.size(); ++i) {
+    std::optional<Literal> l = Literalis(magok[i]->Minta());
+    if (!l) {
+      lezar();
+      lepesek_.push_back({static_cast<int>(i), 0});
+      continue;
+    }
+    Szo sz;
+    sz.csere = Kifejt(l->szo, magok[i]->Csere());
+    if (sz.csere == l->szo) continue;  // rewrites its match to itself: the text stays
+    sz.nul = sz.csere.find('\0');
+    sz.minta = std::move(l->szo);
+    sz.elotte = l->elotte;
+    sz.utana = l->utana;
+    const uint32_t w = static_cast<uint32_t>(szavak_.size());
+    szavak_.push_back(std::move(sz));
+    if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
+    csoport.push_back(w);
   }
-  std::sort(paros_.begin(), paros_.end());
-  szavak_ = static_cast<size_t>(std::count_if(szabalyok_.begin(), szabalyok_.end(),
-                                              [](const Szabaly& sz) { return sz.szo; }));
-  // Open addressing from a pair to its run in `paros_`.
+  lezar();
+
+  // Many groups: an index of the text tells which of them can match at all.
+  if (csoportok_.size() <= kIndexNelkul) return;
+  csoportja_.resize(szavak_.size());
+  for (uint32_t g = 0; g < csoportok_.size(); ++g) {
+    for (uint32_t w : csoportok_[g].szavak) csoportja_[w] = g;
+  }
+  // A trie of the words: the first two bytes by a table, the rest by a hash.
+  par_csucs_.assign(65536, 0);
+  par_van_.assign(65536 / 64, 0);
+  szo_vege_.assign(1, kNincs);  // node 0: none
+  kovetkezo_szo_.assign(szavak_.size(), kNincs);
+  size_t gyerekek = 0;
+  for (const Szo& sz : szavak_) gyerekek += sz.minta.size() > 2 ? sz.minta.size() - 2 : 0;
   size_t meret = 16;
-  while (meret < 2 * paros_.size()) meret *= 2;
-  rekeszek_.assign(meret, Rekesz{});
-  for (uint32_t k = 0; k < paros_.size(); ++k) {
-    const uint16_t p = paros_[k].first;
-    size_t h = Hasit(p, meret);
-    while (rekeszek_[h].db != 0 && rekeszek_[h].par != p) h = (h + 1) & (meret - 1);
-    if (rekeszek_[h].db == 0) rekeszek_[h] = {p, 0, k};
-    ++rekeszek_[h].db;
+  while (meret < 2 * gyerekek) meret *= 2;
+  gyerek_.assign(meret, {0, 0});
+  for (uint32_t w = 0; w < szavak_.size(); ++w) {
+    const std::string& minta = szavak_[w].minta;
+    leghosszabb_ = std::max(leghosszabb_, minta.size());
+    if (minta.size() == 1) {
+      const unsigned b = static_cast<unsigned char>(minta[0]);
+      egybetus_[b].push_back(w);
+      for (unsigned k = 0; k < 256; ++k) par_van_[(b << 8 | k) >> 6] |= uint64_t{1} << (k & 63);
+      continue;
+    }
+    const uint16_t par = Par(minta.data());
+    par_van_[par >> 6] |= uint64_t{1} << (par & 63);
+    uint32_t& elso = par_csucs_[par];
+    if (!elso) elso = UjCsucs();
+    uint32_t csucs = elso;
+    for (size_t i = 2; i < minta.size(); ++i) {
+      const uint64_t kulcs = uint64_t{csucs} << 8 | static_cast<unsigned char>(minta[i]);
+      size_t h = Kever(kulcs) & (gyerek_.size() - 1);
+      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & (gyerek_.size() - 1);
+      if (!gyerek_[h].second) gyerek_[h] = {kulcs, UjCsucs()};
+      csucs = gyerek_[h].second;
+    }
+    kovetkezo_szo_[w] = szo_vege_[csucs];
+    szo_vege_[csucs] = w;
   }
 }
 
-void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
+uint32_t TGyorsRovo::UjCsucs() {
+  szo_vege_.push_back(kNincs);
+  return static_cast<uint32_t>(szo_vege_.size() - 1);
+}
+
+// Whether word `uj` can join the group applied in one pass. One pass tries the
+// group's words at each position in rule order and moves past a match; rule
+// after rule gives the same when, for every earlier word e of the group:
+//  - no occurrence of the new word can start before an occurrence of e and
+//    overlap it (rule after rule, e would take those bytes first);
+//  - e's replacement holds no byte of the new word, is not empty and has no NUL
+//    (else the new rule could match what e wrote, bytes e's deletion brought
+//    together, or stop at e's NUL);
+//  - if the new word has an assertion, e's replacement begins and ends with
+//    bytes of the same word class as e's word (the assertion then reads the
+//    same class on either side of e's match).
+bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const {
+  const Szo& u = szavak_[uj];
+  bool bajt[256] = {};
+  for (char c : u.minta) bajt[static_cast<unsigned char>(c)] = true;
+  auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
+  for (uint32_t w : csoport) {
+    const Szo& e = szavak_[w];
+    if (e.csere.empty() || e.csere.find('\0') != std::string::npos) return false;
+    for (char c : e.csere) {
+      if (bajt[static_cast<unsigned char>(c)]) return false;
+    }
+    for (size_t d = 1; d < u.minta.size(); ++d) {
+      if (Atfed(u.minta, d, e.minta)) return false;
+    }
+    if ((u.elotte || u.utana) && (osztaly(e.csere.front()) != osztaly(e.minta.front()) ||
+                                  osztaly(e.csere.back()) != osztaly(e.minta.back()))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
   const char* t = s.data();
   const size_t n = s.size();
-  const size_t maszk = rekeszek_.size() - 1;
-  for (size_t p = tol; p < ig; ++p) {
-    const unsigned char b = static_cast<unsigned char>(t[p]);
-    if (!kezdo_[b]) continue;
-    for (uint32_t r : egybetus_[b]) Jelol(r);
-    if (p + 1 >= n) continue;
-    const uint16_t par = Par(t + p);
-    if (!(paros_van_[par >> 6] >> (par & 63) & 1)) continue;
-    size_t h = Hasit(par, rekeszek_.size());
-    while (rekeszek_[h].par != par) h = (h + 1) & maszk;
-    const Rekesz& r = rekeszek_[h];
-    for (uint32_t k = r.kezdet; k < r.kezdet + r.db; ++k) {
-      const uint32_t i = paros_[k].second;
-      if (jelen_[i]) continue;
-      const std::string& minta = kor_.Magok()[i]->Minta();
-      if (p + minta.size() <= n && std::memcmp(t + p, minta.data(), minta.size()) == 0) Jelol(i);
+  std::string& ki = Munkaterulet();
+  bool valtozott = false;
+  beszurt_.clear();
+  size_t masolt = 0;
+  size_t uj_hatar = std::string::npos;
+  const unsigned char* u = reinterpret_cast<const unsigned char*>(t);
+  const bool egy = cs.szavak.size() == 1;
+  const uint64_t* elso = cs.elso.data();
+  const uint64_t* masodik = cs.masodik.data();
+  const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
+  size_t p = 0;
+  while (p < hatar) {
+    uint64_t jeloltek = 0;
+    if (egy) {
+      // A lone word: its first byte.
+      const void* e = std::memchr(t + p, szavak_[cs.szavak[0]].minta[0], hatar - p);
+      if (!e) break;
+      p = static_cast<const char*>(e) - t;
+      jeloltek = 1;
+    } else {
+      // The words whose first two bytes stand at p (one-byte words: the first).
+      const size_t utolso = hatar - 1;
+      // Four positions a round while none of them is a candidate.
+      while (p + 4 <= utolso) {
+        const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
+        const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
+        if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
+            (elso[u[p + 3]] & b4))
+          break;
+        p += 4;
+      }
+      while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
+      if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
+      if (!jeloltek) {
+        ++p;
+        continue;
+      }
     }
-    if (hianyzo_ == 0) return;  // every word is known to occur: nothing left to learn
+    const Szo* talalt = nullptr;
+    for (uint64_t maradek = jeloltek; maradek; maradek &= maradek - 1) {
+      const Szo& w = szavak_[cs.szavak[__builtin_ctzll(maradek)]];
+      const size_t m = w.minta.size();
+      if (m > hatar - p) continue;
+      const char* v = w.minta.data();
+      size_t j = ellenorzott;
+      while (j < m && t[p + j] == v[j]) ++j;
+      if (j < m) continue;
+      if (w.elotte) {
+        const bool elotte = p > 0 && szobetu_[static_cast<unsigned char>(t[p - 1])];
+        const bool hatarol = elotte != szobetu_[static_cast<unsigned char>(t[p])];
+        if (hatarol != (w.elotte == 1)) continue;
+      }
+      if (w.utana) {
+        const bool utana = p + m < hatar && szobetu_[static_cast<unsigned char>(t[p + m])];
+        const bool hatarol = szobetu_[static_cast<unsigned char>(w.minta.back())] != utana;
+        if (hatarol != (w.utana == 1)) continue;
+      }
+      talalt = &w;
+      break;
+    }
+    if (!talalt) {
+      ++p;
+      continue;
+    }
+    if (!valtozott) {
+      valtozott = true;
+      Elokeszit(ki, Tartalekkal(n));
+    }
+    ki.append(t + masolt, p - masolt);
+    if (talalt->nul != std::string::npos && uj_hatar == std::string::npos)
+      uj_hatar = ki.size() + talalt->nul;
+    if (indexelt_) beszurt_.push_back({ki.size(), talalt->csere.size()});
+    ki += talalt->csere;
+    p += talalt->minta.size();
+    masolt = p;
   }
+  if (!valtozott) return false;
+  if (uj_hatar == std::string::npos) uj_hatar = ki.size() + (hatar - masolt);
+  ki.append(t + masolt, n - masolt);
+  s.swap(ki);
+  hatar = uj_hatar;
+  return true;
 }
 
 std::string TGyorsRovo::Alkalmaz(std::string_view szoveg) {
-  const auto& magok = kor_.Magok();
   std::string s(szoveg);
-  if (magok.empty()) return s;
+  AlkalmazHelyben(s);
+  return s;
+}
+
+void TGyorsRovo::AlkalmazHelyben(std::string& s) {
+  if (kor_.Magok().empty()) return;
   // Only the text before the first NUL is searched.
-  size_t hatar = std::min(s.find('\0'), s.size());
-  // Which words may occur: not looked at yet, known (a superset), or all of them.
-  enum { kNemNezett, kIsmert, kMind } allapot = kNemNezett;
-  std::vector<size_t> helyek;
-  for (size_t i = 0; i < magok.size(); ++i) {
-    Szabaly& sz = szabalyok_[i];
-    if (!sz.szo) {
-      std::string uj = magok[i]->Alkalmaz(s);
+  size_t hatar = ElsoNul(s);
+  // Which groups may match: not looked at yet, known (a superset), or all of them.
+  enum { kNemNezett, kIsmert, kMind } allapot = csoportja_.empty() ? kMind : kNemNezett;
+  indexelt_ = false;
+  for (const Lepes& l : lepesek_) {
+    if (l.mag >= 0) {
+      std::string uj = kor_.Magok()[l.mag]->Alkalmaz(s);
       if (uj != s) {
-        // Changed anywhere: every later word may occur now. A rescan would
-        // cost about as much as simply searching for each of them.
-        s = std::move(uj);
-        hatar = std::min(s.find('\0'), s.size());
+        // Changed anywhere: every later group may match now. A rescan would
+        // cost about as much as simply running them.
+        s.swap(uj);
+        hatar = ElsoNul(s);
         allapot = kMind;
       }
       continue;
     }
     if (allapot == kNemNezett) {
-      jelen_.assign(magok.size(), 0);
-      hianyzo_ = szavak_;
+      jelen_.assign(csoportok_.size(), 0);
+      hianyzo_ = csoportok_.size();
       Keres(std::string_view(s).substr(0, hatar), 0, hatar);
       allapot = kIsmert;
     }
     if (allapot == kIsmert) {
-      const bool van = jelen_[i];
-      Jelol(i);  // done with this rule either way: it no longer counts as missing
+      const bool van = jelen_[l.csoport];
+      Jelol(l.csoport);  // done with this group either way: it no longer counts as missing
       if (hianyzo_ == 0) allapot = kMind;
       if (!van) continue;
     }
-    const std::string& minta = magok[i]->Minta();
-    if (!sz.csere_kesz) {
-      // The word replaced by the rule itself is the rule's replacement as expanded.
-      sz.csere = magok[i]->Alkalmaz(minta);
-      sz.csere_kesz = true;
-    }
-    if (sz.csere == minta) continue;  // rewrites to itself: the text stays
-    if (!Kicserel(s, hatar, minta, sz.csere, helyek, tartalek_)) continue;
-    hatar = std::min(s.find('\0'), s.size());
-    if (allapot != kIsmert) continue;
+    indexelt_ = allapot == kIsmert;
+    if (!CsoportotAlkalmaz(csoportok_[l.csoport], s, hatar) || !indexelt_) continue;
     // New occurrences can only overlap an inserted copy.
     const std::string_view v = std::string_view(s).substr(0, hatar);
     size_t eddig = 0;
-    for (size_t h : helyek) {
+    for (const auto& [h, db] : beszurt_) {
       const size_t tol = std::max(eddig, h >= leghosszabb_ ? h - leghosszabb_ + 1 : 0);
-      const size_t ig = std::min(hatar, h + sz.csere.size());
+      const size_t ig = std::min(hatar, h + db);
       if (tol < ig) Keres(v, tol, ig);
       eddig = std::max(eddig, ig);
     }
   }
-  return s;
+}
+
+void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
+  const unsigned char* t = reinterpret_cast<const unsigned char*>(s.data());
+  const size_t n = s.size();
+  const size_t maszk = gyerek_.size() - 1;
+  auto jelol = [this](uint32_t w) {
+    for (; w != kNincs; w = kovetkezo_szo_[w]) Jelol(csoportja_[w]);
+  };
+  const uint64_t* van = par_van_.data();
+  for (size_t p = tol; p < ig; ++p) {
+    // Pairs that begin no word (nor a one-byte word) are passed over quickly.
+    const size_t utolso = std::min(ig, n - 1);
+    while (p < utolso) {
+      const unsigned par = t[p] << 8 | t[p + 1];
+      if (van[par >> 6] >> (par & 63) & 1) break;
+      ++p;
+    }
+    if (p >= ig) break;
+    for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);
+    if (p + 1 >= n) continue;
+    uint32_t csucs = par_csucs_[t[p] << 8 | t[p + 1]];
+    for (size_t q = p + 2; csucs; ++q) {
+      jelol(szo_vege_[csucs]);
+      if (q >= n) break;
+      const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
+      size_t h = Kever(kulcs) & maszk;
+      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
+      csucs = gyerek_[h].second;
+    }
+    if (hianyzo_ == 0) return;  // every group is known to match: nothing left to learn
+  }
 }

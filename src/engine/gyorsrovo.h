@@ -1,15 +1,22 @@
 #pragma once
 // TGyorsRovo: a round (TRovo) applied with the same result, faster.
 //
-// Most rules of the catalogue and of the exception-word list are plain words:
-// patterns without any metacharacter of the dialect. Such a rule matches its
-// own bytes, case-sensitively, left to right without overlap, in the text up
-// to its first NUL byte, and its replacement expands to the same string at
-// every match. So it is applied here as a plain search and splice, and it is
-// skipped outright when its word does not occur in the current text, which a
-// one-pass index of the text answers for every rule at once (kept up to date
-// around every splice). Rules with metacharacters go through the dialect
-// exactly as in TRovo::Alkalmaz, and so do their errors.
+// Most rules of the catalogue and of the exception-word list are literal
+// words: patterns that match one fixed string (plain bytes, "\[", "[(]"),
+// optionally with "\b" or "\B" at either end ("\bk", "\BK\B"). Such a rule
+// matches its word, case-sensitively, left to right without overlap, in the
+// text up to its first NUL byte, and its replacement expands to the same
+// string at every match. So it is applied here without the dialect.
+//
+// A run of consecutive word rules is applied in one pass over the text that
+// tries the run's words at each position in rule order, when that provably
+// gives what applying them one after another gives (see Csoportba). Rounds
+// that split into many such groups (exception-word lists) first index the
+// text, once, to learn which groups can match at all, and keep the index up
+// to date around every splice; the others simply run every group.
+//
+// Rules with other patterns go through the dialect exactly as in
+// TRovo::Alkalmaz, and so do their errors.
 
 #include <cstdint>
 #include <string>
@@ -28,41 +35,69 @@ class TGyorsRovo {
 
   // The result of TRovo::Alkalmaz on the same rules. Throws ERegKif as it does.
   std::string Alkalmaz(std::string_view szoveg);
+  // The same, replacing `s`.
+  void AlkalmazHelyben(std::string& s);
 
   const TRovo& Kor() const { return kor_; }
 
  private:
-  struct Szabaly {
-    bool szo = false;         // a plain word: no metacharacter, no NUL
-    bool csere_kesz = false;  // `csere` computed
-    std::string csere;        // the expanded replacement of a plain word
+  // A literal word rule. `elotte`/`utana`: 0 no assertion, 1 "\b", 2 "\B".
+  struct Szo {
+    std::string minta;               // the bytes matched
+    std::string csere;               // the replacement as expanded at every match
+    size_t nul = std::string::npos;  // the first NUL of `csere`
+    uint8_t elotte = 0;
+    uint8_t utana = 0;
+  };
+  // Consecutive word rules (at most 64) applied in one pass. The masks hold
+  // bit k for the k-th word: which words begin with a byte, have a byte second
+  // (every byte, for one-byte words), and can match at the text's end.
+  struct Csoport {
+    std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
+    std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
+    std::vector<uint64_t> masodik;
+    uint64_t vegen = 0;
+  };
+  // One step of the round: a dialect rule (`mag` >= 0) or a group.
+  struct Lepes {
+    int mag = -1;
+    uint32_t csoport = 0;
   };
 
-  // Marks in `jelen_` every plain-word rule that occurs at a start position in [tol, ig).
+  bool Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const;
+  // One pass of a group over `s`; false when nothing matched.
+  bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
+
+  // Marks in `jelen_` every group with a word at a start position in [tol, ig).
   void Keres(std::string_view s, size_t tol, size_t ig);
-  void Jelol(size_t i) {
-    if (!jelen_[i]) {
-      jelen_[i] = 1;
+  void Jelol(uint32_t g) {
+    if (!jelen_[g]) {
+      jelen_[g] = 1;
       --hianyzo_;
     }
   }
 
   TRovo kor_;
-  std::vector<Szabaly> szabalyok_;
-  size_t leghosszabb_ = 0;  // longest plain word
-  // Plain words by their first two bytes (sorted), and which pairs begin any.
-  std::vector<std::pair<uint16_t, uint32_t>> paros_;
-  std::vector<uint64_t> paros_van_;  // 65536 bits
-  struct Rekesz {
-    uint16_t par = 0;
-    uint16_t db = 0;  // 0: empty slot
-    uint32_t kezdet = 0;
-  };
-  std::vector<Rekesz> rekeszek_;  // pair -> its run in paros_
+  std::vector<Szo> szavak_;  // word rules that change the text
+  bool szobetu_[256] = {};
+  std::vector<Lepes> lepesek_;
+  std::vector<Csoport> csoportok_;
+
+  // The index of rounds with many groups: a trie of the words (the node of
+  // every two-byte prefix by a table, deeper nodes by a hash of node and
+  // byte), the words ending at each node, and the group of every word.
+  static constexpr uint32_t kNincs = UINT32_MAX;
+  uint32_t UjCsucs();
+  std::vector<uint32_t> csoportja_;  // empty: no index
+  size_t leghosszabb_ = 0;           // longest word
+  std::vector<uint32_t> par_csucs_;  // 65536 two-byte prefixes -> node, 0 none
+  std::vector<uint64_t> par_van_;    // 65536 bits: pairs that begin a word, or its one byte
+  std::vector<std::pair<uint64_t, uint32_t>> gyerek_;  // (node << 8 | byte) -> node
+  std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
+  std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
-  bool kezdo_[256] = {};     // bytes that begin a plain word
-  std::vector<char> jelen_;  // word may occur (or its rule is done)
-  size_t szavak_ = 0;        // plain-word rules
-  size_t hianyzo_ = 0;       // plain-word rules not marked in jelen_
-  std::string tartalek_;     // the splice's output buffer, reused
+  std::vector<char> jelen_;                         // group may match (or is done)
+  size_t hianyzo_ = 0;                              // groups not marked in jelen_
+  bool indexelt_ = false;                           // the current pass records its inserted copies
+  std::vector<std::pair<size_t, size_t>> beszurt_;  // start and length of each inserted copy
 };

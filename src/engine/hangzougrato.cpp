@@ -65,12 +65,18 @@ TRovoHangzougrato::TRovoHangzougrato(unsigned char modszer, unsigned char hatoko
 }
 
 std::string TRovoHangzougrato::Alkalmaz(std::string_view szoveg) {
-  if (modszer_ == 0) return std::string(szoveg);
-  std::string s = rovidito_->Alkalmaz(egyesito_->Alkalmaz(szoveg));
+  std::string s(szoveg);
+  AlkalmazHelyben(s);
+  return s;
+}
+
+void TRovoHangzougrato::AlkalmazHelyben(std::string& s) {
+  if (modszer_ == 0) return;
+  egyesito_->AlkalmazHelyben(s);
+  rovidito_->AlkalmazHelyben(s);
   s += kJel;  // end sentinel: the "next" of the last letter
   if (s.size() >= 2) Setal(s);
   s.erase(std::remove(s.begin(), s.end(), kJel), s.end());
-  return s;
 }
 
 // The walk over every letter but the sentinel. `i + 1` is never touched before

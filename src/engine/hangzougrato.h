@@ -32,6 +32,8 @@ class TRovoHangzougrato {
 
   // ERegKif cannot arise: the stage's own rule lists are valid patterns.
   std::string Alkalmaz(std::string_view szoveg);
+  // The same, replacing `s`.
+  void AlkalmazHelyben(std::string& s);
 
  private:
   void Setal(std::string& s) const;

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -37,6 +40,44 @@ std::string Lekepez(std::string_view szoveg, const std::array<unsigned char, 256
   return s;
 }
 
+// Maps every byte of `s` through `tabla`, which folds A-Z when `kisbetus`
+// and otherwise changes only bytes from 0x80 up and, when `tukor`, brackets
+// and 0x02: A-Z is folded 16 bytes at a time, the others one by one.
+void LekepezHelyben(std::string& s, const std::array<unsigned char, 256>& tabla, bool kisbetus,
+                    bool tukor) {
+  char* d = s.data();
+  const size_t n = s.size();
+  size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - 'A'));
+  const __m128i nagy = _mm_set1_epi8(static_cast<char>(0x80 + 26));
+  const __m128i kis = _mm_set1_epi8(kisbetus ? 32 : 0);
+  auto egyenlo = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+  for (; i + 16 <= n; i += 16) {
+    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+    __m128i kulon = v;  // the sign bit marks bytes 0x80 and up
+    if (tukor) {
+      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '('), egyenlo(v, ')')));
+      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '['), egyenlo(v, ']')));
+      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '{'), egyenlo(v, '}')));
+      kulon = _mm_or_si128(kulon, egyenlo(v, '\x02'));
+    }
+    const __m128i betu = _mm_cmplt_epi8(_mm_add_epi8(v, eltol), nagy);
+    v = _mm_add_epi8(v, _mm_and_si128(betu, kis));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), v);
+    // The few other bytes that may change go through the table one by one.
+    for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(kulon)); m; m &= m - 1) {
+      char& c = d[i + static_cast<size_t>(__builtin_ctz(m))];
+      c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+    }
+  }
+#else
+  (void)kisbetus;
+  (void)tukor;
+#endif
+  for (; i < n; ++i) d[i] = static_cast<char>(tabla[static_cast<unsigned char>(d[i])]);
+}
+
 // A model without a capability record is built as for an uncatalogued font
 // (every flag false), which is also the direction the model reports then.
 const TBetuKepesseg& NincsKepesseg() {
@@ -52,8 +93,13 @@ std::string ZarojeleketTukroz(std::string_view szoveg) { return Lekepez(szoveg, 
 
 std::string TRovoMuszakiJavito::Alkalmaz(std::string_view szoveg) const {
   std::string s(szoveg);
-  s.erase(std::remove(s.begin(), s.end(), '\x08'), s.end());
+  AlkalmazHelyben(s);
   return s;
+}
+
+void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const {
+  const size_t elso = s.find('\x08');
+  if (elso != std::string::npos) s.erase(std::remove(s.begin() + elso, s.end(), '\x08'), s.end());
 }
 
 TKarvo::TKarvo(TRovasBeallitasok& beallitasok) { Epit(beallitasok); }
@@ -128,15 +174,29 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
 }
 
 std::string TKarvo::Atrov(std::string_view szoveg) {
+  std::string s;
+  s.reserve(Tartalekkal(szoveg.size()));
+  s.assign(szoveg);
+  AtrovHelyben(s);
+  return s;
+}
+
+void TKarvo::AtrovHelyben(std::string& s) {
   Epit(*beallitasok_);
-  if (szoveg.empty()) return {};
-  std::string s = kisbetus_ ? KisbetusreAlakit(szoveg) : std::string(szoveg);
-  if (beallitasok_->HasznaltIrany() == 1) s = ZarojeleketTukroz(s);
-  s = kivetelezo_->Alkalmaz(s);
-  s = hangzougrato_->Alkalmaz(s);
-  if (szamok_elore_) s = szam_->Alkalmaz(s);
-  s = elso_kor_->Alkalmaz(s);
-  s = masodik_kor_->Alkalmaz(s);
-  if (!szamok_elore_) s = szam_->Alkalmaz(s);
-  return javito_->Alkalmaz(s);
+  if (s.empty()) return;
+  // Folding and mirroring are one byte table; every stage then works on `s`.
+  std::array<unsigned char, 256> tabla;
+  const bool tukor = beallitasok_->HasznaltIrany() == 1;
+  for (int c = 0; c < 256; ++c) {
+    const unsigned char k = kisbetus_ ? kKisbetu[c] : static_cast<unsigned char>(c);
+    tabla[c] = tukor ? kTukor[k] : k;
+  }
+  LekepezHelyben(s, tabla, kisbetus_, tukor);
+  kivetelezo_->AlkalmazHelyben(s);
+  hangzougrato_->AlkalmazHelyben(s);
+  if (szamok_elore_) szam_->AlkalmazHelyben(s);
+  elso_kor_->AlkalmazHelyben(s);
+  masodik_kor_->AlkalmazHelyben(s);
+  if (!szamok_elore_) szam_->AlkalmazHelyben(s);
+  javito_->AlkalmazHelyben(s);
 }

@@ -32,6 +32,7 @@
 class TRovoMuszakiJavito {
  public:
   std::string Alkalmaz(std::string_view szoveg) const;
+  void AlkalmazHelyben(std::string& s) const;
 };
 
 class TKarvo {
@@ -44,6 +45,8 @@ class TKarvo {
 
   // The transliteration call. Throws ERegKif for an invalid pattern.
   std::string Atrov(std::string_view szoveg);
+  // The same, replacing `s` (no copy of the text: for large inputs).
+  void AtrovHelyben(std::string& s);
 
   // Rebuilds the stages when `beallitasok` is not the model held or the held
   // model is marked changed; clears the mark. Returns whether it rebuilt.

@@ -1,5 +1,7 @@
 #include "engine/rovo.h"
 
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -38,19 +40,32 @@ void Rendez(std::vector<Par>& t, int l, int r) {
 
 // Puts a rule whose pattern is literally an earlier rule's replacement in front
 // of that rule, so it does not rewrite the earlier rule's output. Cycles would
-// swap forever, hence the pass limit.
+// swap forever, hence the pass limit. The rules of each pattern are indexed, so
+// a pass is linear in the count of rules (exception-word lists are long).
 void LancotRendez(std::vector<Par>& t) {
   constexpr int kMaxMenet = 10;
   bool mozdult = true;
   for (int menet = 0; menet < kMaxMenet && mozdult; ++menet) {
     mozdult = false;
+    // Positions of each pattern, ascending; `elso` skips those already passed or moved.
+    struct Helyek {
+      std::vector<size_t> poz;
+      size_t elso = 0;
+    };
+    std::unordered_map<std::string_view, Helyek> mintak;
+    mintak.reserve(t.size());
+    for (size_t j = 0; j < t.size(); ++j) mintak[t[j].minta].poz.push_back(j);
     std::vector<Par> uj;
     uj.reserve(t.size());
     std::vector<bool> athelyezve(t.size(), false);
     for (size_t i = 0; i < t.size(); ++i) {
       if (athelyezve[i]) continue;
-      size_t j = i + 1;
-      while (j < t.size() && (athelyezve[j] || t[j].minta != t[i].csere)) ++j;
+      size_t j = t.size();
+      if (auto it = mintak.find(t[i].csere); it != mintak.end()) {
+        Helyek& h = it->second;
+        while (h.elso < h.poz.size() && (h.poz[h.elso] <= i || athelyezve[h.poz[h.elso]])) ++h.elso;
+        if (h.elso < h.poz.size()) j = h.poz[h.elso];
+      }
       if (j < t.size()) {
         uj.push_back(t[j]);
         uj.push_back(t[i]);
@@ -126,4 +141,9 @@ std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg) {
     } while (kif.ExecNext());
   }
   return talalatok;
+}
+
+std::string& Munkaterulet() {
+  thread_local std::string puffer;
+  return puffer;
 }

@@ -75,3 +75,18 @@ std::vector<std::string> Feldarabol(std::string_view szoveg, char elvalaszto);
 // The whole match of every Exec/ExecNext success over `szoveg`, left to right,
 // empty matches left out. Throws ERegKif when the pattern is invalid.
 std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg);
+
+// Scratch space of the stages that build their output beside the text and
+// swap it in: one per thread, so a whole transliteration keeps two buffers.
+std::string& Munkaterulet();
+// Room for a stage's output beside a text of n bytes: most stages shrink it or
+// grow it a little, and equal reservations let the two buffers trade places.
+inline size_t Tartalekkal(size_t n) { return n + n / 8; }
+// Empties `ki` with room for `n` bytes; a buffer too small is freed before the
+// larger one is taken, so the two never coexist.
+inline void Elokeszit(std::string& ki, size_t n) {
+  ki.clear();
+  if (ki.capacity() >= n) return;
+  std::string().swap(ki);
+  ki.reserve(n);
+}

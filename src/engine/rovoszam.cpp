@@ -1,17 +1,14 @@
 #include "engine/rovoszam.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <vector>
 
 #include "engine/rovo.h"
 
 namespace {
-
-std::unique_ptr<TRegKif> Minta(std::string_view kifejezes) {
-  auto k = std::make_unique<TRegKif>();
-  k->SetExpression(kifejezes);
-  return k;
-}
 
 std::string Ismetel(const std::string& s, int db) {
   std::string r;
@@ -21,6 +18,71 @@ std::string Ismetel(const std::string& s, int db) {
 }
 
 inline bool Szamjegy(char c) { return c >= '0' && c <= '9'; }
+
+// The position of the first digit at or after p, or t.size().
+size_t KovetkezoJegy(std::string_view t, size_t p) {
+  const char* d = t.data();
+  const size_t n = t.size();
+#if defined(__SSE2__)
+  // Bytes '0'..'9' moved to the bottom of the signed range: below -118.
+  const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
+  const __m128i hatar = _mm_set1_epi8(static_cast<char>(0x80 + 10));
+  for (; p + 16 <= n; p += 16) {
+    const __m128i v = _mm_add_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(d + p)), eltol);
+    const int maszk = _mm_movemask_epi8(_mm_cmplt_epi8(v, hatar));
+    if (maszk) return p + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(maszk)));
+  }
+#endif
+  while (p < n && !Szamjegy(d[p])) ++p;
+  return p;
+}
+
+size_t JegyekVege(std::string_view t, size_t p) {
+  while (p < t.size() && Szamjegy(t[p])) ++p;
+  return p;
+}
+
+// The end of the number that starts with the digit at p, as the pattern
+// "\d+((\. |\.|,| |)\d+)*" matches it: each greedy run of digits is
+// followed by the first separator that a digit follows, if any.
+size_t SzamVege(std::string_view t, size_t p) {
+  p = JegyekVege(t, p);
+  for (;;) {
+    const size_t n = t.size();
+    if (p + 2 < n && t[p] == '.' && t[p + 1] == ' ' && Szamjegy(t[p + 2])) {
+      p = JegyekVege(t, p + 2);
+    } else if (p + 1 < n && (t[p] == '.' || t[p] == ',' || t[p] == ' ') && Szamjegy(t[p + 1])) {
+      p = JegyekVege(t, p + 1);
+    } else {
+      return p;
+    }
+  }
+}
+
+// Whether a number reads as a date: "^\d{1,4}\.[ ]?\d{1,2}(\.|\.[ ]?\d{1,2})?$".
+bool Datum(std::string_view s) {
+  size_t i = 0;
+  auto futam = [&](size_t legfeljebb) {
+    const size_t k = i;
+    i = JegyekVege(s, i);
+    return i > k && i - k <= legfeljebb;
+  };
+  auto jel = [&](char c) {
+    if (i < s.size() && s[i] == c) {
+      ++i;
+      return true;
+    }
+    return false;
+  };
+  if (!futam(4) || !jel('.')) return false;
+  jel(' ');
+  if (!futam(2)) return false;
+  if (i == s.size()) return true;
+  if (!jel('.')) return false;
+  if (i == s.size()) return true;
+  jel(' ');
+  return futam(2) && i == s.size();
+}
 
 }  // namespace
 
@@ -50,12 +112,6 @@ TRovoSzam::TRovoSzam(std::string_view szabalyok, char darab_elvalaszto, char res
   atir_ = szamok_be && std::none_of(egyesek_.begin(), egyesek_.end(),
                                     [](const std::string& s) { return s.empty(); });
   megfordit_ = !atir_ && szamjegyek_bj && jobbrol_balra;
-
-  szamjegy_ = Minta("\\d");
-  szam_ = Minta("\\d+((\\. |\\.|,| |)\\d+)*");
-  datum_ = Minta("^\\d{1,4}\\.[ ]?\\d{1,2}(\\.|\\.[ ]?\\d{1,2})?$");
-  elvalaszto_ = Minta("(\\.| )");
-  nullak_ = Minta("^0+$");
 }
 
 TRovoSzam::~TRovoSzam() = default;
@@ -63,77 +119,107 @@ TRovoSzam::~TRovoSzam() = default;
 // Every number is replaced where its match stands, in one pass. This gives
 // what protecting the numbers with runs of 0x01 placeholders and restoring
 // them last to first gives, in time linear in the count of numbers, and no
-// byte 0x01 already in the text can pull a number to another place.
+// byte 0x01 already in the text can pull a number to another place. As with
+// every pattern of the dialect, the text ends at its first NUL byte.
 std::string TRovoSzam::Alkalmaz(std::string_view szoveg) {
-  if (!(atir_ || megfordit_) || !szamjegy_->Exec(szoveg)) return std::string(szoveg);
-  if (!szam_->Exec(szoveg)) return std::string(szoveg);
-
-  struct Talalat {
-    size_t kezdet, hossz;
-  };
-  std::vector<Talalat> talalatok;
-  do {
-    const int h = szam_->MatchLength(0);
-    if (h > 0)
-      talalatok.push_back({static_cast<size_t>(szam_->MatchStart(0) - 1), static_cast<size_t>(h)});
-  } while (szam_->ExecNext());
-
-  std::string ki;
-  ki.reserve(szoveg.size() + szoveg.size() / 4);
-  size_t poz = 0;
-  for (const Talalat& t : talalatok) {
-    ki.append(szoveg, poz, t.kezdet - poz);
-    const std::string_view szam = szoveg.substr(t.kezdet, t.hossz);
-    if (atir_)
-      ki += SzamotAtir(szam);
-    else
-      ki.append(szam.rbegin(), szam.rend());
-    poz = t.kezdet + t.hossz;
-  }
-  ki.append(szoveg, poz, std::string_view::npos);
-  return ki;
+  std::string s(szoveg);
+  AlkalmazHelyben(s);
+  return s;
 }
 
-std::string TRovoSzam::SzamotAtir(std::string_view szam) {
-  std::string s(szam);
-  if (!datum_->Exec(s)) s = elvalaszto_->ReplaceAll(s, "", false);
-  std::string ki;
-  size_t kezdet = 0;  // start of the current digit run
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (Szamjegy(s[i])) continue;
-    ki += JegyeketAtir(std::string_view(s).substr(kezdet, i - kezdet));
-    ki += s[i];
-    kezdet = i + 1;
+void TRovoSzam::AlkalmazHelyben(std::string& s) {
+  if (!(atir_ || megfordit_)) return;
+  const std::string_view t(s.data(), std::min(s.find('\0'), s.size()));
+  size_t p = KovetkezoJegy(t, 0);
+  if (p == t.size()) return;
+  if (megfordit_) {  // same length: in place
+    while (p < t.size()) {
+      const size_t veg = SzamVege(t, p);
+      std::reverse(s.begin() + p, s.begin() + veg);
+      p = KovetkezoJegy(t, veg);
+    }
+    return;
   }
-  if (kezdet < s.size()) ki += JegyeketAtir(std::string_view(s).substr(kezdet));
+  // Numerals are longer than digits: they are written aside first, so the
+  // output is taken at its exact size.
+  struct Szam {
+    size_t kezdet, veg, jelek;  // the number in s, the end of its numerals
+  };
+  std::vector<Szam> szamok;
+  std::string jelek;
+  size_t hossz = s.size();
+  while (p < t.size()) {
+    const size_t veg = SzamVege(t, p);
+    SzamotIr(t.substr(p, veg - p), jelek);
+    szamok.push_back({p, veg, jelek.size()});
+    hossz = hossz - (veg - p);
+    p = KovetkezoJegy(t, veg);
+  }
+  hossz += jelek.size();
+  std::string& ki = Munkaterulet();
+  Elokeszit(ki, std::max(hossz, Tartalekkal(s.size())));
+  size_t masolt = 0, jel = 0;
+  for (const Szam& sz : szamok) {
+    ki.append(s, masolt, sz.kezdet - masolt);
+    ki.append(jelek, jel, sz.jelek - jel);
+    masolt = sz.veg;
+    jel = sz.jelek;
+  }
+  ki.append(s, masolt, std::string::npos);
+  s.swap(ki);
+}
+
+std::string TRovoSzam::SzamotAtir(std::string_view szam) const {
+  std::string ki;
+  SzamotIr(szam, ki);
   return ki;
 }
 
 std::string TRovoSzam::JegyeketAtir(std::string_view jegyek) const {
-  if (jegyek.empty()) return {};
-  if (nullak_->Exec(jegyek)) return std::string(jegyek);
-  std::vector<std::string> csoportok;  // finished groups, least significant first
-  std::string csoport;                 // signs of the current group of three digits
-  std::string szorzo;                  // one 1000 sign per finished group
-  const size_t n = jegyek.size();
-  for (size_t p = 0; p < n; ++p) {
-    const size_t i = n - 1 - p;
-    const int d = jegyek[i] - '0';
-    const int k = static_cast<int>(p % 3);
-    std::string jel = d >= 5 ? otosok_[k] + Ismetel(egyesek_[k], d - 5) : Ismetel(egyesek_[k], d);
-    csoport.insert(0, jel);
-    if (k == 2 || i == 0) {
-      if (!csoport.empty()) {
-        // A leading lone 1 of thousands or more is left to the multiplier:
-        // 1000 is the 1000 sign alone, not 1 times 1000.
-        if (i == 0 && n > 3 && csoport == egyesek_[0]) csoport.clear();
-        csoportok.push_back(csoport + szorzo);
-      }
-      szorzo += egyesek_[3];
-      csoport.clear();
-    }
+  std::string ki;
+  JegyeketIr(jegyek, ki);
+  return ki;
+}
+
+void TRovoSzam::SzamotIr(std::string_view szam, std::string& ki) const {
+  std::string s(szam);
+  if (!Datum(s))
+    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
+            s.end());
+  size_t kezdet = 0;  // start of the current digit run
+  for (size_t i = 0; i < s.size(); ++i) {
+    if (Szamjegy(s[i])) continue;
+    JegyeketIr(std::string_view(s).substr(kezdet, i - kezdet), ki);
+    ki += s[i];
+    kezdet = i + 1;
   }
-  std::string eredmeny;
-  for (auto it = csoportok.rbegin(); it != csoportok.rend(); ++it) eredmeny += *it;
-  return eredmeny;
+  if (kezdet < s.size()) JegyeketIr(std::string_view(s).substr(kezdet), ki);
+}
+
+// Groups of three digits from the most significant: hundreds, tens and units
+// signs, then one 1000 sign per group below it; an all-zero group adds nothing.
+void TRovoSzam::JegyeketIr(std::string_view jegyek, std::string& ki) const {
+  if (jegyek.empty()) return;
+  if (std::all_of(jegyek.begin(), jegyek.end(), [](char c) { return c == '0'; })) {
+    ki += jegyek;
+    return;
+  }
+  const size_t n = jegyek.size();
+  const size_t csoportok = (n + 2) / 3;
+  for (size_t g = csoportok; g-- > 0;) {
+    const size_t kezdet = ki.size();
+    for (size_t k = 3; k-- > 0;) {
+      const size_t p = 3 * g + k;  // the digit's place, counted from the units
+      if (p >= n) continue;
+      const int d = jegyek[n - 1 - p] - '0';
+      if (d >= 5) ki += otosok_[k];
+      for (int x = d >= 5 ? 5 : 0; x < d; ++x) ki += egyesek_[k];
+    }
+    if (ki.size() == kezdet) continue;
+    // A leading lone 1 of thousands or more is left to the multiplier:
+    // 1000 is the 1000 sign alone, not 1 times 1000.
+    if (g == csoportok - 1 && n > 3 && std::string_view(ki).substr(kezdet) == egyesek_[0])
+      ki.resize(kezdet);
+    for (size_t x = 0; x < g; ++x) ki += egyesek_[3];
+  }
 }

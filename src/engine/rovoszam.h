@@ -17,11 +17,8 @@
 // whose runs are converted one by one with the separators kept.
 
 #include <array>
-#include <memory>
 #include <string>
 #include <string_view>
-
-#include "regex/regkif.h"
 
 class TRovoSzam {
  public:
@@ -32,23 +29,23 @@ class TRovoSzam {
   TRovoSzam& operator=(const TRovoSzam&) = delete;
 
   std::string Alkalmaz(std::string_view szoveg);
+  // The same, replacing `s`.
+  void AlkalmazHelyben(std::string& s);
 
   bool Atir() const { return atir_; }
   bool Megfordit() const { return megfordit_; }
 
   // One number (a whole match of the number pattern) in convert mode.
-  std::string SzamotAtir(std::string_view szam);
+  std::string SzamotAtir(std::string_view szam) const;
   // One run of digits in convert mode.
   std::string JegyeketAtir(std::string_view jegyek) const;
 
  private:
+  void SzamotIr(std::string_view szam, std::string& ki) const;
+  void JegyeketIr(std::string_view jegyek, std::string& ki) const;
+
   bool atir_ = false;
   bool megfordit_ = false;
   std::array<std::string, 4> egyesek_;  // signs of 1, 10, 100, 1000
   std::array<std::string, 3> otosok_;   // signs of 5, 50, 500
-  std::unique_ptr<TRegKif> szamjegy_;
-  std::unique_ptr<TRegKif> szam_;
-  std::unique_ptr<TRegKif> datum_;
-  std::unique_ptr<TRegKif> elvalaszto_;
-  std::unique_ptr<TRegKif> nullak_;
 };

@@ -1,6 +1,7 @@
 #include "platform/letoltes.h"
 
 #include <curl/curl.h>
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,12 +10,40 @@
 namespace platform {
 namespace {
 
-struct CurlGlobal {
-  CurlGlobal() : ok(curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) {}
-  ~CurlGlobal() {
-    if (ok) curl_global_cleanup();
+// libcurl and the thirty-odd libraries it pulls in are opened at the first
+// download, not at every start of the program and of rovas-cli.
+constexpr const char* kCurlKonyvtar = "libcurl.so.4";
+
+struct Curl {
+  Curl() {
+    konyvtar = dlopen(kCurlKonyvtar, RTLD_NOW | RTLD_LOCAL);
+    if (!konyvtar) return;
+    const bool mind =
+        Betolt(global_init, "curl_global_init") && Betolt(global_cleanup, "curl_global_cleanup") &&
+        Betolt(easy_init, "curl_easy_init") && Betolt(easy_cleanup, "curl_easy_cleanup") &&
+        Betolt(easy_setopt, "curl_easy_setopt") && Betolt(easy_perform, "curl_easy_perform") &&
+        Betolt(easy_getinfo, "curl_easy_getinfo") && Betolt(easy_strerror, "curl_easy_strerror");
+    ok = mind && global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
   }
-  bool ok;
+  ~Curl() {
+    if (ok) global_cleanup();
+  }
+  template <class F>
+  bool Betolt(F& f, const char* nev) {
+    f = reinterpret_cast<F>(dlsym(konyvtar, nev));
+    return f != nullptr;
+  }
+
+  void* konyvtar = nullptr;
+  bool ok = false;
+  CURLcode (*global_init)(long) = nullptr;
+  void (*global_cleanup)() = nullptr;
+  CURL* (*easy_init)() = nullptr;
+  void (*easy_cleanup)(CURL*) = nullptr;
+  CURLcode (*easy_setopt)(CURL*, CURLoption, ...) = nullptr;
+  CURLcode (*easy_perform)(CURL*) = nullptr;
+  CURLcode (*easy_getinfo)(CURL*, CURLINFO, ...) = nullptr;
+  const char* (*easy_strerror)(CURLcode) = nullptr;
 };
 
 struct Sink {
@@ -38,9 +67,9 @@ DownloadResult Failed(std::string detail) { return {DownloadResult::kFailed, std
 
 DownloadResult DownloadToFile(const std::string& url, const std::string& path,
                               long timeoutSeconds) {
-  static CurlGlobal global;
-  if (!global.ok) return {DownloadResult::kNoFacility, "curl_global_init failed"};
-  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), curl_easy_cleanup);
+  static Curl lib;
+  if (!lib.ok) return {DownloadResult::kNoFacility, std::string("cannot load ") + kCurlKonyvtar};
+  std::unique_ptr<CURL, void (*)(CURL*)> curl(lib.easy_init(), lib.easy_cleanup);
   if (!curl) return {DownloadResult::kNoFacility, "curl_easy_init failed"};
 
   Sink sink;
@@ -49,33 +78,33 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path,
 
   char errbuf[CURL_ERROR_SIZE] = "";
   CURL* c = curl.get();
-  curl_easy_setopt(c, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errbuf);
-  curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteToFile);
-  curl_easy_setopt(c, CURLOPT_WRITEDATA, &sink);
-  curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+  lib.easy_setopt(c, CURLOPT_URL, url.c_str());
+  lib.easy_setopt(c, CURLOPT_ERRORBUFFER, errbuf);
+  lib.easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteToFile);
+  lib.easy_setopt(c, CURLOPT_WRITEDATA, &sink);
+  lib.easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
+  lib.easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
 #if LIBCURL_VERSION_NUM >= 0x075500
-  curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-  curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  lib.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
+  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
 #else
-  curl_easy_setopt(c, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
-  curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
+  lib.easy_setopt(c, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
+  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
 #endif
-  curl_easy_setopt(c, CURLOPT_TIMEOUT, timeoutSeconds);
-  curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, timeoutSeconds);
-  curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+  lib.easy_setopt(c, CURLOPT_TIMEOUT, timeoutSeconds);
+  lib.easy_setopt(c, CURLOPT_CONNECTTIMEOUT, timeoutSeconds);
+  lib.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
 
-  CURLcode rc = curl_easy_perform(c);
+  CURLcode rc = lib.easy_perform(c);
   long status = 0;
-  curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+  lib.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
   // Flushed to the disk before anyone renames it over the real file.
   bool closed = std::fflush(sink.file) == 0 && ::fsync(::fileno(sink.file)) == 0;
   closed = std::fclose(sink.file) == 0 && closed;
 
   DownloadResult result;
   if (rc != CURLE_OK) {
-    result = Failed(errbuf[0] ? errbuf : curl_easy_strerror(rc));
+    result = Failed(errbuf[0] ? errbuf : lib.easy_strerror(rc));
   } else if (status != 200) {
     result = Failed("HTTP status " + std::to_string(status));
   } else if (sink.writeFailed || !closed) {

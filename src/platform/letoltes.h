@@ -1,5 +1,5 @@
 #pragma once
-// URL download to a file (libcurl).
+// URL download to a file (libcurl, opened at the first download).
 //
 // The file is written only when the server answers 200 with a complete body;
 // on any failure the file is removed, so a half-downloaded or error page never

@@ -1,6 +1,8 @@
 #include "platform/win1250.h"
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace win1250 {
 namespace {
@@ -73,7 +75,15 @@ char16_t ToUnicode(unsigned char byte) { return kUnicode[byte]; }
 int FromUnicode(char32_t ch) {
   if (ch < 0x80) return static_cast<int>(ch);
   if (ch < 0x100 && kUnicode[ch] == ch) return static_cast<int>(ch);
-  return FromUnicodeSlow(ch);
+  // Hungarian text is full of ő and ű: the reverse table is built once.
+  static const std::vector<int16_t> visszafele = [] {
+    char16_t legnagyobb = 0;
+    for (int b = 0x80; b < 256; ++b) legnagyobb = std::max(legnagyobb, kUnicode[b]);
+    std::vector<int16_t> t(legnagyobb + 1u);
+    for (char32_t c = 0; c < t.size(); ++c) t[c] = static_cast<int16_t>(FromUnicodeSlow(c));
+    return t;
+  }();
+  return ch < visszafele.size() ? visszafele[ch] : -1;
 }
 
 std::string ToUtf8(std::string_view text) {

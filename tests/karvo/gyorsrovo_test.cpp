@@ -55,7 +55,7 @@ TEST(GyorsRovo, KatalogusListai) {
 // Words that overlap, feed each other and expand "$" forms.
 TEST(GyorsRovo, VeletlenSzabalyok) {
   std::mt19937 g(2);
-  const std::string abc = "abcs$\\";
+  const std::string abc = "abcs$\\. ";
   const char* cserek[] = {"x",  "a",    "ab",   "$0",    "$&",  "${}", "$1", "$",
                           "$$", "\\$1", "b$0b", "${1}0", "$15", "\\",  "ss"};
   for (int kor = 0; kor < 400; ++kor) {
@@ -65,10 +65,35 @@ TEST(GyorsRovo, VeletlenSzabalyok) {
       std::string minta;
       const int m = 1 + g() % 3;
       for (int j = 0; j < m; ++j) minta += "abcs"[g() % 4];
-      if (g() % 10 == 0) minta = "\\b" + minta;
+      // Literal forms the fast round reads itself: ends asserted, escaped
+      // and one-byte-class punctuation.
+      const char* elol[] = {"", "", "", "\\b", "\\B", "\\$", "[.]"};
+      const char* hatul[] = {"", "", "", "\\b", "\\B", "\\.", "[$]"};
+      minta = elol[g() % std::size(elol)] + minta + hatul[g() % std::size(hatul)];
       lista += "," + minta + "-" + cserek[g() % std::size(cserek)];
     }
     Osszevet(lista, g, abc, 20);
+  }
+}
+
+// Rounds long enough to be indexed (more than 16 groups) and exception-word
+// sized lists (every word on its own, found through the trie).
+TEST(GyorsRovo, HosszuKorok) {
+  std::mt19937 g(4);
+  const std::string abc = "abcs\x08 ";
+  for (int kor = 0; kor < 60; ++kor) {
+    std::string lista;
+    const int n = kor % 2 ? 20 + g() % 40 : 257 + g() % 200;
+    for (int i = 0; i < n; ++i) {
+      std::string minta;
+      const int m = 1 + g() % (kor % 3 ? 4 : 8);
+      for (int j = 0; j < m; ++j) minta += "abcs"[g() % 4];
+      std::string csere = g() % 3 ? minta : "";
+      csere.insert(g() % (csere.size() + 1), g() % 2 ? "\x08" : "x");
+      if (g() % 20 == 0) minta = "\\b" + minta;
+      lista += "," + minta + "-" + csere;
+    }
+    Osszevet(lista, g, abc, 10);
   }
 }
 

@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <random>
+#include <string>
 
 #include "engine/sorok.h"
 #include "platform/qt/kodolas.h"
@@ -394,3 +397,65 @@ TEST_F(FoablakTest, SugoHianyzik) {
 }
 
 }  // namespace
+
+// The rovás pane rewrites only what changed: after any sequence of texts, and
+// of edits made to the pane by other hands in between, it holds the last text.
+TEST_F(FoablakTest, RovasPanelCsakAValtozastIrjaAt) {
+  std::mt19937 g(5);
+  const std::string abc = "ab\xE1\xF5 \r\n";
+  TRovasPanel* p = ablak.MRovas();
+  std::string s;
+  for (int i = 0; i < 400; ++i) {
+    // Insert, delete or replace a stretch; now and then a wholly new text.
+    const size_t hol = s.empty() ? 0 : g() % s.size();
+    const size_t db = g() % 6;
+    std::string uj;
+    for (size_t k = g() % 5; k > 0; --k) uj += abc[g() % abc.size()];
+    if (g() % 20 == 0) s.clear();
+    s.replace(std::min(hol, s.size()), db, uj);
+    p->SetSzoveg(s);
+    TRovasPanel friss;  // shows the text as a whole, as the pane did before
+    friss.SetSzoveg(s);
+    ASSERT_EQ(p->Szoveg(), friss.Szoveg()) << i;
+    if (g() % 10 == 0) {
+      p->textCursor().insertText(QStringLiteral("x"));
+      s = p->Szoveg();
+    }
+    if (g() % 25 == 0) {
+      p->clear();
+      s.clear();
+    }
+  }
+}
+
+// The one-pass conversions at the Qt boundary against their definitions:
+// bytes through the table, CR LF folded to LF, and back with every LF as CR LF.
+TEST(QtKodolas, SorvegekEsKarakterekOdaVissza) {
+  std::mt19937 g(8);
+  const QString abc = QStringLiteral("a\u0151\u0171\u00e1\r\n\u20ac\u4e2d\u0159 ");
+  for (int i = 0; i < 500; ++i) {
+    QString q;
+    std::string b;
+    for (int k = g() % 30; k > 0; --k) {
+      q += abc[g() % abc.size()];
+      b += static_cast<char>(g() % 256);
+    }
+    QString vart = qtkodolas::ToQ(b);
+    vart.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    ASSERT_EQ(qtkodolas::ToQSorok(b), vart);
+    QString lf = q;
+    lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lf.replace(QChar(u'\n'), QStringLiteral("\r\n"));
+    ASSERT_EQ(qtkodolas::FromQSorok(q, '#'), qtkodolas::FromQ(lf, '#'));
+    for (QChar c : q) {
+      int vissza = -1;
+      for (int x = 0; x < 256; ++x) {
+        if (win1250::ToUnicode(static_cast<unsigned char>(x)) == c.unicode()) {
+          vissza = x;
+          break;
+        }
+      }
+      ASSERT_EQ(win1250::FromUnicode(c.unicode()), vissza);
+    }
+  }
+}

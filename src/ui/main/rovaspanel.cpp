@@ -4,6 +4,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <cstring>
 #include <exception>
 
 #include "platform/qt/kodolas.h"
@@ -53,6 +57,10 @@ TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo), pMRovas2_(new 
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Dropped text would bypass the helper.
   setAcceptDrops(false);
+  // Any change but SetSzoveg's own makes its copy of the text stale.
+  connect(document(), &QTextDocument::contentsChange, this, [this] {
+    if (!sajatValtozas_) kiirtErvenyes_ = false;
+  });
 }
 
 void TRovasPanel::SetUnicodeMasolas(const std::string& miert_nem) {
@@ -63,8 +71,44 @@ void TRovasPanel::SetUnicodeMasolas(const std::string& miert_nem) {
 
 std::string TRovasPanel::Szoveg() const { return qtkodolas::FromQSorok(toPlainText()); }
 
+// Live transliteration sets the whole text on every keystroke, but a keystroke
+// changes only a little of it: only the characters between the common start
+// and the common end are replaced, so a long document is not laid out anew
+// and the view stays where it was. The undo history is dropped either way.
 void TRovasPanel::SetSzoveg(const std::string& szoveg) {
-  setPlainText(qtkodolas::ToQSorok(szoveg));
+  QString uj = qtkodolas::ToQSorok(szoveg);
+  QTextDocument* d = document();
+  const QString regi = kiirtErvenyes_ ? std::move(kiirt_) : toPlainText();
+  sajatValtozas_ = true;
+  const qsizetype kozos = std::min(regi.size(), uj.size());
+  const QChar* r = regi.constData();
+  const QChar* u = uj.constData();
+  // Compared a block at a time, then character by character.
+  constexpr qsizetype kBlokk = 1024;
+  qsizetype eleje = 0;
+  while (eleje + kBlokk <= kozos && !std::memcmp(r + eleje, u + eleje, kBlokk * sizeof(QChar)))
+    eleje += kBlokk;
+  while (eleje < kozos && r[eleje] == u[eleje]) ++eleje;
+  qsizetype vege = 0;
+  const QChar* rv = r + regi.size();
+  const QChar* uv = u + uj.size();
+  while (vege + kBlokk <= kozos - eleje &&
+         !std::memcmp(rv - vege - kBlokk, uv - vege - kBlokk, kBlokk * sizeof(QChar)))
+    vege += kBlokk;
+  while (vege < kozos - eleje && rv[-1 - vege] == uv[-1 - vege]) ++vege;
+  if (eleje == 0 && vege == 0) {
+    setPlainText(uj);
+  } else if (eleje < regi.size() || eleje < uj.size()) {
+    d->setUndoRedoEnabled(false);
+    QTextCursor c(d);
+    c.setPosition(static_cast<int>(eleje));
+    c.setPosition(static_cast<int>(regi.size() - vege), QTextCursor::KeepAnchor);
+    c.insertText(uj.mid(eleje, uj.size() - eleje - vege));
+    d->setUndoRedoEnabled(true);
+  }
+  sajatValtozas_ = false;
+  kiirt_ = std::move(uj);
+  kiirtErvenyes_ = true;
 }
 
 void TRovasPanel::keyPressEvent(QKeyEvent* e) {

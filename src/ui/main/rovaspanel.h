@@ -26,6 +26,7 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
 
   // The pane's text, Windows-1250 with CR LF line ends.
   std::string Szoveg() const;
+  // Replaces the text; only the part that differs is rewritten.
   void SetSzoveg(const std::string& szoveg);
 
   // Pasting by the X11 middle button: in direct rovás mode the paste procedure.
@@ -61,4 +62,8 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   std::function<void(const std::string&)> hibaJelzo_;
   QKeyEvent* aktualis_ = nullptr;  // the key being handled, for the pane's own control keys
   int aktualisKod_ = -1;
+  // The text SetSzoveg left, valid until anything else changes the document.
+  QString kiirt_;
+  bool kiirtErvenyes_ = false;
+  bool sajatValtozas_ = false;
 };
