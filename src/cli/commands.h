@@ -7,5 +7,6 @@ int Regex(int argc, char** argv);
 int Atrov(int argc, char** argv);
 int Betukeszlet(int argc, char** argv);
 int Betukeszletek(int argc, char** argv);
+int Html(int argc, char** argv);
 
 }  // namespace cli

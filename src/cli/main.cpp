@@ -20,6 +20,11 @@ constexpr Command kCommands[] = {
      "[FILE...]\n                        transliterate Latin text into rovas font codes"},
     {"betukeszlet", cli::Betukeszlet, "betukeszlet NAME      the capability record of a font"},
     {"betukeszletek", cli::Betukeszletek, "betukeszletek         the catalogued font names"},
+#ifdef ROVAS_CLI_HTML
+    {"html", cli::Html,
+     "html [--width N] [--utf8] [--layout] [-o OUT.png] [FILE]\n"
+     "                        lay out a help-label markup text"},
+#endif
 };
 
 int Usage(std::ostream& out, int status) {
