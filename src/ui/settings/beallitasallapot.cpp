@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <type_traits>
 
 #include "fonts/betukepesseg.h"
 #include "platform/ini.h"
@@ -43,57 +44,88 @@ bool Letezik(const std::string& utvonal) {
 
 using Vz = TBeallitasVezerlok;
 using F = TKulcsFajta;
+using TBeallito = TBeallitasKulcs::TBeallito;
+
+// A model setter as the schema's function: numbers are cast to the setter's type.
+template <class T>
+struct TSetterParameter;
+template <class A>
+struct TSetterParameter<void (TRovasBeallitasok::*)(A)> {
+  using Tipus = A;
+};
+template <auto Setter>
+void Beallit(TRovasBeallitasok& m, const TKulcsErtek& e) {
+  using A = typename TSetterParameter<decltype(Setter)>::Tipus;
+  if constexpr (std::is_same_v<A, std::string_view>) {
+    (m.*Setter)(e.szoveg);
+  } else {
+    (m.*Setter)(static_cast<A>(e.szam));
+  }
+}
+using M = TRovasBeallitasok;
 
 constexpr TBeallitasKulcs Lista(std::string_view sz, std::string_view nev, int Vz::*m,
-                                std::size_t valasztasok, int alap = 0) {
-  return {sz, nev, F::kLista, m, nullptr, nullptr, static_cast<int>(valasztasok), alap};
+                                std::size_t valasztasok, TBeallito b) {
+  return {sz, nev, F::kLista, m, nullptr, nullptr, static_cast<int>(valasztasok), 0, {}, b};
 }
 constexpr TBeallitasKulcs Egesz(std::string_view sz, std::string_view nev, F f, int Vz::*m,
-                                int alap, std::string_view alapSzoveg = {}) {
-  return {sz, nev, f, m, nullptr, nullptr, 0, alap, alapSzoveg};
+                                int alap, std::string_view alapSzoveg, TBeallito b) {
+  return {sz, nev, f, m, nullptr, nullptr, 0, alap, alapSzoveg, b};
 }
-constexpr TBeallitasKulcs Logikai(std::string_view sz, std::string_view nev, bool Vz::*m,
-                                  bool alap) {
-  return {sz, nev, F::kLogikai, nullptr, m, nullptr, 0, alap};
+constexpr TBeallitasKulcs Logikai(std::string_view sz, std::string_view nev, bool Vz::*m, bool alap,
+                                  TBeallito b = nullptr) {
+  return {sz, nev, F::kLogikai, nullptr, m, nullptr, 0, alap, {}, b};
 }
 constexpr TBeallitasKulcs Szoveg(std::string_view sz, std::string_view nev, F f, std::string Vz::*m,
-                                 std::string_view alap = {}) {
-  return {sz, nev, f, nullptr, nullptr, m, 0, 0, alap};
+                                 std::string_view alap, TBeallito b) {
+  return {sz, nev, f, nullptr, nullptr, m, 0, 0, alap, b};
 }
 
 // Every key of rovas.ini, in file order, with the control it belongs to and
 // the control's default.
 const TBeallitasKulcs kKulcsok[] = {
-    Egesz(kAlap, "LBetukeszlet", F::kBetukeszlet, &Vz::LBetukeszlet, 0,
-          beallitas_alap::Betukeszlet),
-    Lista(kAlap, "LIrany", &Vz::LIrany, kIranyok.size()),
-    Egesz(kAlap, "LMeret", F::kMeret, &Vz::LMeret, 11),  // "16"
-    Logikai(kAlap, "PKivetelesSzavak", &Vz::PKivetelesSzavak, true),
-    Logikai(kAlap, "PKiterjesztettBetuk", &Vz::PKiterjesztettBetuk, true),
-    Logikai(kAlap, "PMelyK", &Vz::PMelyK, true),
-    Lista(kAlap, "LaKHasznalatiMod", &Vz::LaKHasznalatiMod, kAKHasznalatiModok.size()),
-    Logikai(kAlap, "POsszerovas", &Vz::POsszerovas, false),
-    Logikai(kAlap, "PKepjelek", &Vz::PKepjelek, false),
-    Logikai(kAlap, "PSzamok", &Vz::PSzamok, false),
-    Logikai(kAlap, "PSzamokBJ", &Vz::PSzamokBJ, true),
-    Lista(kAlap, "LHModszer", &Vz::LHModszer, kHModszerek.size()),
-    Lista(kAlap, "LHHatokor", &Vz::LHHatokor, kHHatokorok.size()),
-    Logikai(kAlap, "PHIsmetlodoEgyesit", &Vz::PHIsmetlodoEgyesit, true),
-    Logikai(kAlap, "PHHosszutRovidit", &Vz::PHHosszutRovidit, false),
-    Logikai(kAlap, "PHKezdoEKihagy", &Vz::PHKezdoEKihagy, true),
-    Logikai(kEgyeni, "PEgyeniBeallitasok", &Vz::PEgyeniBeallitasok, false),
-    Szoveg(kEgyeni, "SzEBetukeszlet", F::kSzoveg, &Vz::SzEBetukeszlet,
-           beallitas_alap::EBetukeszlet),
-    Egesz(kEgyeni, "LESzovegirany", F::kESzovegirany, &Vz::LESzovegirany, 0),
-    Szoveg(kEgyeni, "SzEElsoKor", F::kSzoveg, &Vz::SzEElsoKor, beallitas_alap::EElsoKor),
-    Szoveg(kEgyeni, "SzEMasodikKor", F::kSzoveg, &Vz::SzEMasodikKor, beallitas_alap::EMasodikKor),
-    Szoveg(kEgyeni, "SzESzamokKore", F::kSzoveg, &Vz::SzESzamokKore, beallitas_alap::ESzamokKore),
-    Szoveg(kEgyeni, "SzEGepeleskor", F::kSzoveg, &Vz::SzEGepeleskor, beallitas_alap::EGepeleskor),
+    Egesz(kAlap, "LBetukeszlet", F::kBetukeszlet, &Vz::LBetukeszlet, 0, beallitas_alap::Betukeszlet,
+          Beallit<&M::SetBetukeszlet>),
+    Lista(kAlap, "LIrany", &Vz::LIrany, kIranyok.size(), Beallit<&M::SetIrany>),
+    Egesz(kAlap, "LMeret", F::kMeret, &Vz::LMeret, 11, {}, Beallit<&M::SetMeret>),  // "16"
+    Logikai(kAlap, "PKivetelesSzavak", &Vz::PKivetelesSzavak, true,
+            Beallit<&M::SetKivetelesSzavak>),
+    Logikai(kAlap, "PKiterjesztettBetuk", &Vz::PKiterjesztettBetuk, true,
+            Beallit<&M::SetKiterjesztettBetuk>),
+    Logikai(kAlap, "PMelyK", &Vz::PMelyK, true, Beallit<&M::SetMelyK>),
+    Lista(kAlap, "LaKHasznalatiMod", &Vz::LaKHasznalatiMod, kAKHasznalatiModok.size(),
+          Beallit<&M::SetAKHasznalatiMod>),
+    Logikai(kAlap, "POsszerovas", &Vz::POsszerovas, false, Beallit<&M::SetOsszerovas>),
+    Logikai(kAlap, "PKepjelek", &Vz::PKepjelek, false, Beallit<&M::SetKepjelek>),
+    Logikai(kAlap, "PSzamok", &Vz::PSzamok, false, Beallit<&M::SetSzamok>),
+    Logikai(kAlap, "PSzamokBJ", &Vz::PSzamokBJ, true, Beallit<&M::SetSzamokBJ>),
+    Lista(kAlap, "LHModszer", &Vz::LHModszer, kHModszerek.size(), Beallit<&M::SetHModszer>),
+    Lista(kAlap, "LHHatokor", &Vz::LHHatokor, kHHatokorok.size(), Beallit<&M::SetHHatokor>),
+    Logikai(kAlap, "PHIsmetlodoEgyesit", &Vz::PHIsmetlodoEgyesit, true,
+            Beallit<&M::SetHIsmetlodoEgyesit>),
+    Logikai(kAlap, "PHHosszutRovidit", &Vz::PHHosszutRovidit, false,
+            Beallit<&M::SetHHosszutRovidit>),
+    Logikai(kAlap, "PHKezdoEKihagy", &Vz::PHKezdoEKihagy, true, Beallit<&M::SetHKezdoEKihagy>),
+    Logikai(kEgyeni, "PEgyeniBeallitasok", &Vz::PEgyeniBeallitasok, false,
+            Beallit<&M::SetEgyeniBeallitasok>),
+    Szoveg(kEgyeni, "SzEBetukeszlet", F::kSzoveg, &Vz::SzEBetukeszlet, beallitas_alap::EBetukeszlet,
+           Beallit<&M::SetEBetukeszlet>),
+    Egesz(kEgyeni, "LESzovegirany", F::kESzovegirany, &Vz::LESzovegirany, 0, {},
+          Beallit<&M::SetESzovegirany>),
+    Szoveg(kEgyeni, "SzEElsoKor", F::kSzoveg, &Vz::SzEElsoKor, beallitas_alap::EElsoKor,
+           Beallit<&M::SetEElsoKor>),
+    Szoveg(kEgyeni, "SzEMasodikKor", F::kSzoveg, &Vz::SzEMasodikKor, beallitas_alap::EMasodikKor,
+           Beallit<&M::SetEMasodikKor>),
+    Szoveg(kEgyeni, "SzESzamokKore", F::kSzoveg, &Vz::SzESzamokKore, beallitas_alap::ESzamokKore,
+           Beallit<&M::SetESzamokKore>),
+    Szoveg(kEgyeni, "SzEGepeleskor", F::kSzoveg, &Vz::SzEGepeleskor, beallitas_alap::EGepeleskor,
+           Beallit<&M::SetEGepeleskor>),
+    // The last three belong to the window alone, not to the model.
     Logikai(kEgyeni, "PKivetelesSzavakOnmukodo", &Vz::PKivetelesSzavakOnmukodo, true),
     // Reset from the Office probe.
     Logikai(kEgyeni, "POffice2010", &Vz::POffice2010, false),
     // Not reset: the last update stays.
-    Szoveg(kEgyeni, "LUtolsoFrissites", F::kDatum, &Vz::LUtolsoFrissites),
+    Szoveg(kEgyeni, "LUtolsoFrissites", F::kDatum, &Vz::LUtolsoFrissites, {}, nullptr),
 };
 
 int BetukeszletIndex(std::string_view nev) {
@@ -217,31 +249,29 @@ void TBeallitasAllapot::AlaphelyzetIgen() {
   BetukeszletValtozas();
 }
 
+TKulcsErtek TBeallitasAllapot::Ertek(const TBeallitasKulcs& k) const {
+  switch (k.fajta) {
+    case TKulcsFajta::kBetukeszlet:
+      return {0, KivalasztottBetukeszlet()};
+    case TKulcsFajta::kLista:
+      return {V.*k.egesz, {}};
+    case TKulcsFajta::kMeret:
+      return {MeretErtek(V.*k.egesz), {}};
+    case TKulcsFajta::kESzovegirany:
+      return {V.*k.egesz == 0 ? 1 : 2, {}};
+    case TKulcsFajta::kLogikai:
+      return {V.*k.logikai ? 1 : 0, {}};
+    case TKulcsFajta::kSzoveg:
+    case TKulcsFajta::kDatum:
+      break;
+  }
+  return {0, V.*k.szoveg};
+}
+
 void TBeallitasAllapot::Alkalmaz() {
-  TRovasBeallitasok& m = modell_;
-  m.SetBetukeszlet(KivalasztottBetukeszlet());
-  m.SetIrany(static_cast<uint8_t>(V.LIrany));
-  m.SetMeret(MeretErtek(V.LMeret));
-  m.SetKivetelesSzavak(V.PKivetelesSzavak);
-  m.SetKiterjesztettBetuk(V.PKiterjesztettBetuk);
-  m.SetMelyK(V.PMelyK);
-  m.SetAKHasznalatiMod(static_cast<uint8_t>(V.LaKHasznalatiMod));
-  m.SetOsszerovas(V.POsszerovas);
-  m.SetKepjelek(V.PKepjelek);
-  m.SetSzamok(V.PSzamok);
-  m.SetSzamokBJ(V.PSzamokBJ);
-  m.SetHModszer(static_cast<uint8_t>(V.LHModszer));
-  m.SetHHatokor(static_cast<uint8_t>(V.LHHatokor));
-  m.SetHIsmetlodoEgyesit(V.PHIsmetlodoEgyesit);
-  m.SetHHosszutRovidit(V.PHHosszutRovidit);
-  m.SetHKezdoEKihagy(V.PHKezdoEKihagy);
-  m.SetEgyeniBeallitasok(V.PEgyeniBeallitasok);
-  m.SetEBetukeszlet(V.SzEBetukeszlet);
-  m.SetESzovegirany(V.LESzovegirany == 0 ? 1 : 2);
-  m.SetEElsoKor(V.SzEElsoKor);
-  m.SetEMasodikKor(V.SzEMasodikKor);
-  m.SetESzamokKore(V.SzESzamokKore);
-  m.SetEGepeleskor(V.SzEGepeleskor);
+  for (const TBeallitasKulcs& k : kKulcsok) {
+    if (k.modell) k.modell(modell_, Ertek(k));
+  }
 }
 
 void TBeallitasAllapot::BetukeszletValtozas() {
@@ -344,26 +374,18 @@ TBeallitasEredmeny TBeallitasAllapot::Ment(const std::string& utvonal) {
   Alkalmaz();
   try {
     for (const TBeallitasKulcs& k : kKulcsok) {
+      const TKulcsErtek e = Ertek(k);
       switch (k.fajta) {
-        case TKulcsFajta::kBetukeszlet:
-          ini.WriteString(k.szakasz, k.nev, KivalasztottBetukeszlet());
+        case TKulcsFajta::kLogikai:
+          ini.WriteBool(k.szakasz, k.nev, e.szam != 0);
           break;
         case TKulcsFajta::kLista:
-          ini.WriteInteger(k.szakasz, k.nev, V.*k.egesz);
-          break;
         case TKulcsFajta::kMeret:
-          ini.WriteInteger(k.szakasz, k.nev, MeretErtek(V.*k.egesz));
-          break;
         case TKulcsFajta::kESzovegirany:
-          ini.WriteInteger(k.szakasz, k.nev, V.*k.egesz == 0 ? 1 : 2);
+          ini.WriteInteger(k.szakasz, k.nev, e.szam);
           break;
-        case TKulcsFajta::kLogikai:
-          ini.WriteBool(k.szakasz, k.nev, V.*k.logikai);
-          break;
-        case TKulcsFajta::kSzoveg:
-        case TKulcsFajta::kDatum:
-          ini.WriteString(k.szakasz, k.nev, V.*k.szoveg);
-          break;
+        default:
+          ini.WriteString(k.szakasz, k.nev, e.szoveg);
       }
     }
   } catch (const std::exception& e) {

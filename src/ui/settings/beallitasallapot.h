@@ -113,11 +113,19 @@ enum class TKulcsFajta {
   kDatum,         // last-update text
 };
 
+// A control's value as the model and rovas.ini take it: a number (lists,
+// sizes, directions, boxes) or a text (font names, rule lists, the date).
+struct TKulcsErtek {
+  int32_t szam = 0;
+  std::string szoveg;
+};
+
 // One row of the settings schema: the rovas.ini key, named after its
 // control, the control's member in TBeallitasVezerlok (one of the three
-// pointers) and its default. Reset, load, save and the window's binding all
-// walk this one table.
+// pointers), its default and the model setter it applies to. Reset, load,
+// apply, save and the window's binding all walk this one table.
 struct TBeallitasKulcs {
+  using TBeallito = void (*)(TRovasBeallitasok&, const TKulcsErtek&);
   std::string_view szakasz;
   std::string_view nev;
   TKulcsFajta fajta;
@@ -127,6 +135,7 @@ struct TBeallitasKulcs {
   int valasztasok = 0;               // kLista: number of choices
   int alap = 0;                      // default of lists, sizes and boxes
   std::string_view alapSzoveg = {};  // default of texts; kBetukeszlet: the font name
+  TBeallito modell = nullptr;        // null: a value of the window alone
 };
 
 // Every key of rovas.ini, in file order.
@@ -289,6 +298,7 @@ class TBeallitasAllapot {
 
  private:
   TBeallitasEredmeny Betolt(const std::string& utvonal);
+  TKulcsErtek Ertek(const TBeallitasKulcs& k) const;
   TBeallitasEredmeny Ment(const std::string& utvonal);
   TIdopont Most() const;
 
