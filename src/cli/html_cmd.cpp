@@ -48,7 +48,7 @@ int Html(int argc, char** argv) {
     if (a == "--width" && i + 1 < argc) {
       const std::string_view n = argv[++i];
       auto [p, ec] = std::from_chars(n.data(), n.data() + n.size(), szelesseg);
-      if (ec != std::errc() || p != n.data() + n.size() || szelesseg < 1 || szelesseg > 100000)
+      if (ec != std::errc() || p != n.data() + n.size() || szelesseg < 1 || szelesseg > 20000)
         return Hasznalat("bad width '" + std::string(n) + "'");
     } else if (a == "--utf8") {
       utf8 = true;
@@ -82,7 +82,7 @@ int Html(int argc, char** argv) {
   minihtml::TQtMero mero;
   minihtml::TMiniHtml motor(mero);
   motor.SetHtml(html);
-  QImage kep = minihtml::Kep(motor, szelesseg);
+  motor.Elrendezes(szelesseg);
   if (elrendezes) {
     std::string out =
         "html " + std::to_string(szelesseg) + ' ' + std::to_string(motor.TartalomMagassag()) + '\n';
@@ -101,6 +101,11 @@ int Html(int argc, char** argv) {
     std::cout << out;
   }
   if (!ki.empty()) {
+    QImage kep = minihtml::Kep(motor, szelesseg);
+    if (kep.isNull()) {
+      std::cerr << "rovas-cli html: the picture is too large to draw\n";
+      return 2;
+    }
     minihtml::KulcsCsere(kep, Qt::white);
     QSaveFile f(QString::fromLocal8Bit(ki.c_str()));
     if (!f.open(QIODevice::WriteOnly) || !kep.save(&f, "PNG") || !f.commit()) {

@@ -44,7 +44,8 @@ void THtmlCimke::Frissites() {
   kep_ = minihtml::Kep(motor_, width());
   ++elrendezesek_;
   Kirajzolas();
-  if (autoHeight_ && ujraElrendezes_ && height() != kep_.height()) resize(width(), kep_.height());
+  const int magassag = motor_.TartalomMagassag();
+  if (autoHeight_ && ujraElrendezes_ && height() != magassag) resize(width(), magassag);
   ujraElrendezes_ = false;
 }
 

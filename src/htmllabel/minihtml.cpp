@@ -145,14 +145,17 @@ std::optional<int> Egesz(std::string_view s) {
   return v;
 }
 
+// Lengths from attributes stay small enough that sums of them cannot overflow.
+constexpr int kMaxHossz = 10000;
+int Hossz(std::optional<int> v, int alap = 0) { return std::clamp(v.value_or(alap), 0, kMaxHossz); }
+
 // Width attribute rule (see the header).
 int SzelessegSzabaly(std::string_view ertek, int alap) {
   int w = 0;
   if (!ertek.empty() && ertek.back() == '%') {
-    w = static_cast<int>(
-        static_cast<long long>(Egesz(ertek.substr(0, ertek.size() - 1)).value_or(0)) * alap / 100);
+    w = Hossz(Egesz(ertek.substr(0, ertek.size() - 1))) * alap / 100;
   } else {
-    w = Egesz(ertek).value_or(0);
+    w = Hossz(Egesz(ertek));
   }
   if (w <= 0) w = alap;
   return w > 10 ? w - 10 : w;
@@ -213,12 +216,13 @@ bool TObjektum::Van(std::string_view nev) const {
 }
 
 int BetuMeret(std::string_view ertek) {
+  long long meret = 8;
   if (!ertek.empty() && (ertek[0] == '+' || ertek[0] == '-')) {
-    const auto n = Egesz(ertek.substr(1));
-    if (!n) return 8;
-    return ertek[0] == '+' ? 8 + *n : 8 - *n;
+    if (const auto n = Egesz(ertek.substr(1))) meret = ertek[0] == '+' ? 8LL + *n : 8LL - *n;
+  } else {
+    meret = Egesz(ertek).value_or(8);
   }
-  return Egesz(ertek).value_or(8);
+  return static_cast<int>(std::clamp(meret, 1LL, 1000LL));
 }
 
 TSzin Szin(std::string_view ertek) {
@@ -576,19 +580,18 @@ void TMiniHtml::Meres(size_t i) {
     }
     case O::aHorizontalRule:
       o.W = szelesseg_;
-      o.H = (o.Van("size") ? Egesz(o.Ertek("size")).value_or(4) : 4) + 20;
+      o.H = std::min(Hossz(Egesz(o.Ertek("size")), 4), 1000) + 20;
       break;
     case O::aPicture:
-      o.W = std::max(0, Egesz(o.Ertek("width")).value_or(0));
-      o.H = std::max(0, Egesz(o.Ertek("height")).value_or(0));
-      break;
     case O::aUserDefined:
-      o.W = std::max(0, Egesz(o.Ertek("width")).value_or(0));
-      o.H = std::max(0, Egesz(o.Ertek("height")).value_or(0));
-      if (OnUserDefinedUpdate) {
+      o.W = Hossz(Egesz(o.Ertek("width")));
+      o.H = Hossz(Egesz(o.Ertek("height")));
+      if (o.Osztaly == O::aUserDefined && OnUserDefinedUpdate) {
         OnUserDefinedUpdate(std::string(o.Ertek("id")), std::string(o.Ertek("type")), o.W, o.H,
                             std::string(o.Ertek("var1")), std::string(o.Ertek("var2")),
                             std::string(o.Ertek("var3")));
+        o.W = Hossz(o.W);
+        o.H = Hossz(o.H);
       }
       break;
     case O::aTableSTag:

@@ -32,6 +32,8 @@
 //   their two callbacks. Visited links and text selection are not tracked.
 // - A "dynamic" tag's replacement is parsed without further "dynamic" tags.
 // - CR and LF take no room when measured, as they are never drawn.
+// - Font sizes are kept within 1..1000 points, lengths from attributes within
+//   0..10000 pixels, so no sum of them overflows.
 //
 // All texts are Windows-1250.
 
@@ -193,7 +195,7 @@ std::string_view CimkeNev(const TObjektum& o);
 // Line-ending tags become line breaks.
 std::string SimaSzoveg(std::string_view html);
 
-// Font size attribute: "n", "+n", "-n"; anything else 8.
+// Font size attribute: "n", "+n", "-n"; anything else 8; kept within 1..1000.
 int BetuMeret(std::string_view ertek);
 // Colour attribute: "#RRGGBB", a colour name or a number (0xBBGGRR); empty or
 // holding "<" is black, anything else unreadable is white.

@@ -108,7 +108,10 @@ void TQtVaszon::Gomb(const TTeglalap& r, std::string_view felirat, const TBetu& 
 
 QImage Kep(TMiniHtml& motor, int szelesseg) {
   const int h = motor.Elrendezes(szelesseg);
+  constexpr long long kMaxKeppont = 1LL << 26;  // 256 MB of pixels
+  if (static_cast<long long>(szelesseg) * h > kMaxKeppont) return {};
   QImage kep(std::max(1, szelesseg), std::max(1, h), QImage::Format_RGB32);
+  if (kep.isNull()) return kep;
   {
     TQtVaszon v(kep);
     motor.Rajzolas(v);

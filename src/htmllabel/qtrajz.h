@@ -40,7 +40,8 @@ class TQtVaszon : public TVaszon {
   QPainter p_;
 };
 
-// Lays out and draws `motor` at `szelesseg` into a new bitmap, key colour included.
+// Lays out and draws `motor` at `szelesseg` into a new bitmap, key colour
+// included; a null image when the bitmap would be too large.
 QImage Kep(TMiniHtml& motor, int szelesseg);
 // Every pixel of the key colour replaced by `hatter`.
 void KulcsCsere(QImage& kep, QColor hatter);

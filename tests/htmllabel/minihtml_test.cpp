@@ -146,7 +146,14 @@ TEST(MiniHtml, FontSizesAndContentHeight) {
   struct Eset {
     std::string meret;
     int magassag;  // 2 x points
-  } esetek[] = {{"13", 26}, {"+2", 20}, {"-2", 12}, {"x", 16}, {"\"+\"", 16}};
+  } esetek[] = {{"13", 26},
+                {"+2", 20},
+                {"-2", 12},
+                {"x", 16},
+                {"\"+\"", 16},
+                // Kept within 1..1000 points.
+                {"+2147483647", 2000},
+                {"-20", 2}};
   TFixMero mero;
   for (const Eset& e : esetek) {
     TMiniHtml m(mero);
