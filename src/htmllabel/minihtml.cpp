@@ -82,7 +82,9 @@ constexpr TCimkeSor kCimkek[] = {
     {"td", 4, O::aTDSTag, kLathato, O::aTDETag, kLathatatlan},
     {"th", 4, O::aTHSTag, kLathato, O::aTHETag, kLathatatlan},
 };
-constexpr int kMaxKategoria = 6;  // category 7 is never allowed
+constexpr int kMaxKategoria = 6;     // category 7 is never allowed
+constexpr size_t kMaxNyitott = 256;  // open tags at once; more change nothing
+constexpr int kMaxTablaMelyseg = 8;  // tables inside cells inside tables...
 
 const TCimkeSor& Sor(const TObjektum& o) { return kCimkek[o.Cimke]; }
 
@@ -339,24 +341,37 @@ void TMiniHtml::Feldolgozas(std::string_view teljes, bool dinamikusEngedett) {
       // The cell's text runs to its matching end tag, nested cells of the same name counted.
       const std::string nev(Sor(obj_[static_cast<size_t>(uj)]).Nev);
       const std::string nyit = "<" + nev, zar = "</" + nev;
+      const auto illik = [&puf](size_t q, std::string_view minta) {
+        if (q + minta.size() > puf.size()) return false;
+        for (size_t k = 0; k < minta.size(); ++k) {
+          if (Kis(puf[q + k]) != minta[k]) return false;
+        }
+        return true;
+      };
       size_t melyseg = 0, i = p;
       for (;;) {
-        std::string kis = win1250::ToLower(std::string_view(puf).substr(i));
-        const size_t n = kis.find(nyit), z = kis.find(zar);
-        if (z == std::string::npos) {
-          if (bovites()) continue;
-          i = puf.size();
-          break;
+        const size_t q = puf.find('<', i);
+        if (q == std::string::npos || q + zar.size() > puf.size()) {
+          const size_t eddig = q == std::string::npos ? puf.size() : q;
+          if (bovites()) {
+            i = eddig;
+            continue;
+          }
+          if (q == std::string::npos) {
+            i = puf.size();
+            break;
+          }
         }
-        if (n != std::string::npos && n < z) {
-          ++melyseg;
-          i += n + nyit.size();
-        } else if (melyseg > 0) {
+        if (illik(q, zar)) {
+          if (melyseg == 0) {
+            i = q;
+            break;
+          }
           --melyseg;
-          i += z + zar.size();
+          i = q + zar.size();
         } else {
-          i += z;
-          break;
+          if (illik(q, nyit)) ++melyseg;
+          i = q + 1;
         }
       }
       obj_[static_cast<size_t>(uj)].CellaSzoveg = puf.substr(p, i - p);
@@ -600,7 +615,8 @@ void TMiniHtml::Meres(size_t i) {
     default:
       break;
   }
-  if (Nyito(o)) {
+  // A bounded open-tag list keeps hostile nesting from costing quadratic time.
+  if (Nyito(o) && nyitott_.size() < kMaxNyitott) {
     nyitott_.push_back(i);
     olSzamlalo_.push_back(0);
     AllapotEpites();
@@ -638,12 +654,16 @@ void TMiniHtml::Tablazat(size_t kezdet) {
         o.Van("width")
             ? SzelessegSzabaly(o.Ertek("width"), tw)
             : std::max(1, (tw - 10) / std::max(1, sorCellak[static_cast<size_t>(c.Sor)]));
-    o.Cella = std::make_unique<TMiniHtml>(mero_);
-    o.Cella->SetAlapHatter(o.Van("bgcolor") ? Szin(o.Ertek("bgcolor")) : kKulcsSzin);
-    o.Cella->SetHtml(o.CellaSzoveg);
-    const int h = o.Cella->Elrendezes(cw);
-    int tartalom = 0;
-    for (const TObjektum& b : o.Cella->Objektumok()) tartalom = std::max(tartalom, b.X + b.W);
+    o.TablaIndex = static_cast<int>(kezdet);
+    int h = 0, tartalom = 0;
+    if (melyseg_ < kMaxTablaMelyseg) {
+      o.Cella = std::make_unique<TMiniHtml>(mero_);
+      o.Cella->melyseg_ = melyseg_ + 1;
+      o.Cella->SetAlapHatter(o.Van("bgcolor") ? Szin(o.Ertek("bgcolor")) : kKulcsSzin);
+      o.Cella->SetHtml(o.CellaSzoveg);
+      h = o.Cella->Elrendezes(cw);
+      for (const TObjektum& b : o.Cella->Objektumok()) tartalom = std::max(tartalom, b.X + b.W);
+    }
     oszlop[static_cast<size_t>(c.Oszlop)] =
         std::max(oszlop[static_cast<size_t>(c.Oszlop)], tartalom + 5);
     magas[static_cast<size_t>(c.Sor)] = std::max(magas[static_cast<size_t>(c.Sor)], h);
@@ -661,7 +681,6 @@ void TMiniHtml::Tablazat(size_t kezdet) {
     o.W = std::max(0, std::min(oszlop[static_cast<size_t>(c.Oszlop)], tw + 5 - x));
     o.H = magas[static_cast<size_t>(c.Sor)];
     o.SorMagassag = o.H;
-    o.Sor = static_cast<int>(kezdet);  // the table it belongs to, until placed
   }
   t.H = osszes;
 }
@@ -724,8 +743,8 @@ int TMiniHtml::Elrendezes(int szelesseg) {
   igazitas();
   magassag_ = 0;
   for (TObjektum& o : obj_) {
-    if (Cella(o) && o.Cella) {
-      const TObjektum& t = obj_[static_cast<size_t>(o.Sor)];
+    if (o.TablaIndex >= 0) {
+      const TObjektum& t = obj_[static_cast<size_t>(o.TablaIndex)];
       o.Y += t.Y;
       o.Sor = t.Sor;
     }

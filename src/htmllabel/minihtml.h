@@ -33,7 +33,9 @@
 // - A "dynamic" tag's replacement is parsed without further "dynamic" tags.
 // - CR and LF take no room when measured, as they are never drawn.
 // - Font sizes are kept within 1..1000 points, lengths from attributes within
-//   0..10000 pixels, so no sum of them overflows.
+//   0..10000 pixels, so no sum of them overflows. At most 256 tags stay open
+//   at once (further start tags change nothing) and cells of tables nested
+//   more than 8 deep stay empty, so hostile markup costs linear time.
 //
 // All texts are Windows-1250.
 
@@ -181,6 +183,7 @@ struct TObjektum {
   int Szam = 0;                      // list items of "number" lists
   std::unique_ptr<TMiniHtml> Cella;  // table cells
   std::string CellaSzoveg;
+  int TablaIndex = -1;  // cells: the start tag of their table
 
   std::string_view Ertek(std::string_view nev) const;  // "" when absent
   bool Van(std::string_view nev) const;
@@ -272,6 +275,7 @@ class TMiniHtml {
   std::vector<int> olSzamlalo_;  // item count per open tag (used by "ol")
   TAllapot allapot_;
   TSzin alapHatter_ = kKulcsSzin;
+  int melyseg_ = 0;  // tables nested around this engine
   int szelesseg_ = 0;
   int magassag_ = 0;
   bool dinamikus_ = false;
