@@ -206,7 +206,9 @@ TEST_F(AblakTest, HelpOfTheOptionUnderTheMouse) {
     Mutat(W(e.vezerlo));
     EXPECT_EQ(ablak->SugoIndex(), e.vart) << e.vezerlo;
   }
-  // The help label reads as its text.
+  // The help label is 338 pixels wide and grows to its text; it reads as its text.
+  EXPECT_EQ(ablak->Sugo()->width(), 338);
+  EXPECT_EQ(ablak->Sugo()->height(), ablak->Sugo()->Motor().TartalomMagassag());
   EXPECT_TRUE(ablak->Sugo()->accessibleName().startsWith(QStringLiteral("Hangzóugratás: hatókör")));
 }
 

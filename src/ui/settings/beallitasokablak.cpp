@@ -229,7 +229,7 @@ void TBeallitasokablak::Letrehozas() {
 
   gorgeto_ = new QScrollArea(alap);
   gorgeto_->setObjectName(QStringLiteral("Gorgeto"));
-  gorgeto_->setGeometry(377, 8, 346, alap->height() - 16);
+  gorgeto_->setGeometry(377, 0, 731 - 377, alap->height());  // the label: 338 wide
   gorgeto_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   gorgeto_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   gorgeto_->setAccessibleName(ToQ("Gyors súgó"_hu));
