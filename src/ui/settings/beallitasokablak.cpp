@@ -343,7 +343,10 @@ void TBeallitasokablak::VezerlokBe() {
     QWidget* w = Vezerlo(k.nev);
     if (auto* c = qobject_cast<QComboBox*>(w)) c->setCurrentIndex(v.*k.egesz);
     if (auto* c = qobject_cast<QCheckBox*>(w)) c->setChecked(v.*k.logikai);
-    if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(ToQ(v.*k.szoveg));
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+      e->setText(ToQ(v.*k.szoveg));
+      e->setCursorPosition(0);  // long rule lists show their beginning
+    }
     if (auto* l = qobject_cast<QLabel*>(w); l && k.szoveg) l->setText(ToQ(v.*k.szoveg));
   }
   cSzavakSzama_->setText(ToQ(v.CSzavakSzama));
