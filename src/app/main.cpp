@@ -12,6 +12,7 @@
 #include "ui/main/inditas.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
+#include "ui/settings/beallitasokablak.h"
 
 int main(int argc, char* argv[]) {
   // 1. The one shared settings model, still empty.
@@ -35,16 +36,19 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(qtkodolas::ToQ("Rov\xE1s"));
 
   // 4. The windows, in order: main window, mode chooser, then the settings
-  // state, which loads rovas.ini (or writes the defaults) and reads szo.xml.
+  // window, whose state loads rovas.ini (or writes the defaults) and reads szo.xml.
   TFoablak foablak(beallitasok);
   TUjablak ujablak(&foablak);
   foablak.SetUjablak(&ujablak);
   TBeallitasAllapot beallitasAllapot(beallitasok);
   beallitasAllapot.Letrehozas();
+  TBeallitasokablak beallitasokablak(beallitasAllapot, &foablak);
   foablak.SetBeallitasAllapot(&beallitasAllapot);
   // The image window loads rovaskep.ini now and writes it when it is destroyed.
   TKepAblak kepAblak(&foablak);
   foablak.SetKepAblak(&kepAblak);
+  // Both "Beállítások..." buttons; the main window applies the settings afterwards.
+  foablak.SetBeallitasokAblak([&beallitasokablak] { beallitasokablak.exec(); });
 
   // 5. The message loop; the first show opens the mode chooser 10 ms later.
   foablak.show();

@@ -8,5 +8,6 @@ int Atrov(int argc, char** argv);
 int Betukeszlet(int argc, char** argv);
 int Betukeszletek(int argc, char** argv);
 int Kep(int argc, char** argv);
+int Html(int argc, char** argv);
 
 }  // namespace cli

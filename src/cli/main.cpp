@@ -27,6 +27,11 @@ constexpr Command kCommands[] = {
      "    [--kep-ini FILE] [--kep KEY=VALUE]... [--rtl | --ltr] [--utf8] [--layout] [-o OUT] "
      "[FILE...]\n                        draw the rovas text into a picture"},
 #endif
+#ifdef ROVAS_CLI_HTML
+    {"html", cli::Html,
+     "html [--width N] [--utf8] [--layout] [-o OUT.png] [FILE]\n"
+     "                        lay out a help-label markup text"},
+#endif
 };
 
 int Usage(std::ostream& out, int status) {

@@ -177,6 +177,21 @@ TEST_F(FoablakTest, MagyarBetukEsBalrolJobbra) {
   EXPECT_TRUE(ablak.Allapot().Tevekenyseg);
 }
 
+TEST_F(FoablakTest, BeallitasokUtanAlkalmazas) {
+  UjSzoveg(0);
+  Gepel(ablak.MLatin(), QStringLiteral("ab"));
+  // Whatever the dialog's result, the main window applies the model afterwards.
+  ablak.SetBeallitasokAblak([this] {
+    allapot.V.LIrany = 2;
+    allapot.V.LMeret = 0;  // "5"
+    allapot.Alkalmaz();
+  });
+  ASSERT_TRUE(ablak.BBeallitasok()->isEnabled());
+  ablak.BBeallitasok()->click();
+  EXPECT_EQ(ablak.MRovas()->font().pointSize(), 5);
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("ab"));
+}
+
 TEST_F(FoablakTest, OnmukodoKikapcsolva) {
   UjSzoveg(0);
   ablak.POnmukodo()->setChecked(false);

@@ -3,9 +3,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <memory>
+#include <type_traits>
 
 #include "fonts/betukepesseg.h"
 #include "platform/ini.h"
@@ -40,63 +42,99 @@ bool Letezik(const std::string& utvonal) {
   return ::stat(utvonal.c_str(), &st) == 0;
 }
 
-// How a key's stored text becomes a control value.
-enum class TFajta { kBetukeszlet, kLista, kMeret, kLogikai, kSzoveg, kESzovegirany, kDatum };
-
-struct TKulcs {
-  std::string_view szakasz;
-  std::string_view nev;
-  TFajta fajta;
-  int TBeallitasVezerlok::*egesz = nullptr;
-  bool TBeallitasVezerlok::*logikai = nullptr;
-  std::string TBeallitasVezerlok::*szoveg = nullptr;
-  int valasztasok = 0;  // kLista: number of choices
-};
-
 using Vz = TBeallitasVezerlok;
+using F = TKulcsFajta;
+using TBeallito = TBeallitasKulcs::TBeallito;
 
-TKulcs Lista(std::string_view sz, std::string_view nev, int Vz::*m, std::size_t valasztasok) {
-  return {sz, nev, TFajta::kLista, m, nullptr, nullptr, static_cast<int>(valasztasok)};
-}
-TKulcs Egesz(std::string_view sz, std::string_view nev, TFajta f, int Vz::*m) {
-  return {sz, nev, f, m};
-}
-TKulcs Logikai(std::string_view sz, std::string_view nev, bool Vz::*m) {
-  return {sz, nev, TFajta::kLogikai, nullptr, m};
-}
-TKulcs Szoveg(std::string_view sz, std::string_view nev, TFajta f, std::string Vz::*m) {
-  return {sz, nev, f, nullptr, nullptr, m};
-}
-
-// Every key of rovas.ini, in file order.
-const TKulcs kKulcsok[] = {
-    Egesz(kAlap, "LBetukeszlet", TFajta::kBetukeszlet, &Vz::LBetukeszlet),
-    Lista(kAlap, "LIrany", &Vz::LIrany, kIranyok.size()),
-    Egesz(kAlap, "LMeret", TFajta::kMeret, &Vz::LMeret),
-    Logikai(kAlap, "PKivetelesSzavak", &Vz::PKivetelesSzavak),
-    Logikai(kAlap, "PKiterjesztettBetuk", &Vz::PKiterjesztettBetuk),
-    Logikai(kAlap, "PMelyK", &Vz::PMelyK),
-    Lista(kAlap, "LaKHasznalatiMod", &Vz::LaKHasznalatiMod, kAKHasznalatiModok.size()),
-    Logikai(kAlap, "POsszerovas", &Vz::POsszerovas),
-    Logikai(kAlap, "PKepjelek", &Vz::PKepjelek),
-    Logikai(kAlap, "PSzamok", &Vz::PSzamok),
-    Logikai(kAlap, "PSzamokBJ", &Vz::PSzamokBJ),
-    Lista(kAlap, "LHModszer", &Vz::LHModszer, kHModszerek.size()),
-    Lista(kAlap, "LHHatokor", &Vz::LHHatokor, kHHatokorok.size()),
-    Logikai(kAlap, "PHIsmetlodoEgyesit", &Vz::PHIsmetlodoEgyesit),
-    Logikai(kAlap, "PHHosszutRovidit", &Vz::PHHosszutRovidit),
-    Logikai(kAlap, "PHKezdoEKihagy", &Vz::PHKezdoEKihagy),
-    Logikai(kEgyeni, "PEgyeniBeallitasok", &Vz::PEgyeniBeallitasok),
-    Szoveg(kEgyeni, "SzEBetukeszlet", TFajta::kSzoveg, &Vz::SzEBetukeszlet),
-    Egesz(kEgyeni, "LESzovegirany", TFajta::kESzovegirany, &Vz::LESzovegirany),
-    Szoveg(kEgyeni, "SzEElsoKor", TFajta::kSzoveg, &Vz::SzEElsoKor),
-    Szoveg(kEgyeni, "SzEMasodikKor", TFajta::kSzoveg, &Vz::SzEMasodikKor),
-    Szoveg(kEgyeni, "SzESzamokKore", TFajta::kSzoveg, &Vz::SzESzamokKore),
-    Szoveg(kEgyeni, "SzEGepeleskor", TFajta::kSzoveg, &Vz::SzEGepeleskor),
-    Logikai(kEgyeni, "PKivetelesSzavakOnmukodo", &Vz::PKivetelesSzavakOnmukodo),
-    Logikai(kEgyeni, "POffice2010", &Vz::POffice2010),
-    Szoveg(kEgyeni, "LUtolsoFrissites", TFajta::kDatum, &Vz::LUtolsoFrissites),
+// A model setter as the schema's function: numbers are cast to the setter's type.
+template <class T>
+struct TSetterParameter;
+template <class A>
+struct TSetterParameter<void (TRovasBeallitasok::*)(A)> {
+  using Tipus = A;
 };
+template <auto Setter>
+void Beallit(TRovasBeallitasok& m, const TKulcsErtek& e) {
+  using A = typename TSetterParameter<decltype(Setter)>::Tipus;
+  if constexpr (std::is_same_v<A, std::string_view>) {
+    (m.*Setter)(e.szoveg);
+  } else {
+    (m.*Setter)(static_cast<A>(e.szam));
+  }
+}
+using M = TRovasBeallitasok;
+
+constexpr TBeallitasKulcs Lista(std::string_view sz, std::string_view nev, int Vz::*m,
+                                std::size_t valasztasok, TBeallito b) {
+  return {sz, nev, F::kLista, m, nullptr, nullptr, static_cast<int>(valasztasok), 0, {}, b};
+}
+constexpr TBeallitasKulcs Egesz(std::string_view sz, std::string_view nev, F f, int Vz::*m,
+                                int alap, std::string_view alapSzoveg, TBeallito b) {
+  return {sz, nev, f, m, nullptr, nullptr, 0, alap, alapSzoveg, b};
+}
+constexpr TBeallitasKulcs Logikai(std::string_view sz, std::string_view nev, bool Vz::*m, bool alap,
+                                  TBeallito b = nullptr) {
+  return {sz, nev, F::kLogikai, nullptr, m, nullptr, 0, alap, {}, b};
+}
+constexpr TBeallitasKulcs Szoveg(std::string_view sz, std::string_view nev, F f, std::string Vz::*m,
+                                 std::string_view alap, TBeallito b) {
+  return {sz, nev, f, nullptr, nullptr, m, 0, 0, alap, b};
+}
+
+// Every key of rovas.ini, in file order, with the control it belongs to and
+// the control's default.
+const TBeallitasKulcs kKulcsok[] = {
+    Egesz(kAlap, "LBetukeszlet", F::kBetukeszlet, &Vz::LBetukeszlet, 0, beallitas_alap::Betukeszlet,
+          Beallit<&M::SetBetukeszlet>),
+    Lista(kAlap, "LIrany", &Vz::LIrany, kIranyok.size(), Beallit<&M::SetIrany>),
+    Egesz(kAlap, "LMeret", F::kMeret, &Vz::LMeret, 11, {}, Beallit<&M::SetMeret>),  // "16"
+    Logikai(kAlap, "PKivetelesSzavak", &Vz::PKivetelesSzavak, true,
+            Beallit<&M::SetKivetelesSzavak>),
+    Logikai(kAlap, "PKiterjesztettBetuk", &Vz::PKiterjesztettBetuk, true,
+            Beallit<&M::SetKiterjesztettBetuk>),
+    Logikai(kAlap, "PMelyK", &Vz::PMelyK, true, Beallit<&M::SetMelyK>),
+    Lista(kAlap, "LaKHasznalatiMod", &Vz::LaKHasznalatiMod, kAKHasznalatiModok.size(),
+          Beallit<&M::SetAKHasznalatiMod>),
+    Logikai(kAlap, "POsszerovas", &Vz::POsszerovas, false, Beallit<&M::SetOsszerovas>),
+    Logikai(kAlap, "PKepjelek", &Vz::PKepjelek, false, Beallit<&M::SetKepjelek>),
+    Logikai(kAlap, "PSzamok", &Vz::PSzamok, false, Beallit<&M::SetSzamok>),
+    Logikai(kAlap, "PSzamokBJ", &Vz::PSzamokBJ, true, Beallit<&M::SetSzamokBJ>),
+    Lista(kAlap, "LHModszer", &Vz::LHModszer, kHModszerek.size(), Beallit<&M::SetHModszer>),
+    Lista(kAlap, "LHHatokor", &Vz::LHHatokor, kHHatokorok.size(), Beallit<&M::SetHHatokor>),
+    Logikai(kAlap, "PHIsmetlodoEgyesit", &Vz::PHIsmetlodoEgyesit, true,
+            Beallit<&M::SetHIsmetlodoEgyesit>),
+    Logikai(kAlap, "PHHosszutRovidit", &Vz::PHHosszutRovidit, false,
+            Beallit<&M::SetHHosszutRovidit>),
+    Logikai(kAlap, "PHKezdoEKihagy", &Vz::PHKezdoEKihagy, true, Beallit<&M::SetHKezdoEKihagy>),
+    Logikai(kEgyeni, "PEgyeniBeallitasok", &Vz::PEgyeniBeallitasok, false,
+            Beallit<&M::SetEgyeniBeallitasok>),
+    Szoveg(kEgyeni, "SzEBetukeszlet", F::kSzoveg, &Vz::SzEBetukeszlet, beallitas_alap::EBetukeszlet,
+           Beallit<&M::SetEBetukeszlet>),
+    Egesz(kEgyeni, "LESzovegirany", F::kESzovegirany, &Vz::LESzovegirany, 0, {},
+          Beallit<&M::SetESzovegirany>),
+    Szoveg(kEgyeni, "SzEElsoKor", F::kSzoveg, &Vz::SzEElsoKor, beallitas_alap::EElsoKor,
+           Beallit<&M::SetEElsoKor>),
+    Szoveg(kEgyeni, "SzEMasodikKor", F::kSzoveg, &Vz::SzEMasodikKor, beallitas_alap::EMasodikKor,
+           Beallit<&M::SetEMasodikKor>),
+    Szoveg(kEgyeni, "SzESzamokKore", F::kSzoveg, &Vz::SzESzamokKore, beallitas_alap::ESzamokKore,
+           Beallit<&M::SetESzamokKore>),
+    Szoveg(kEgyeni, "SzEGepeleskor", F::kSzoveg, &Vz::SzEGepeleskor, beallitas_alap::EGepeleskor,
+           Beallit<&M::SetEGepeleskor>),
+    // The last three belong to the window alone, not to the model.
+    Logikai(kEgyeni, "PKivetelesSzavakOnmukodo", &Vz::PKivetelesSzavakOnmukodo, true),
+    // Reset from the Office probe.
+    Logikai(kEgyeni, "POffice2010", &Vz::POffice2010, false),
+    // Not reset: the last update stays.
+    Szoveg(kEgyeni, "LUtolsoFrissites", F::kDatum, &Vz::LUtolsoFrissites, {}, nullptr),
+};
+
+int BetukeszletIndex(std::string_view nev) {
+  const std::vector<std::string>& nevek = FelkinaltBetukeszletek();
+  for (std::size_t i = 0; i < nevek.size(); ++i) {
+    if (KisNagyEgyezik(nev, nevek[i])) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 template <std::size_t N>
 std::string_view Elem(const std::array<std::string_view, N>& lista, int index) {
@@ -113,6 +151,8 @@ int32_t MeretErtek(int index) {
 }
 
 }  // namespace
+
+std::span<const TBeallitasKulcs> BeallitasSema() { return kKulcsok; }
 
 bool OfficeProba(const platform::OfficeRegistry& office) {
   static constexpr std::string_view kValtozatok[] = {"14.0", "15.0", "16.0", "17.0", "18.0",
@@ -174,34 +214,26 @@ void TBeallitasAllapot::Letrehozas() {
 }
 
 void TBeallitasAllapot::Alaphelyzet() {
-  const std::vector<std::string>& nevek = FelkinaltBetukeszletek();
-  V.LBetukeszlet = 0;
-  for (std::size_t i = 0; i < nevek.size(); ++i) {
-    if (nevek[i] == beallitas_alap::Betukeszlet) V.LBetukeszlet = static_cast<int>(i);
+  for (const TBeallitasKulcs& k : kKulcsok) {
+    switch (k.fajta) {
+      case F::kBetukeszlet:
+        V.*k.egesz = std::max(0, BetukeszletIndex(k.alapSzoveg));
+        break;
+      case F::kLista:
+      case F::kMeret:
+      case F::kESzovegirany:
+        V.*k.egesz = k.alap;
+        break;
+      case F::kLogikai:
+        V.*k.logikai = k.alap != 0;
+        break;
+      case F::kSzoveg:
+        V.*k.szoveg = k.alapSzoveg;
+        break;
+      case F::kDatum:
+        break;
+    }
   }
-  V.LIrany = 0;
-  V.LMeret = 11;  // "16"
-  V.PKivetelesSzavak = true;
-  V.PKiterjesztettBetuk = true;
-  V.PMelyK = true;
-  V.LaKHasznalatiMod = 0;
-  V.POsszerovas = false;
-  V.PKepjelek = false;
-  V.PSzamok = false;
-  V.PSzamokBJ = true;
-  V.LHModszer = 0;
-  V.LHHatokor = 0;
-  V.PHIsmetlodoEgyesit = true;
-  V.PHHosszutRovidit = false;
-  V.PHKezdoEKihagy = true;
-  V.PEgyeniBeallitasok = false;
-  V.LESzovegirany = 0;
-  V.SzEBetukeszlet = beallitas_alap::EBetukeszlet;
-  V.SzEElsoKor = beallitas_alap::EElsoKor;
-  V.SzEMasodikKor = beallitas_alap::EMasodikKor;
-  V.SzESzamokKore = beallitas_alap::ESzamokKore;
-  V.SzEGepeleskor = beallitas_alap::EGepeleskor;
-  V.PKivetelesSzavakOnmukodo = true;
   V.POffice2010 =
       OfficeProba(kornyezet_.Office ? *kornyezet_.Office : platform::SystemOfficeRegistry());
 }
@@ -217,31 +249,29 @@ void TBeallitasAllapot::AlaphelyzetIgen() {
   BetukeszletValtozas();
 }
 
+TKulcsErtek TBeallitasAllapot::Ertek(const TBeallitasKulcs& k) const {
+  switch (k.fajta) {
+    case TKulcsFajta::kBetukeszlet:
+      return {0, KivalasztottBetukeszlet()};
+    case TKulcsFajta::kLista:
+      return {V.*k.egesz, {}};
+    case TKulcsFajta::kMeret:
+      return {MeretErtek(V.*k.egesz), {}};
+    case TKulcsFajta::kESzovegirany:
+      return {V.*k.egesz == 0 ? 1 : 2, {}};
+    case TKulcsFajta::kLogikai:
+      return {V.*k.logikai ? 1 : 0, {}};
+    case TKulcsFajta::kSzoveg:
+    case TKulcsFajta::kDatum:
+      break;
+  }
+  return {0, V.*k.szoveg};
+}
+
 void TBeallitasAllapot::Alkalmaz() {
-  TRovasBeallitasok& m = modell_;
-  m.SetBetukeszlet(KivalasztottBetukeszlet());
-  m.SetIrany(static_cast<uint8_t>(V.LIrany));
-  m.SetMeret(MeretErtek(V.LMeret));
-  m.SetKivetelesSzavak(V.PKivetelesSzavak);
-  m.SetKiterjesztettBetuk(V.PKiterjesztettBetuk);
-  m.SetMelyK(V.PMelyK);
-  m.SetAKHasznalatiMod(static_cast<uint8_t>(V.LaKHasznalatiMod));
-  m.SetOsszerovas(V.POsszerovas);
-  m.SetKepjelek(V.PKepjelek);
-  m.SetSzamok(V.PSzamok);
-  m.SetSzamokBJ(V.PSzamokBJ);
-  m.SetHModszer(static_cast<uint8_t>(V.LHModszer));
-  m.SetHHatokor(static_cast<uint8_t>(V.LHHatokor));
-  m.SetHIsmetlodoEgyesit(V.PHIsmetlodoEgyesit);
-  m.SetHHosszutRovidit(V.PHHosszutRovidit);
-  m.SetHKezdoEKihagy(V.PHKezdoEKihagy);
-  m.SetEgyeniBeallitasok(V.PEgyeniBeallitasok);
-  m.SetEBetukeszlet(V.SzEBetukeszlet);
-  m.SetESzovegirany(V.LESzovegirany == 0 ? 1 : 2);
-  m.SetEElsoKor(V.SzEElsoKor);
-  m.SetEMasodikKor(V.SzEMasodikKor);
-  m.SetESzamokKore(V.SzESzamokKore);
-  m.SetEGepeleskor(V.SzEGepeleskor);
+  for (const TBeallitasKulcs& k : kKulcsok) {
+    if (k.modell) k.modell(modell_, Ertek(k));
+  }
 }
 
 void TBeallitasAllapot::BetukeszletValtozas() {
@@ -274,40 +304,32 @@ namespace {
 
 // The loader's rule for one key: `ertek` is the stored text (already cut), or
 // nullopt when the key is missing. A missing or invalid value keeps the control.
-void KulcsErtek(const TKulcs& k, const std::optional<std::string>& ertek, TBeallitasVezerlok& v,
-                TIdopont& utolsoFrissites) {
+void KulcsErtek(const TBeallitasKulcs& k, const std::optional<std::string>& ertek,
+                TBeallitasVezerlok& v, TIdopont& utolsoFrissites) {
   std::optional<int> szam = ertek ? platform::ParseIniInteger(*ertek) : std::nullopt;
   switch (k.fajta) {
-    case TFajta::kBetukeszlet: {
-      if (!ertek) return;
-      const std::vector<std::string>& nevek = FelkinaltBetukeszletek();
-      for (std::size_t i = 0; i < nevek.size(); ++i) {
-        if (KisNagyEgyezik(*ertek, nevek[i])) {
-          v.*k.egesz = static_cast<int>(i);
-          return;
-        }
-      }
+    case TKulcsFajta::kBetukeszlet:
+      if (const int i = ertek ? BetukeszletIndex(*ertek) : -1; i >= 0) v.*k.egesz = i;
       return;
-    }
-    case TFajta::kLista:
+    case TKulcsFajta::kLista:
       if (szam && *szam >= 0 && *szam < k.valasztasok) v.*k.egesz = *szam;
       return;
-    case TFajta::kMeret:
+    case TKulcsFajta::kMeret:
       if (!szam) return;
       for (std::size_t i = 0; i < kMeretek.size(); ++i) {
         if (kMeretek[i] == std::to_string(*szam)) v.*k.egesz = static_cast<int>(i);
       }
       return;
-    case TFajta::kLogikai:
+    case TKulcsFajta::kLogikai:
       if (szam) v.*k.logikai = *szam != 0;
       return;
-    case TFajta::kESzovegirany:
+    case TKulcsFajta::kESzovegirany:
       if (szam && (*szam == 1 || *szam == 2)) v.*k.egesz = *szam - 1;
       return;
-    case TFajta::kSzoveg:
+    case TKulcsFajta::kSzoveg:
       v.*k.szoveg = Vagott(ertek ? *ertek : v.*k.szoveg);
       return;
-    case TFajta::kDatum:
+    case TKulcsFajta::kDatum:
       v.*k.szoveg = Vagott(ertek ? *ertek : v.*k.szoveg);
       utolsoFrissites = DatumErtelmezes(v.*k.szoveg);
       return;
@@ -317,7 +339,7 @@ void KulcsErtek(const TKulcs& k, const std::optional<std::string>& ertek, TBeall
 }  // namespace
 
 bool TBeallitasAllapot::KulcsBeallitasa(std::string_view kulcs, std::string_view ertek) {
-  for (const TKulcs& k : kKulcsok) {
+  for (const TBeallitasKulcs& k : kKulcsok) {
     if (KisNagyEgyezik(k.nev, kulcs)) {
       KulcsErtek(k, Vagott(ertek), V, utolsoFrissites_);
       return true;
@@ -338,7 +360,8 @@ TBeallitasEredmeny TBeallitasAllapot::MentesFajlba(const std::string& utvonal) {
 TBeallitasEredmeny TBeallitasAllapot::Betolt(const std::string& utvonal) {
   try {
     platform::IniFile ini(utvonal);
-    for (const TKulcs& k : kKulcsok) KulcsErtek(k, ini.Read(k.szakasz, k.nev), V, utolsoFrissites_);
+    for (const TBeallitasKulcs& k : kKulcsok)
+      KulcsErtek(k, ini.Read(k.szakasz, k.nev), V, utolsoFrissites_);
   } catch (const std::exception& e) {
     return {false, letrehozas_ ? std::string() : std::string(kBetoltesHiba) + e.what()};
   }
@@ -349,34 +372,22 @@ TBeallitasEredmeny TBeallitasAllapot::Betolt(const std::string& utvonal) {
 TBeallitasEredmeny TBeallitasAllapot::Ment(const std::string& utvonal) {
   platform::IniFile ini(utvonal);
   Alkalmaz();
-  const TRovasBeallitasok& m = modell_;
   try {
-    ini.WriteString(kAlap, "LBetukeszlet", m.Betukeszlet);
-    ini.WriteInteger(kAlap, "LIrany", m.Irany);
-    ini.WriteInteger(kAlap, "LMeret", m.Meret);
-    ini.WriteBool(kAlap, "PKivetelesSzavak", m.KivetelesSzavak);
-    ini.WriteBool(kAlap, "PKiterjesztettBetuk", m.KiterjesztettBetuk);
-    ini.WriteBool(kAlap, "PMelyK", m.MelyK);
-    ini.WriteInteger(kAlap, "LaKHasznalatiMod", V.LaKHasznalatiMod);
-    ini.WriteBool(kAlap, "POsszerovas", m.Osszerovas);
-    ini.WriteBool(kAlap, "PKepjelek", m.Kepjelek);
-    ini.WriteBool(kAlap, "PSzamok", m.Szamok);
-    ini.WriteBool(kAlap, "PSzamokBJ", m.SzamokBJ);
-    ini.WriteInteger(kAlap, "LHModszer", m.HModszer);
-    ini.WriteInteger(kAlap, "LHHatokor", m.HHatokor);
-    ini.WriteBool(kAlap, "PHIsmetlodoEgyesit", m.HIsmetlodoEgyesit);
-    ini.WriteBool(kAlap, "PHHosszutRovidit", m.HHosszutRovidit);
-    ini.WriteBool(kAlap, "PHKezdoEKihagy", m.HKezdoEKihagy);
-    ini.WriteBool(kEgyeni, "PEgyeniBeallitasok", m.EgyeniBeallitasok);
-    ini.WriteString(kEgyeni, "SzEBetukeszlet", m.EBetukeszlet);
-    ini.WriteInteger(kEgyeni, "LESzovegirany", m.ESzovegirany);
-    ini.WriteString(kEgyeni, "SzEElsoKor", m.EElsoKor);
-    ini.WriteString(kEgyeni, "SzEMasodikKor", m.EMasodikKor);
-    ini.WriteString(kEgyeni, "SzESzamokKore", m.ESzamokKore);
-    ini.WriteString(kEgyeni, "SzEGepeleskor", m.EGepeleskor);
-    ini.WriteBool(kEgyeni, "PKivetelesSzavakOnmukodo", V.PKivetelesSzavakOnmukodo);
-    ini.WriteBool(kEgyeni, "POffice2010", V.POffice2010);
-    ini.WriteString(kEgyeni, "LUtolsoFrissites", V.LUtolsoFrissites);
+    for (const TBeallitasKulcs& k : kKulcsok) {
+      const TKulcsErtek e = Ertek(k);
+      switch (k.fajta) {
+        case TKulcsFajta::kLogikai:
+          ini.WriteBool(k.szakasz, k.nev, e.szam != 0);
+          break;
+        case TKulcsFajta::kLista:
+        case TKulcsFajta::kMeret:
+        case TKulcsFajta::kESzovegirany:
+          ini.WriteInteger(k.szakasz, k.nev, e.szam);
+          break;
+        default:
+          ini.WriteString(k.szakasz, k.nev, e.szoveg);
+      }
+    }
   } catch (const std::exception& e) {
     return {false, letrehozas_ ? std::string() : std::string(kMentesHiba) + e.what()};
   }

@@ -28,6 +28,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -100,6 +101,45 @@ struct TBeallitasVezerlok {
 
   bool operator==(const TBeallitasVezerlok&) const = default;
 };
+
+// How a rovas.ini key's text maps to its control's value.
+enum class TKulcsFajta {
+  kBetukeszlet,   // font name <-> LBetukeszlet index (any letter case)
+  kLista,         // list index, 0..valasztasok-1
+  kMeret,         // font size number <-> LMeret index
+  kLogikai,       // check box, integer 0 or not 0
+  kSzoveg,        // text field
+  kESzovegirany,  // 1 or 2 <-> LESzovegirany index 0 or 1
+  kDatum,         // last-update text
+};
+
+// A control's value as the model and rovas.ini take it: a number (lists,
+// sizes, directions, boxes) or a text (font names, rule lists, the date).
+struct TKulcsErtek {
+  int32_t szam = 0;
+  std::string szoveg;
+};
+
+// One row of the settings schema: the rovas.ini key, named after its
+// control, the control's member in TBeallitasVezerlok (one of the three
+// pointers), its default and the model setter it applies to. Reset, load,
+// apply, save and the window's binding all walk this one table.
+struct TBeallitasKulcs {
+  using TBeallito = void (*)(TRovasBeallitasok&, const TKulcsErtek&);
+  std::string_view szakasz;
+  std::string_view nev;
+  TKulcsFajta fajta;
+  int TBeallitasVezerlok::*egesz = nullptr;
+  bool TBeallitasVezerlok::*logikai = nullptr;
+  std::string TBeallitasVezerlok::*szoveg = nullptr;
+  int valasztasok = 0;               // kLista: number of choices
+  int alap = 0;                      // default of lists, sizes and boxes
+  std::string_view alapSzoveg = {};  // default of texts; kBetukeszlet: the font name
+  TBeallito modell = nullptr;        // null: a value of the window alone
+};
+
+// Every key of rovas.ini, in file order.
+std::span<const TBeallitasKulcs> BeallitasSema();
 
 // Which controls are enabled (the enabling table). `LMeret`, `PKivetelesSzavak`
 // and `LHModszer` are always enabled and not listed. The six custom fields
@@ -258,6 +298,7 @@ class TBeallitasAllapot {
 
  private:
   TBeallitasEredmeny Betolt(const std::string& utvonal);
+  TKulcsErtek Ertek(const TBeallitasKulcs& k) const;
   TBeallitasEredmeny Ment(const std::string& utvonal);
   TIdopont Most() const;
 
