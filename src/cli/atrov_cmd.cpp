@@ -209,7 +209,7 @@ int Atrov(int argc, char** argv) {
     std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';
     return kMintaHiba;
   }
-  if (k.tukor && modell.HasznaltIrany() == 1) ki = SorokMegforditasa(ki);
+  if (k.tukor && modell.JobbrolBalra()) ki = SorokMegforditasa(ki);
   if (k.utf8 && !k.unicode) ki = win1250::ToUtf8(ki);
   std::fwrite(ki.data(), 1, ki.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;

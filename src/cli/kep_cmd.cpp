@@ -239,7 +239,7 @@ int Kep(int argc, char** argv) {
       return kMintaHiba;
     }
   }
-  const bool jobbrolBalra = k.jobbrolBalra.value_or(modell.HasznaltIrany() == 1);
+  const bool jobbrolBalra = k.jobbrolBalra.value_or(modell.JobbrolBalra());
 
   // Qt draws without a display; its notes about the desktop are no business of a batch tool.
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -118,5 +118,5 @@ uint8_t TRovasBeallitasok::HasznaltIrany() const {
   if (irany != 0) return irany;
   // Without a record the font's direction is unknown; left to right is what an
   // uncatalogued font would give.
-  return BetuKepesseg && BetuKepesseg->JobbrolBalraIras ? 1 : 2;
+  return BetuKepesseg && BetuKepesseg->JobbrolBalraIras ? kJobbrolBalra : kBalrolJobbra;
 }

@@ -15,6 +15,9 @@
 
 #include "fonts/betukepesseg.h"
 
+// Direction codes of the settings and of HasznaltIrany; the settings add 0, by font.
+enum TIrany : uint8_t { kIranyBetukeszletSzerint = 0, kJobbrolBalra = 1, kBalrolJobbra = 2 };
+
 class TRovasBeallitasok {
  public:
   TRovasBeallitasok() = default;
@@ -89,6 +92,7 @@ class TRovasBeallitasok {
   // (custom on) or Irany, and when that is 0 the font's own direction. Needs
   // BetuKepesseg in that case; without a record it answers 2.
   uint8_t HasznaltIrany() const;
+  bool JobbrolBalra() const { return HasznaltIrany() == kJobbrolBalra; }
 };
 
 // The values the settings window's reset ("Alaphelyzet") puts into its controls.

@@ -118,7 +118,7 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
 
   const TBetuKepesseg& k = m.BetuKepesseg ? *m.BetuKepesseg : NincsKepesseg();
   std::string r1, r2, rn;
-  const bool jb = m.HasznaltIrany() == 1;
+  const bool jb = m.JobbrolBalra();
 
   if (m.EgyeniBeallitasok) {
     r1 = m.EElsoKor;
@@ -186,7 +186,7 @@ void TKarvo::AtrovHelyben(std::string& s) {
   if (s.empty()) return;
   // Folding and mirroring are one byte table; every stage then works on `s`.
   std::array<unsigned char, 256> tabla;
-  const bool tukor = beallitasok_->HasznaltIrany() == 1;
+  const bool tukor = beallitasok_->JobbrolBalra();
   for (int c = 0; c < 256; ++c) {
     const unsigned char k = kisbetus_ ? kKisbetu[c] : static_cast<unsigned char>(c);
     tabla[c] = tukor ? kTukor[k] : k;

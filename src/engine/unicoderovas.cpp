@@ -302,7 +302,7 @@ TUnicodeAkadaly UnicodeAkadaly(const TRovasBeallitasok& m) {
 std::optional<TUnicodeRovas> UnicodeRovas(TRovasBeallitasok& m, TKarvo& motor) {
   if (UnicodeAkadaly(m) != TUnicodeAkadaly::Nincs) return std::nullopt;
   motor.Epit(m);
-  return TUnicodeRovas(*m.BetuKepesseg, {.jobbrol_balra = m.HasznaltIrany() == 1,
+  return TUnicodeRovas(*m.BetuKepesseg, {.jobbrol_balra = m.JobbrolBalra(),
                                          .kiterjesztett = m.KiterjesztettBetuk,
                                          .melyk = m.MelyK,
                                          .melyk_mod = m.AKHasznalatiMod,
