@@ -1,11 +1,9 @@
 // rovas-cli atrov: transliterates files (or stdin) with the program's settings.
 
 #include <malloc.h>
-#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -13,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/beallitas.h"
 #include "cli/commands.h"
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
@@ -32,11 +31,7 @@ constexpr int kHibasHivas = 2;
 constexpr int kMintaHiba = 3;
 constexpr int kNincsUnicode = 5;
 
-struct Kapcsolok {
-  std::vector<std::string> ini;
-  std::vector<std::pair<std::string, std::string>> kulcsok;  // --set, in order
-  std::optional<std::string> szo;
-  std::optional<std::string> betukeszlet;
+struct Kapcsolok : TBeallitasKapcsolok {
   bool utf8 = false;
   bool tukor = false;
   bool unicode = false;
@@ -47,27 +42,6 @@ int Hiba(const std::string& uzenet) {
   std::cerr << "rovas-cli atrov: " << uzenet << '\n';
   return kHibasHivas;
 }
-
-// Appends everything `f` holds; false on a read error (a directory, say).
-bool Beolvas(std::FILE* f, std::string& ide) {
-  char buf[1 << 16];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) ide.append(buf, n);
-  return !std::ferror(f);
-}
-
-bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
-  std::FILE* f = std::fopen(utvonal.c_str(), "rb");
-  if (!f) return false;
-  struct stat st;
-  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode))
-    ide.reserve(Tartalekkal(ide.size() + static_cast<size_t>(st.st_size)));
-  const bool ok = Beolvas(f, ide);
-  std::fclose(f);
-  return ok;
-}
-
-bool Letezik(const std::string& utvonal) { return std::ifstream(utvonal, std::ios::binary).good(); }
 
 // Returns an exit status when the arguments are unusable, else -1.
 int Ertelmez(int argc, char** argv, Kapcsolok& k) {
@@ -155,32 +129,9 @@ int Atrov(int argc, char** argv) {
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
   Kapcsolok k;
   if (int hiba = Ertelmez(argc, argv, k); hiba >= 0) return hiba;
-  auto Kodol = [&](const std::string& s) { return k.utf8 ? win1250::FromUtf8(s) : s; };
-
-  // Settings: reset, rovas.ini, single keys, then the font name.
   TRovasBeallitasok modell;
   TBeallitasAllapot allapot(modell);
-  allapot.Alaphelyzet();
-  for (const std::string& ini : k.ini) {
-    if (!Letezik(ini)) return Hiba("cannot read '" + ini + "'");
-    const TBeallitasEredmeny e = allapot.BetoltesFajlbol(ini);
-    if (!e.Siker) std::cerr << win1250::ToUtf8(e.Uzenet) << '\n';
-  }
-  for (const auto& [kulcs, ertek] : k.kulcsok) {
-    if (!allapot.KulcsBeallitasa(Kodol(kulcs), Kodol(ertek)))
-      return Hiba("unknown rovas.ini key '" + kulcs + "'");
-  }
-  allapot.Alkalmaz();
-  allapot.BetukeszletValtozas();
-  if (k.betukeszlet) {
-    const std::string nev = Kodol(*k.betukeszlet);
-    modell.SetBetukeszlet(nev);
-    modell.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
-  }
-  if (k.szo) {
-    if (!Letezik(*k.szo) || !allapot.SzoListaBetoltese(*k.szo))
-      return Hiba("cannot read '" + *k.szo + "'");
-  }
+  if (auto hiba = ModellEpitese(k, k.utf8, "rovas-cli atrov", modell, allapot)) return *hiba;
 
   if (k.unicode && NincsUnicode(modell)) {
     std::cerr << "rovas-cli atrov: --unicode: the codes of \""
@@ -191,13 +142,7 @@ int Atrov(int argc, char** argv) {
   }
 
   std::string szoveg;
-  if (k.fajlok.empty()) {
-    if (!Beolvas(stdin, szoveg)) return Hiba("cannot read standard input");
-  }
-  for (const std::string& f : k.fajlok) {
-    const bool ok = f == "-" ? Beolvas(stdin, szoveg) : FajlBeolvasas(f, szoveg);
-    if (!ok) return Hiba("cannot read '" + f + "'");
-  }
+  if (!BemenetOlvasasa(k.fajlok, "rovas-cli atrov", szoveg)) return kHibasHivas;
   if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
 
   std::string ki = std::move(szoveg);

@@ -5,7 +5,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -13,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/beallitas.h"
 #include "cli/commands.h"
 #include "cli/escape.h"
 #include "engine/beallitasok.h"
@@ -45,13 +45,9 @@ constexpr const char* kHasznalat =
     "then each --kep. -o writes PNG, JPG or BMP by OUT's extension; --layout prints the\n"
     "layout. Exit status: 2 usage or unreadable file, 3 invalid pattern, 4 not written.\n";
 
-struct Kapcsolok {
-  std::vector<std::string> ini;
-  std::vector<std::pair<std::string, std::string>> kulcsok;  // --set, in order
+struct Kapcsolok : TBeallitasKapcsolok {
   std::vector<std::string> kepIni;
   std::vector<std::pair<std::string, std::string>> kepKulcsok;  // --kep, in order
-  std::optional<std::string> szo;
-  std::optional<std::string> betukeszlet;
   std::optional<bool> jobbrolBalra;
   std::optional<std::string> kimenet;
   bool nyers = false;
@@ -64,23 +60,6 @@ int Hiba(const std::string& uzenet, int statusz = kHibasHivas) {
   std::cerr << "rovas-cli kep: " << uzenet << '\n';
   return statusz;
 }
-
-bool Beolvas(std::FILE* f, std::string& ide) {
-  char buf[1 << 16];
-  size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) ide.append(buf, n);
-  return !std::ferror(f);
-}
-
-bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
-  std::FILE* f = std::fopen(utvonal.c_str(), "rb");
-  if (!f) return false;
-  const bool ok = Beolvas(f, ide);
-  std::fclose(f);
-  return ok;
-}
-
-bool Letezik(const std::string& utvonal) { return std::ifstream(utvonal, std::ios::binary).good(); }
 
 bool KulcsErtek(const std::string& s, std::vector<std::pair<std::string, std::string>>& ide) {
   const size_t e = s.find('=');
@@ -182,36 +161,17 @@ void ElrendezesKiirasa(const TElrendezes& e, const TKepBeallitasok& b) {
 int Kep(int argc, char** argv) {
   Kapcsolok k;
   if (int hiba = Ertelmez(argc, argv, k); hiba >= 0) return hiba;
-  auto Kodol = [&](const std::string& s) { return k.utf8 ? win1250::FromUtf8(s) : s; };
 
   // Transliteration settings, exactly as atrov builds them.
   TRovasBeallitasok modell;
   TBeallitasAllapot allapot(modell);
-  allapot.Alaphelyzet();
-  for (const std::string& ini : k.ini) {
-    if (!Letezik(ini)) return Hiba("cannot read '" + ini + "'");
-    const TBeallitasEredmeny e = allapot.BetoltesFajlbol(ini);
-    if (!e.Siker) std::cerr << win1250::ToUtf8(e.Uzenet) << '\n';
-  }
-  for (const auto& [kulcs, ertek] : k.kulcsok) {
-    if (!allapot.KulcsBeallitasa(Kodol(kulcs), Kodol(ertek)))
-      return Hiba("unknown rovas.ini key '" + kulcs + "'");
-  }
-  allapot.Alkalmaz();
-  allapot.BetukeszletValtozas();
-  if (k.betukeszlet) {
-    const std::string nev = Kodol(*k.betukeszlet);
-    modell.SetBetukeszlet(nev);
-    modell.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
-  }
-  if (k.szo && (!Letezik(*k.szo) || !allapot.SzoListaBetoltese(*k.szo)))
-    return Hiba("cannot read '" + *k.szo + "'");
+  if (auto hiba = ModellEpitese(k, k.utf8, "rovas-cli kep", modell, allapot)) return *hiba;
 
   // Picture settings: defaults, --kep-ini files, then single keys.
   TKepBeallitasok kb;
   try {
     for (const std::string& ini : k.kepIni) {
-      if (!Letezik(ini)) return Hiba("cannot read '" + ini + "'");
+      if (!Olvashato(ini)) return Hiba("cannot read '" + ini + "'");
       kb = TKepBeallitasok::Betoltes(platform::IniFile(ini));
     }
   } catch (const platform::IniError& e) {
@@ -224,11 +184,7 @@ int Kep(int argc, char** argv) {
   }
 
   std::string szoveg;
-  if (k.fajlok.empty() && !Beolvas(stdin, szoveg)) return Hiba("cannot read standard input");
-  for (const std::string& f : k.fajlok) {
-    const bool ok = f == "-" ? Beolvas(stdin, szoveg) : FajlBeolvasas(f, szoveg);
-    if (!ok) return Hiba("cannot read '" + f + "'");
-  }
+  if (!BemenetOlvasasa(k.fajlok, "rovas-cli kep", szoveg)) return kHibasHivas;
   if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
   if (!k.nyers) {
     try {
@@ -258,7 +214,7 @@ int Kep(int argc, char** argv) {
   if (const int index = BeepitettHatterIndex(kb.Hatter)) {
     hatter = BeepitettHatterKep(index);
   } else if (!kb.Hatter.empty()) {
-    if (!Letezik(kb.Hatter)) {
+    if (!Olvashato(kb.Hatter)) {
       std::cerr << "rovas-cli kep: warning: background '" << kb.Hatter << "' not found\n";
     } else if (auto kep = HatterFajlBeolvasas(kb.Hatter)) {
       hatter = HatterKepbol(*kep);
