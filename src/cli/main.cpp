@@ -1,11 +1,36 @@
 // rovas-cli: the engine of Tollnok for scripts, batch work and checks.
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 #include <iostream>
+#include <string>
 
 #include "cli/commands.h"
+#include "platform/programdir.h"
 
 namespace {
+
+#ifdef ROVAS_CLI_QT
+#define KEP cli::Kep
+#define HTML cli::Html
+#else
+// The commands that draw with Qt live in rovas-cli-qt, so that the others start
+// without loading Qt: they hand over the whole command line.
+int QtParancs(int, char** argv) {
+  const std::string dir = platform::ProgramDir();
+  for (const char* hely : {"/rovas-cli-qt", "/../libexec/tollnok/rovas-cli-qt"}) {
+    const std::string program = dir + hely;
+    if (::access(program.c_str(), X_OK) == 0) ::execv(program.c_str(), argv - 2);
+  }
+  std::cerr << "rovas-cli: cannot start rovas-cli-qt beside rovas-cli: " << std::strerror(errno)
+            << '\n';
+  return 2;
+}
+#define KEP QtParancs
+#define HTML QtParancs
+#endif
 
 struct Command {
   const char* name;
@@ -21,17 +46,13 @@ constexpr Command kCommands[] = {
      "[FILE...]\n                        transliterate Latin text into rovas font codes"},
     {"betukeszlet", cli::Betukeszlet, "betukeszlet NAME      the capability record of a font"},
     {"betukeszletek", cli::Betukeszletek, "betukeszletek         the catalogued font names"},
-#ifdef ROVAS_KEP
-    {"kep", cli::Kep,
+    {"kep", KEP,
      "kep [--ini FILE] [--szo FILE] [--font NAME] [--set KEY=VALUE]... [--nyers]\n"
      "    [--kep-ini FILE] [--kep KEY=VALUE]... [--rtl | --ltr] [--utf8] [--layout] [-o OUT] "
      "[FILE...]\n                        draw the rovas text into a picture"},
-#endif
-#ifdef ROVAS_CLI_HTML
-    {"html", cli::Html,
+    {"html", HTML,
      "html [--width N] [--utf8] [--layout] [-o OUT.png] [FILE]\n"
      "                        lay out a help-label markup text"},
-#endif
 };
 
 int Usage(std::ostream& out, int status) {

@@ -48,11 +48,15 @@ Fajta FajtaOf(std::string_view name) {
   return Fajta::kSajat;
 }
 
-// PREFIX/share/tollnok when `dir` is PREFIX/bin of an installation, else empty.
+// PREFIX/share/tollnok when `dir` is PREFIX/bin (the programs) or
+// PREFIX/libexec/tollnok (rovas-cli's helper) of an installation, else empty.
 std::string InstalledDataDir(const std::string& dir) {
-  const fs::path bin(dir);
-  if (bin.filename() != "bin") return {};
-  const fs::path data = bin.parent_path() / "share" / kMappa;
+  fs::path prefix(dir);
+  if (prefix.filename() == kMappa && prefix.parent_path().filename() == "libexec")
+    prefix = prefix.parent_path();
+  else if (prefix.filename() != "bin")
+    return {};
+  const fs::path data = prefix.parent_path() / "share" / kMappa;
   std::error_code ec;
   return fs::is_directory(data, ec) ? data.string() : std::string();
 }
