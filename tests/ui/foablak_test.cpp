@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -287,6 +288,31 @@ TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
   EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Kerdes);
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("ab"));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+}
+
+TEST_F(FoablakTest, SzovegNelkuliVagolapBeillesztese) {
+  UjSzoveg(1);
+  Gepel(ablak.MRovas(), QStringLiteral("ab"));
+  const std::string elotte = ablak.MRovas()->Szoveg();
+  auto* menu = ablak.MRovas()->findChild<QMenu*>();
+  ASSERT_NE(menu, nullptr);
+  for (bool kep : {false, true}) {
+    if (kep) {
+      QImage kepecske(2, 2, QImage::Format_RGB32);
+      kepecske.fill(Qt::red);
+      QGuiApplication::clipboard()->setImage(kepecske);
+    } else {
+      QGuiApplication::clipboard()->clear();
+    }
+    QTest::keyClick(ablak.MRovas(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ablak.MRovas(), Qt::Key_Insert, Qt::ShiftModifier);
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(ablak.MRovas()->Szoveg(), elotte);
+    EXPECT_TRUE(dobozok.empty());
+    // A picture stays on the clipboard.
+    const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(adat && adat->hasImage(), kep);
+  }
 }
 
 TEST_F(FoablakTest, MasolasHaromFormatum) {

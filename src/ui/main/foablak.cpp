@@ -168,7 +168,8 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   mLatin_->setFocus();
 }
 
-TFoablak::~TFoablak() = default;
+// The pane is a child widget and outlives the members, the helper among them.
+TFoablak::~TFoablak() { mRovas_->SetSegito(nullptr); }
 
 void TFoablak::SetBeallitasokAblak(std::function<void()> megjelenites) {
   beallitasokMegjelenitese_ = std::move(megjelenites);

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "engine/sorok.h"
-#include "platform/qt/vagolap.h"
+#include "platform/vagolap.h"
 #include "platform/win1250.h"
 
 namespace {
