@@ -64,6 +64,7 @@ bool Kicserel(std::string& s, size_t hatar, const std::string& minta, const std:
     helyek.push_back(ki.size());
     ki += csere;
     masolt = poz = p + m;
+    TRegKif::OutputBudget::Check(ki.size());
   }
   if (helyek.empty()) return false;
   ki.append(t + masolt, s.size() - masolt);

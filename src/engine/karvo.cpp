@@ -130,6 +130,7 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
 std::string TKarvo::Atrov(std::string_view szoveg) {
   Epit(*beallitasok_);
   if (szoveg.empty()) return {};
+  const TRegKif::OutputBudget keret(KimenetKeret(szoveg.size()));
   std::string s = kisbetus_ ? KisbetusreAlakit(szoveg) : std::string(szoveg);
   if (beallitasok_->HasznaltIrany() == 1) s = ZarojeleketTukroz(s);
   s = kivetelezo_->Alkalmaz(s);
