@@ -32,6 +32,7 @@ struct Kapcsolok {
   std::optional<std::string> szo;
   std::optional<std::string> betukeszlet;
   bool utf8 = false;
+  bool lossy = false;  // invalid UTF-8 becomes "?" instead of an error
   bool tukor = false;
   std::vector<std::string> fajlok;
 };
@@ -74,15 +75,20 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
     }
     if (a == "--help" || a == "-h") {
       std::cout << "Usage: rovas-cli atrov [--ini FILE] [--szo FILE] [--font NAME] "
-                   "[--set KEY=VALUE]... [--utf8] [--mirror] [FILE...]\n"
+                   "[--set KEY=VALUE]... [--utf8 [--lossy]] [--mirror] [FILE...]\n"
                    "Transliterates the files (or standard input) with the program's settings:\n"
                    "the reset defaults, then --ini, then each --set (rovas.ini keys), then\n"
                    "--font (any name); --szo loads an exception-word list. Exit status 3\n"
-                   "for an invalid pattern.\n";
+                   "for an invalid pattern or a runaway rule list; 2 for input that is not\n"
+                   "UTF-8 under --utf8 (unless --lossy turns each bad sequence into \"?\").\n";
       return 0;
     }
     if (a == "--utf8") {
       k.utf8 = true;
+      continue;
+    }
+    if (a == "--lossy") {
+      k.lossy = true;
       continue;
     }
     if (a == "--mirror") {
@@ -114,6 +120,7 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
       return Hiba("unknown option '" + std::string(argv[i]) + "'");
     }
   }
+  if (k.lossy && !k.utf8) return Hiba("--lossy needs --utf8");
   return -1;
 }
 
@@ -157,7 +164,13 @@ int Atrov(int argc, char** argv) {
     const bool ok = f == "-" ? Beolvas(stdin, szoveg) : FajlBeolvasas(f, szoveg);
     if (!ok) return Hiba("cannot read '" + f + "'");
   }
-  if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
+  if (k.utf8) {
+    const std::optional<size_t> rossz = win1250::FirstInvalidUtf8(szoveg);
+    if (rossz && !k.lossy)
+      return Hiba("the input is not UTF-8: invalid sequence at byte offset " +
+                  std::to_string(*rossz));
+    szoveg = win1250::FromUtf8(szoveg);
+  }
 
   std::string ki;
   try {
