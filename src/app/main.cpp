@@ -1,6 +1,7 @@
 // The program: start-up in its fixed order, then the message loop.
 
 #include <QApplication>
+#include <csignal>
 
 #include "engine/beallitasok.h"
 #include "platform/qt/kodolas.h"
@@ -12,6 +13,8 @@
 #include "ui/settings/beallitasallapot.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit makes a write fail (and the old file stay) instead of killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // 1. The one shared settings model, still empty.
   TRovasBeallitasok beallitasok;
 
