@@ -37,7 +37,12 @@ int main(int argc, char* argv[]) {
   TFoablak foablak(beallitasok);
   TUjablak ujablak(&foablak);
   foablak.SetUjablak(&ujablak);
-  TBeallitasAllapot beallitasAllapot(beallitasok);
+  // A download keeps the windows painted; user input waits until it ends.
+  TBeallitasKornyezet kornyezet;
+  kornyezet.LetoltesKozben = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  TBeallitasAllapot beallitasAllapot(beallitasok, kornyezet);
   beallitasAllapot.Letrehozas();
   foablak.SetBeallitasAllapot(&beallitasAllapot);
 
