@@ -19,8 +19,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 
 #include "engine/sorok.h"
+#include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
 #include "ui/main/rovaspanel.h"
@@ -28,6 +31,8 @@
 #include "ui/settings/beallitasallapot.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 QApplication& App() {
   static int argc = 1;
@@ -396,6 +401,21 @@ TEST_F(FoablakTest, SugoHianyzik) {
   EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
   EXPECT_EQ(dobozok[0].szoveg,
             "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.");
+}
+
+TEST_F(FoablakTest, SugoAmitAzAsztalNemTudMegnyitni) {
+  // The offscreen desktop opens nothing: the user hears about it.
+  const std::string mappa = std::filesystem::temp_directory_path() /
+                            ("foablak_sugo_" + std::to_string(QCoreApplication::applicationPid()));
+  std::filesystem::create_directories(mappa);
+  std::ofstream(mappa + "/RovasSugo.pdf") << "%PDF-1.4\n";
+  platform::SetProgramDirOverride(mappa);
+  ablak.LSugoClick();
+  platform::SetProgramDirOverride({});
+  std::filesystem::remove_all(mappa);
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
+  EXPECT_EQ(dobozok[0].szoveg, "Nem sikerült megnyitni: RovasSugo.pdf"_hu);
 }
 
 }  // namespace

@@ -294,9 +294,9 @@ void TFoablak::MasolClick() {
 
 void TFoablak::LSugoClick() {
   const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (rendszer::Letezik(sugo))
-    rendszer::Megnyitas(sugo);
-  else
+  if (rendszer::Letezik(sugo)) {
+    if (!rendszer::Megnyitas(sugo)) rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
+  } else
     uzenet::Hiba(
         "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.", this);
 }
