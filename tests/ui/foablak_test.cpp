@@ -192,6 +192,19 @@ TEST_F(FoablakTest, OnmukodoKikapcsolva) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Megforditas(Atrov("ab")) + "\r\n");
 }
 
+TEST_F(FoablakTest, HomokoraARovasPanelKitolteseAlattIs) {
+  UjSzoveg(0);
+  std::vector<bool> homokora;
+  QObject::connect(ablak.MRovas(), &QPlainTextEdit::textChanged, [&] {
+    const QCursor* c = QApplication::overrideCursor();
+    homokora.push_back(c && c->shape() == Qt::WaitCursor);
+  });
+  Gepel(ablak.MLatin(), QStringLiteral("ab"));
+  ASSERT_FALSE(homokora.empty());
+  for (bool h : homokora) EXPECT_TRUE(h);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(FoablakTest, ModValtasEsMegszakitas) {
   UjSzoveg(1);
   EXPECT_EQ(ablak.Allapot().Mod, 1);

@@ -256,10 +256,13 @@ void TFoablak::MLatinChange() {
 }
 
 void TFoablak::LatinAtrovasa() {
-  std::string eredmeny;
-  if (!HomokoraAlatt([&] { eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText())); })) return;
-  if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
-  mRovas_->SetSzoveg(eredmeny);
+  // The wait cursor stays until the pane shows the result: filling it takes time too.
+  if (!HomokoraAlatt([&] {
+        std::string eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText()));
+        if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
+        mRovas_->SetSzoveg(eredmeny);
+      }))
+    return;
   if (kepAblak_ && kepAblak_->Lathato()) {
     THomokora homokora;
     BKepClick(false);
