@@ -39,7 +39,8 @@ inline constexpr std::array<char16_t, 256> kUnicode = {{
     0x00FC, 0x00FD, 0x0163, 0x02D9,
 }};
 
-consteval int ByteOf(char32_t cp) {
+// constexpr, not consteval: clang 14 rejects a consteval call with a loop variable inside Convert.
+constexpr int ByteOf(char32_t cp) {
   if (cp < 0x80) return static_cast<int>(cp);
   for (int b = 0x80; b < 256; ++b) {
     if (kUnicode[b] == cp) return b;
