@@ -25,42 +25,42 @@ int WriteAll(int fd, std::string_view data) {
 
 }  // namespace
 
-std::string RendszerHiba(int hiba) { return std::strerror(hiba); }
+std::string SystemErrorText(int error) { return std::strerror(error); }
 
-int FajlCsere(const std::string& utvonal, std::string_view tartalom) {
-  std::string cel = utvonal;
+int ReplaceFile(const std::string& path, std::string_view data) {
+  std::string target = path;
   struct stat st {};
-  bool letezik = ::lstat(cel.c_str(), &st) == 0;
-  if (letezik && S_ISLNK(st.st_mode)) {
-    char valodi[PATH_MAX];
-    if (!::realpath(cel.c_str(), valodi)) return errno;
-    cel = valodi;
-    letezik = ::stat(cel.c_str(), &st) == 0;
+  bool exists = ::lstat(target.c_str(), &st) == 0;
+  if (exists && S_ISLNK(st.st_mode)) {
+    char resolved[PATH_MAX];
+    if (!::realpath(target.c_str(), resolved)) return errno;
+    target = resolved;
+    exists = ::stat(target.c_str(), &st) == 0;
   }
-  if (letezik) {
+  if (exists) {
     if (S_ISDIR(st.st_mode)) return EISDIR;
     if (!S_ISREG(st.st_mode)) return EINVAL;
     // The read-only attribute holds for everyone, the owner and root included.
-    if ((st.st_mode & 0222) == 0 || ::access(cel.c_str(), W_OK) != 0) return EACCES;
+    if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0) return EACCES;
   }
-  std::string ideiglenes = cel + ".XXXXXX";
-  const int fd = ::mkstemp(ideiglenes.data());
+  std::string temp = target + ".XXXXXX";
+  const int fd = ::mkstemp(temp.data());
   if (fd < 0) return errno;
-  mode_t mod;
-  if (letezik) {
-    mod = st.st_mode & 07777;
+  mode_t mode;
+  if (exists) {
+    mode = st.st_mode & 07777;
   } else {
-    const mode_t maszk = ::umask(0);
-    ::umask(maszk);
-    mod = 0666 & ~maszk;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
   }
-  int hiba = ::fchmod(fd, mod) == 0 ? 0 : errno;
-  if (!hiba) hiba = WriteAll(fd, tartalom);
-  if (!hiba && ::fsync(fd) != 0) hiba = errno;
-  if (::close(fd) != 0 && !hiba) hiba = errno;
-  if (!hiba && ::rename(ideiglenes.c_str(), cel.c_str()) != 0) hiba = errno;
-  if (hiba) ::unlink(ideiglenes.c_str());
-  return hiba;
+  int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
+  if (!error) error = WriteAll(fd, data);
+  if (!error && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error) ::unlink(temp.c_str());
+  return error;
 }
 
 }  // namespace platform

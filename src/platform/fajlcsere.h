@@ -15,9 +15,9 @@ namespace platform {
 // symbolic link has the file it points to replaced; a target without any
 // write permission bit (a read-only file) is refused with EACCES, as is one
 // the process may not write; a directory with EISDIR.
-int FajlCsere(const std::string& utvonal, std::string_view tartalom);
+int ReplaceFile(const std::string& path, std::string_view data);
 
 // The system's text for an errno value ("No space left on device").
-std::string RendszerHiba(int hiba);
+std::string SystemErrorText(int error);
 
 }  // namespace platform

@@ -116,9 +116,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string& out) {
     ssize_t n = ::read(fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      const int hiba = errno;
+      const int error = errno;
       ::close(fd);
-      errno = hiba;
+      errno = error;
       return ReadResult::kError;
     }
     if (n == 0) break;
@@ -139,12 +139,12 @@ std::string CutValue(std::string_view v) {
 
 }  // namespace
 
-IniError::IniError(Muvelet muvelet, const std::string& fajl, int hiba)
-    : std::runtime_error((muvelet == kOlvasas ? "Unable to read " : "Unable to write to ") + fajl +
-                         ": " + RendszerHiba(hiba)),
-      muvelet_(muvelet),
-      fajl_(fajl),
-      hiba_(hiba) {}
+IniError::IniError(Operation op, const std::string& file, int error)
+    : std::runtime_error((op == kRead ? "Unable to read " : "Unable to write to ") + file + ": " +
+                         SystemErrorText(error)),
+      op_(op),
+      file_(file),
+      errno_(error) {}
 
 std::optional<int> ParseIniInteger(std::string_view s) {
   int base = 10;
@@ -185,7 +185,7 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     case ReadResult::kMissing:
       return std::nullopt;
     case ReadResult::kError:
-      throw IniError(IniError::kOlvasas, path_, errno);
+      throw IniError(IniError::kRead, path_, errno);
     case ReadResult::kOk:
       break;
   }
@@ -215,11 +215,11 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
   if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
       section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
       Trim(key).empty()) {
-    throw IniError(IniError::kIras, path_, EINVAL);
+    throw IniError(IniError::kWrite, path_, EINVAL);
   }
   std::string text;
   if (ReadWholeFile(path_, text) == ReadResult::kError)
-    throw IniError(IniError::kIras, path_, errno);
+    throw IniError(IniError::kWrite, path_, errno);
 
   std::vector<Line> lines = Parse(text);
   Place place = Find(lines, text, section, key);
@@ -238,7 +238,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
     text += "[" + std::string(section) + "]\r\n" + keyLine + "\r\n";
   }
-  if (const int hiba = FajlCsere(path_, text)) throw IniError(IniError::kIras, path_, hiba);
+  if (const int error = ReplaceFile(path_, text)) throw IniError(IniError::kWrite, path_, error);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -42,18 +42,18 @@ namespace platform {
 
 class IniError : public std::runtime_error {
  public:
-  enum Muvelet { kOlvasas, kIras };
-  // `hiba` is the errno of the refused call.
-  IniError(Muvelet muvelet, const std::string& fajl, int hiba);
+  enum Operation { kRead, kWrite };
+  // `error` is the errno of the refused call.
+  IniError(Operation op, const std::string& file, int error);
 
-  Muvelet Mit() const { return muvelet_; }
-  const std::string& Fajl() const { return fajl_; }
-  int Hiba() const { return hiba_; }
+  Operation Op() const { return op_; }
+  const std::string& File() const { return file_; }
+  int Errno() const { return errno_; }
 
  private:
-  Muvelet muvelet_;
-  std::string fajl_;
-  int hiba_;
+  Operation op_;
+  std::string file_;
+  int errno_;
 };
 
 class IniFile {

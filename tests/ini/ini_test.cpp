@@ -195,7 +195,7 @@ TEST_F(IniTest, RefusedWritesRaiseTheWriteErrorWithTheFullPath) {
   } catch (const IniError& e) {
     EXPECT_EQ(std::string(e.what()),
               "Unable to write to " + inMissingDir + ": No such file or directory");
-    EXPECT_EQ(e.Hiba(), ENOENT);
+    EXPECT_EQ(e.Errno(), ENOENT);
   }
   fs::create_directory(path_);  // a directory where the file should be
   EXPECT_THROW(IniFile(path_).WriteString("Alap", "k", "v"), IniError);

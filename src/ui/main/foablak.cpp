@@ -23,6 +23,7 @@
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
 
+using namespace win1250::literals;
 using qtkodolas::FromQSorok;
 using qtkodolas::ToQ;
 
@@ -297,11 +298,10 @@ void TFoablak::MasolClick() {
 
 void TFoablak::LSugoClick() {
   const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (rendszer::Letezik(sugo)) {
-    if (!rendszer::Megnyitas(sugo)) rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
-  } else
-    uzenet::Hiba(
-        "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.", this);
+  if (!rendszer::Letezik(sugo))
+    uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
+  else if (!rendszer::Megnyitas(sugo))
+    rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
 }
 
 void TFoablak::TimerLetoltesTimer() {
