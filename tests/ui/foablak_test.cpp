@@ -247,6 +247,20 @@ TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
   EXPECT_EQ(ablak.Allapot().BelsoBevitel, 0);
 }
 
+TEST_F(FoablakTest, ElszaboduloGepelesiSzabalyokHibadobozt) {
+  std::string pontok;
+  for (int i = 0; i < 18; ++i) pontok += ".-xxx,";
+  allapot.V.PEgyeniBeallitasok = true;
+  allapot.V.SzEGepeleskor = pontok;
+  allapot.V.LESzovegirany = 1;  // left to right
+  allapot.Alkalmaz();
+  UjSzoveg(1);
+  Gepel(ablak.MRovas(), QStringLiteral("ab"));
+  ASSERT_FALSE(dobozok.empty());
+  EXPECT_TRUE(dobozok[0].standard);
+  EXPECT_EQ(dobozok[0].szoveg, "RegKif(exec): Output limit exceeded");
+}
+
 TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
   allapot.V.LIrany = 2;
   allapot.Alkalmaz();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/karvo.h"
 #include "engine/sorok.h"
 #include "platform/win1250.h"
 
@@ -97,7 +98,12 @@ char TGepelesSegito::MRovasKeyPress(char key) {
   std::string jelolt = elotte;
   if (static_cast<unsigned char>(b.key) >= 33) jelolt += b.key;
   jelolt += utana;
-  std::string atirt = kornyezet_.GepelesiSzabalyok(jelolt);
+  std::string atirt;
+  {
+    // Typing rules are the user's own too: the same budget as a transliteration.
+    const TRegKif::OutputBudget keret(KimenetKeret(jelolt.size()));
+    atirt = kornyezet_.GepelesiSzabalyok(jelolt);
+  }
 
   // What stands on screen left and right of the caret.
   std::string bal = elotte, jobb = utana;
