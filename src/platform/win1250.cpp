@@ -86,11 +86,12 @@ std::string ToUtf8(std::string_view text) {
 
 namespace {
 
-// Decodes the sequence at utf8[i]: its code point and the index after it, or
-// -1 as the code point for a malformed sequence, with the index of the byte
-// that broke it (the lead byte's successor for a bad lead byte).
+constexpr char32_t kBad = static_cast<char32_t>(-1);
+
+// Decodes the sequence at utf8[i]: its code point and the index after it;
+// for a malformed sequence kBad and the index where decoding resumes (the
+// byte that broke it, or the one after a bad lead byte).
 std::pair<char32_t, size_t> Decode(std::string_view utf8, size_t i) {
-  constexpr char32_t kBad = static_cast<char32_t>(-1);
   const size_t n = utf8.size();
   const auto lead = static_cast<unsigned char>(utf8[i]);
   int extra = 0;
@@ -126,7 +127,7 @@ std::string FromUtf8(std::string_view utf8, char replacement) {
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     const auto [cp, next] = Decode(utf8, i);
-    const int b = cp == static_cast<char32_t>(-1) ? -1 : FromUnicode(cp);
+    const int b = cp == kBad ? -1 : FromUnicode(cp);
     out += b < 0 ? replacement : static_cast<char>(b);
     i = next;
   }
@@ -136,7 +137,7 @@ std::string FromUtf8(std::string_view utf8, char replacement) {
 std::optional<size_t> FirstInvalidUtf8(std::string_view utf8) {
   for (size_t i = 0; i < utf8.size();) {
     const auto [cp, next] = Decode(utf8, i);
-    if (cp == static_cast<char32_t>(-1)) return i;
+    if (cp == kBad) return i;
     i = next;
   }
   return std::nullopt;
