@@ -1,4 +1,5 @@
-// szo.xml reader on arbitrary bytes: one entry per used line, each with "=".
+// szo.xml reader on arbitrary bytes: one entry per used line, each with "=";
+// a list the download would accept as complete has no entry line it skips.
 
 #include <cstdint>
 #include <cstdlib>
@@ -20,6 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (lista.size() != used) std::abort();
   for (const std::string& e : lista) {
     if (e.find('=') == std::string::npos) std::abort();
+  }
+  if (SzoListaTeljes(text)) {
+    size_t szo = 0;
+    for (size_t pos = 0; (pos = text.find("<szo", pos)) != std::string_view::npos; pos += 4) {
+      if (pos == 0 || text[pos - 1] == '\r' || text[pos - 1] == '\n') ++szo;
+    }
+    if (szo != used) std::abort();
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 #include "engine/beallitasok.h"
 #include "platform/qt/kodolas.h"
@@ -15,6 +16,8 @@
 #include "ui/settings/beallitasokablak.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit makes a write fail (and the old file stay) instead of killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   // 1. The one shared settings model, still empty.
   TRovasBeallitasok beallitasok;
 
@@ -40,7 +43,12 @@ int main(int argc, char* argv[]) {
   TFoablak foablak(beallitasok);
   TUjablak ujablak(&foablak);
   foablak.SetUjablak(&ujablak);
-  TBeallitasAllapot beallitasAllapot(beallitasok);
+  // A download keeps the windows painted; user input waits until it ends.
+  TBeallitasKornyezet kornyezet;
+  kornyezet.LetoltesKozben = [] {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  };
+  TBeallitasAllapot beallitasAllapot(beallitasok, kornyezet);
   beallitasAllapot.Letrehozas();
   TBeallitasokablak beallitasokablak(beallitasAllapot, &foablak);
   foablak.SetBeallitasAllapot(&beallitasAllapot);

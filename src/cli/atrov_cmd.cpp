@@ -33,6 +33,7 @@ constexpr int kNincsUnicode = 5;
 
 struct Kapcsolok : TBeallitasKapcsolok {
   bool utf8 = false;
+  bool lossy = false;  // invalid UTF-8 becomes "?" instead of an error
   bool tukor = false;
   bool unicode = false;
   std::vector<std::string> fajlok;
@@ -58,16 +59,22 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
     }
     if (a == "--help" || a == "-h") {
       std::cout << "Usage: rovas-cli atrov [--ini FILE] [--szo FILE] [--font NAME] "
-                   "[--set KEY=VALUE]... [--utf8] [--mirror | --unicode] [FILE...]\n"
+                   "[--set KEY=VALUE]... [--utf8 [--lossy]] [--mirror | --unicode] [FILE...]\n"
                    "Transliterates the files (or standard input) with the program's settings:\n"
                    "the reset defaults, then --ini, then each --set (rovas.ini keys), then\n"
                    "--font (any name); --szo loads an exception-word list. Exit status 3\n"
-                   "for an invalid pattern. --unicode writes Unicode rovas text (UTF-8,\n"
+                   "for an invalid pattern or a runaway rule list; 2 for input that is not\n"
+                   "UTF-8 under --utf8 (unless --lossy turns each bad sequence into \"?\").\n"
+                   "--unicode writes Unicode rovas text (UTF-8,\n"
                    "reading order); exit status 5 when the font's codes have no known meaning.\n";
       return 0;
     }
     if (a == "--utf8") {
       k.utf8 = true;
+      continue;
+    }
+    if (a == "--lossy") {
+      k.lossy = true;
       continue;
     }
     if (a == "--mirror") {
@@ -104,6 +111,7 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
     }
   }
   if (k.tukor && k.unicode) return Hiba("--mirror and --unicode exclude each other");
+  if (k.lossy && !k.utf8) return Hiba("--lossy needs --utf8");
   return -1;
 }
 
@@ -143,7 +151,13 @@ int Atrov(int argc, char** argv) {
 
   std::string szoveg;
   if (!BemenetOlvasasa(k.fajlok, "rovas-cli atrov", szoveg)) return kHibasHivas;
-  if (k.utf8) szoveg = win1250::FromUtf8(szoveg);
+  if (k.utf8) {
+    const std::optional<size_t> rossz = win1250::FirstInvalidUtf8(szoveg);
+    if (rossz && !k.lossy)
+      return Hiba("the input is not UTF-8: invalid sequence at byte offset " +
+                  std::to_string(*rossz));
+    szoveg = win1250::FromUtf8(szoveg);
+  }
 
   std::string ki = std::move(szoveg);
   try {

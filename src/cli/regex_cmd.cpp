@@ -1,5 +1,7 @@
 // rovas-cli regex: one TAB-separated pattern request a line on stdin, one
-// answer a line on stdout.
+// answer a line on stdout. A request line longer than kMaxLine bytes is read
+// to its end and answered "bad input", so one request never holds more than
+// a few times that in memory.
 
 #include <iostream>
 #include <optional>
@@ -12,6 +14,27 @@
 
 namespace cli {
 namespace {
+
+constexpr size_t kMaxLine = 4 << 20;
+
+enum class LineRead { kEnd, kOk, kTooLong };
+
+// One line without its LF; a line over kMaxLine is skipped to its end.
+LineRead ReadLine(std::streambuf& in, std::string& line) {
+  line.clear();
+  bool any = false;
+  bool tooLong = false;
+  for (int c; (c = in.sbumpc()) != std::char_traits<char>::eof();) {
+    any = true;
+    if (c == '\n') break;
+    if (line.size() < kMaxLine)
+      line.push_back(static_cast<char>(c));
+    else
+      tooLong = true;
+  }
+  if (!any) return LineRead::kEnd;
+  return tooLong ? LineRead::kTooLong : LineRead::kOk;
+}
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
   std::vector<std::string_view> fields;
@@ -107,8 +130,8 @@ std::string RegexLine(std::string_view line) {
 int Regex(int, char**) {
   std::ios::sync_with_stdio(false);
   std::string line;
-  while (std::getline(std::cin, line)) {
-    std::cout << RegexLine(line) << '\n';
+  for (LineRead r; (r = ReadLine(*std::cin.rdbuf(), line)) != LineRead::kEnd;) {
+    std::cout << (r == LineRead::kOk ? RegexLine(line) : "bad input") << '\n';
   }
   std::cout.flush();
   return 0;

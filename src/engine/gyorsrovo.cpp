@@ -321,6 +321,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       uj_hatar = ki.size() + talalt->nul;
     if (indexelt_) beszurt_.push_back({ki.size(), talalt->csere.size()});
     ki += talalt->csere;
+    if (talalt->csere.size() > talalt->minta.size()) TRegKif::OutputBudget::Check(ki.size());
     p += talalt->minta.size();
     masolt = p;
   }

@@ -184,6 +184,7 @@ std::string TKarvo::Atrov(std::string_view szoveg) {
 void TKarvo::AtrovHelyben(std::string& s) {
   Epit(*beallitasok_);
   if (s.empty()) return;
+  const TRegKif::OutputBudget keret(KimenetKeret(s.size()));
   // Folding and mirroring are one byte table; every stage then works on `s`.
   std::array<unsigned char, 256> tabla;
   const bool tukor = beallitasok_->JobbrolBalra();

@@ -16,6 +16,12 @@
 // An invalid pattern (a custom rule list or an exception word) throws ERegKif
 // out of Atrov unchanged; the stages stay as built, so every later non-empty
 // text fails alike until a setting changes.
+//
+// Rules and exception words come from users and downloads, and a rule may
+// multiply the text ("." into "xxx"), so one call may produce at most
+// KimenetKeret(input size) bytes in any rule and each search has its step
+// budget (regkif.h): a runaway rule list throws ERegKif (kOutputLimit,
+// kStepLimit) instead of exhausting memory or time.
 
 #include <memory>
 #include <string>
@@ -75,6 +81,9 @@ class TKarvo {
   bool szamok_elore_ = false;
   std::string r1_, r2_, rn_;
 };
+
+// The output budget of one transliteration: 64 times the input plus 1 MB.
+constexpr size_t KimenetKeret(size_t bemenet) { return 64 * bemenet + (size_t{1} << 20); }
 
 // Folds A-Z and the Hungarian accented capitals (Á É Í Ó Ő Ö Ú Ű Ü) to small
 // letters; every other byte, other accented capitals included, is kept.

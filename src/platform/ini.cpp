@@ -1,13 +1,14 @@
 #include "platform/ini.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <vector>
+
+#include "platform/fajlcsere.h"
 
 namespace platform {
 namespace {
@@ -104,6 +105,7 @@ Place Find(const std::vector<Line>& lines, std::string_view text, std::string_vi
 
 enum class ReadResult { kOk, kMissing, kError };
 
+// kError leaves the reason in errno.
 ReadResult ReadWholeFile(const std::string& path, std::string& out) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0)
@@ -114,7 +116,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string& out) {
     ssize_t n = ::read(fd, buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
+      const int error = errno;
       ::close(fd);
+      errno = error;
       return ReadResult::kError;
     }
     if (n == 0) break;
@@ -122,45 +126,6 @@ ReadResult ReadWholeFile(const std::string& path, std::string& out) {
   }
   ::close(fd);
   return ReadResult::kOk;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-bool ReplaceThroughTemp(const std::string& path, std::string_view data) {
-  struct stat st {};
-  bool exists = ::lstat(path.c_str(), &st) == 0;
-  if (exists && !S_ISREG(st.st_mode)) return false;  // symlinks etc.: write in place
-  std::string temp = path + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  mode_t mode;
-  if (exists) {
-    mode = st.st_mode & 07777;
-  } else {
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data);
-  ok = (::close(fd) == 0) && ok;
-  if (ok && ::rename(temp.c_str(), path.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
-}
-
-bool WriteInPlace(const std::string& path, std::string_view data) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, data);
-  return (::close(fd) == 0) && ok;
 }
 
 bool HasLineBreakOrNul(std::string_view s) {
@@ -173,6 +138,13 @@ std::string CutValue(std::string_view v) {
 }
 
 }  // namespace
+
+IniError::IniError(Operation op, const std::string& file, int error)
+    : std::runtime_error((op == kRead ? "Unable to read " : "Unable to write to ") + file + ": " +
+                         SystemErrorText(error)),
+      op_(op),
+      file_(file),
+      errno_(error) {}
 
 std::optional<int> ParseIniInteger(std::string_view s) {
   int base = 10;
@@ -213,7 +185,7 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     case ReadResult::kMissing:
       return std::nullopt;
     case ReadResult::kError:
-      throw IniError("Unable to read " + path_);
+      throw IniError(IniError::kRead, path_, errno);
     case ReadResult::kOk:
       break;
   }
@@ -240,14 +212,14 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  const std::string failure = "Unable to write to " + path_;
   if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
       section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
       Trim(key).empty()) {
-    throw IniError(failure);
+    throw IniError(IniError::kWrite, path_, EINVAL);
   }
   std::string text;
-  if (ReadWholeFile(path_, text) == ReadResult::kError) throw IniError(failure);
+  if (ReadWholeFile(path_, text) == ReadResult::kError)
+    throw IniError(IniError::kWrite, path_, errno);
 
   std::vector<Line> lines = Parse(text);
   Place place = Find(lines, text, section, key);
@@ -266,7 +238,7 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
     text += "[" + std::string(section) + "]\r\n" + keyLine + "\r\n";
   }
-  if (!ReplaceThroughTemp(path_, text) && !WriteInPlace(path_, text)) throw IniError(failure);
+  if (const int error = ReplaceFile(path_, text)) throw IniError(IniError::kWrite, path_, error);
 }
 
 void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

@@ -22,13 +22,16 @@
 // Writing a key replaces its line, or appends it at the end of its section,
 // or appends the section at the end of the file; every other byte of the file
 // is kept. Lines written end with CR LF. The file is replaced through a
-// temporary file and a rename, so a crash never leaves half a file; when the
-// directory refuses new files the file is rewritten in place. A refused write
-// raises IniError "Unable to write to %s" (the full path). A key, section or
-// value holding CR, LF or NUL cannot be stored in a line and is refused the
-// same way rather than corrupting the file. Leading and trailing blanks of a
-// value do not survive a round trip (they are trimmed on reading); quotes
-// around a value are kept as data.
+// temporary file and a rename (fajlcsere.h), so a failed or interrupted write
+// leaves the file as it was; a read-only file is not replaced. A refused
+// write raises IniError "Unable to write to %s" (the full path). A key,
+// section or value holding CR, LF or NUL cannot be stored in a line and is
+// refused the same way rather than corrupting the file. Leading and trailing
+// blanks of a value do not survive a round trip (they are trimmed on
+// reading); quotes around a value are kept as data.
+//
+// The error's text is the message above followed by ": " and the system's
+// reason ("Unable to write to /home/u/rovas.ini: No space left on device").
 
 #include <optional>
 #include <stdexcept>
@@ -39,7 +42,18 @@ namespace platform {
 
 class IniError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  enum Operation { kRead, kWrite };
+  // `error` is the errno of the refused call.
+  IniError(Operation op, const std::string& file, int error);
+
+  Operation Op() const { return op_; }
+  const std::string& File() const { return file_; }
+  int Errno() const { return errno_; }
+
+ private:
+  Operation op_;
+  std::string file_;
+  int errno_;
 };
 
 class IniFile {

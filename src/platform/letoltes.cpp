@@ -4,8 +4,10 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -48,31 +50,67 @@ struct Curl {
 
 struct Sink {
   std::FILE* file = nullptr;
+  std::int64_t bytes = 0;
   bool writeFailed = false;
+  bool tooLarge = false;
+  bool chunked = false;  // the last response's Transfer-Encoding is chunked
+  const std::function<void()>* meanwhile = nullptr;
 };
 
 size_t WriteToFile(char* data, size_t size, size_t count, void* user) {
   Sink* sink = static_cast<Sink*>(user);
   size_t n = size * count;
-  if (std::fwrite(data, 1, n, sink->file) != n) {
-    sink->writeFailed = true;
+  sink->bytes += static_cast<std::int64_t>(n);
+  if (sink->bytes > kMaxBody) {
+    sink->tooLarge = true;
     return 0;  // makes libcurl stop with CURLE_WRITE_ERROR
   }
+  if (std::fwrite(data, 1, n, sink->file) != n) {
+    sink->writeFailed = true;
+    return 0;
+  }
   return n;
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  if (s.size() < prefix.size()) return false;
+  for (size_t i = 0; i < prefix.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i]) return false;
+  }
+  return true;
+}
+
+// Notes whether the final response (after any redirects) is chunked.
+size_t ReadHeader(char* data, size_t size, size_t count, void* user) {
+  Sink* sink = static_cast<Sink*>(user);
+  const std::string_view line(data, size * count);
+  if (StartsWithNoCase(line, "http/")) sink->chunked = false;  // a new response begins
+  if (StartsWithNoCase(line, "transfer-encoding:") &&
+      line.find("chunked") != std::string_view::npos) {
+    sink->chunked = true;
+  }
+  return size * count;
+}
+
+int Progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  const Sink* sink = static_cast<const Sink*>(user);
+  if (*sink->meanwhile) (*sink->meanwhile)();
+  return 0;
 }
 
 DownloadResult Failed(std::string detail) { return {DownloadResult::kFailed, std::move(detail)}; }
 
 }  // namespace
 
-DownloadResult DownloadToFile(const std::string& url, const std::string& path,
-                              long timeoutSeconds) {
+DownloadResult DownloadToFile(const std::string& url, const std::string& path, long timeoutSeconds,
+                              const std::function<void()>& meanwhile) {
   static Curl lib;
   if (!lib.ok) return {DownloadResult::kNoFacility, std::string("cannot load ") + kCurlKonyvtar};
   std::unique_ptr<CURL, void (*)(CURL*)> curl(lib.easy_init(), lib.easy_cleanup);
   if (!curl) return {DownloadResult::kNoFacility, "curl_easy_init failed"};
 
   Sink sink;
+  sink.meanwhile = &meanwhile;
   sink.file = std::fopen(path.c_str(), "wb");
   if (!sink.file) return Failed("cannot create " + path);
 
@@ -82,15 +120,26 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path,
   lib.easy_setopt(c, CURLOPT_ERRORBUFFER, errbuf);
   lib.easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteToFile);
   lib.easy_setopt(c, CURLOPT_WRITEDATA, &sink);
+  lib.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadHeader);
+  lib.easy_setopt(c, CURLOPT_HEADERDATA, &sink);
+  lib.easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(kMaxBody));
   lib.easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
   lib.easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+  // A secure address never continues over plain HTTP.
+  const bool secure = StartsWithNoCase(url, "https:");
 #if LIBCURL_VERSION_NUM >= 0x075500
   lib.easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
 #else
   lib.easy_setopt(c, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
-  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
+  lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS,
+                   secure ? CURLPROTO_HTTPS : CURLPROTO_HTTP | CURLPROTO_HTTPS);
 #endif
+  if (meanwhile) {
+    lib.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Progress);
+    lib.easy_setopt(c, CURLOPT_XFERINFODATA, &sink);
+    lib.easy_setopt(c, CURLOPT_NOPROGRESS, 0L);
+  }
   lib.easy_setopt(c, CURLOPT_TIMEOUT, timeoutSeconds);
   lib.easy_setopt(c, CURLOPT_CONNECTTIMEOUT, timeoutSeconds);
   lib.easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
@@ -98,17 +147,27 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path,
   CURLcode rc = lib.easy_perform(c);
   long status = 0;
   lib.easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
+  curl_off_t declared = -1;
+  lib.easy_getinfo(c, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &declared);
+  long version = 0;
+  lib.easy_getinfo(c, CURLINFO_HTTP_VERSION, &version);
+  // HTTP/1 without a length or chunks ends only by closing, which a cut connection does too.
+  const bool framed = declared >= 0 || sink.chunked || version >= CURL_HTTP_VERSION_2_0;
   // Flushed to the disk before anyone renames it over the real file.
   bool closed = std::fflush(sink.file) == 0 && ::fsync(::fileno(sink.file)) == 0;
   closed = std::fclose(sink.file) == 0 && closed;
 
   DownloadResult result;
-  if (rc != CURLE_OK) {
+  if (sink.tooLarge || rc == CURLE_FILESIZE_EXCEEDED) {
+    result = Failed("the answer is larger than " + std::to_string(kMaxBody >> 20) + " MB");
+  } else if (rc != CURLE_OK) {
     result = Failed(errbuf[0] ? errbuf : lib.easy_strerror(rc));
   } else if (status != 200) {
     result = Failed("HTTP status " + std::to_string(status));
   } else if (sink.writeFailed || !closed) {
     result = Failed("cannot write " + path);
+  } else if (!framed) {
+    result = Failed("the answer has no declared length, so it may be cut short");
   } else {
     result = {DownloadResult::kOk, {}};
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <vector>
+#include <utility>
 
 namespace win1250 {
 namespace {
@@ -93,53 +94,63 @@ std::string ToUtf8(std::string_view text) {
   return out;
 }
 
+namespace {
+
+constexpr char32_t kBad = static_cast<char32_t>(-1);
+
+// Decodes the sequence at utf8[i]: its code point and the index after it;
+// for a malformed sequence kBad and the index where decoding resumes (the
+// byte that broke it, or the one after a bad lead byte).
+std::pair<char32_t, size_t> Decode(std::string_view utf8, size_t i) {
+  const size_t n = utf8.size();
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  int extra = 0;
+  char32_t cp = 0;
+  if (lead < 0x80) {
+    return {lead, i + 1};
+  } else if ((lead & 0xE0) == 0xC0) {
+    extra = 1;
+    cp = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    extra = 2;
+    cp = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    extra = 3;
+    cp = lead & 0x07;
+  } else {
+    return {kBad, i + 1};
+  }
+  size_t j = i + 1;
+  for (int k = 0; k < extra; ++k, ++j) {
+    if (j >= n || (static_cast<unsigned char>(utf8[j]) & 0xC0) != 0x80) return {kBad, j};
+    cp = (cp << 6) | (static_cast<unsigned char>(utf8[j]) & 0x3F);
+  }
+  static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {kBad, j};
+  return {cp, j};
+}
+
+}  // namespace
+
 std::string FromUtf8(std::string_view utf8, char replacement) {
   std::string out;
   out.reserve(utf8.size());
-  size_t i = 0;
-  const size_t n = utf8.size();
-  while (i < n) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-      out += static_cast<char>(lead);
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = lead & 0x07;
-    } else {
-      out += replacement;
-      ++i;
-      continue;
-    }
-    size_t j = i + 1;
-    bool ok = true;
-    for (int k = 0; k < extra; ++k, ++j) {
-      if (j >= n || (static_cast<unsigned char>(utf8[j]) & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
-      cp = (cp << 6) | (static_cast<unsigned char>(utf8[j]) & 0x3F);
-    }
-    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (!ok || cp < kMin[extra] || cp > 0x10FFFF) {
-      out += replacement;
-      i = j;  // resume at the byte that broke the sequence
-      continue;
-    }
-    const int b = FromUnicode(cp);
+  for (size_t i = 0; i < utf8.size();) {
+    const auto [cp, next] = Decode(utf8, i);
+    const int b = cp == kBad ? -1 : FromUnicode(cp);
     out += b < 0 ? replacement : static_cast<char>(b);
-    i = j;
+    i = next;
   }
   return out;
+}
+
+std::optional<size_t> FirstInvalidUtf8(std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    const auto [cp, next] = Decode(utf8, i);
+    if (cp == kBad) return i;
+    i = next;
+  }
+  return std::nullopt;
 }
 
 unsigned char ToUpper(unsigned char byte) { return kUpper[byte]; }

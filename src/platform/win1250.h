@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -104,6 +105,11 @@ std::string ToUtf8(std::string_view text);
 // UTF-8 text -> Windows-1250. Characters without a byte and malformed UTF-8
 // sequences become `replacement`.
 std::string FromUtf8(std::string_view utf8, char replacement = '?');
+
+// The byte offset of the first malformed UTF-8 sequence (a bad lead or
+// continuation byte, a cut-off, overlong or surrogate sequence, a code point
+// above U+10FFFF); nullopt when the whole text is well formed.
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8);
 
 // Upper- and lower-case partners over the Windows-1250 letters; a byte without
 // a partner maps to itself.

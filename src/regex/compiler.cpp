@@ -208,7 +208,7 @@ bool Compiler::BraceAt(size_t at, int& min, int& max, size_t& end) {
   end = k + 1;
   if (len1 > 8 || len2 > 8) {
     i_ = end;
-    Fail(122);
+    Fail(ERegKif::kBraceCountTooBig);
   }
   auto number = [&](size_t from, size_t len) {
     int v = 0;
@@ -219,7 +219,7 @@ bool Compiler::BraceAt(size_t at, int& min, int& max, size_t& end) {
   max = open_ended ? kInfinite : has_max ? number(d2, len2) : min;
   if (min > max) {
     i_ = end;
-    Fail(124);
+    Fail(ERegKif::kBraceMinAboveMax);
   }
   return true;
 }
@@ -249,7 +249,7 @@ int Compiler::ParseBranch(unsigned& mods) {
     const char c = p_[i_];
     if (c == '*' || c == '+' || c == '?') {
       ++i_;
-      Fail(115);
+      Fail(ERegKif::kQuantifierFollowsNothing);
     }
     int atom = ParseAtom(mods);
     // Like Perl under x, blanks and comments may stand between an atom and
@@ -269,7 +269,7 @@ int Compiler::ParseBranch(unsigned& mods) {
         min = q == '+' ? 1 : 0;
         max = q == '?' ? 1 : kInfinite;
       }
-      if (q != '?' && Nullable(atom, false)) Fail(106);
+      if (q != '?' && Nullable(atom, false)) Fail(ERegKif::kEmptyOperand);
       SkipBlanks(mods);
       bool lazy = false;
       if (i_ < n_ && p_[i_] == '?') {
@@ -279,7 +279,7 @@ int Compiler::ParseBranch(unsigned& mods) {
       SkipBlanks(mods);
       if (QuantifierAt(i_)) {
         ++i_;
-        Fail(107);
+        Fail(ERegKif::kNestedQuantifier);
       }
       Node rep;
       rep.kind = Node::kRepeat;
@@ -309,7 +309,7 @@ int Compiler::ParseAtom(unsigned& mods) {
           const size_t close = p_.find(')', i_);
           if (close == std::string_view::npos) {
             i_ = n_;
-            Fail(125);
+            Fail(ERegKif::kUnclosedComment);
           }
           i_ = close + 1;
           return Add(Node{});
@@ -317,7 +317,7 @@ int Compiler::ParseAtom(unsigned& mods) {
         unsigned next = mods;
         bool on = true;
         for (;;) {
-          if (i_ >= n_) Fail(127);
+          if (i_ >= n_) Fail(ERegKif::kUnrecognisedModifier);
           const char m = p_[i_++];
           if (m == ')') break;
           if (m == '-') {
@@ -325,20 +325,20 @@ int Compiler::ParseAtom(unsigned& mods) {
             continue;
           }
           const unsigned bit = ModifierBit(m);
-          if (!bit) Fail(127);
+          if (!bit) Fail(ERegKif::kUnrecognisedModifier);
           next = on ? (next | bit) : (next & ~bit);
         }
         mods = next;
         return Add(Node{});
       }
-      if (++groups_ > kMaxGroups) Fail(102);
+      if (++groups_ > kMaxGroups) Fail(ERegKif::kTooManyGroups);
       Node group;
       group.kind = Node::kGroup;
       group.group = groups_;
       // Switches inside the group end at its closing parenthesis.
       unsigned inner = mods;
       group.kids.push_back(ParseAlt(inner));
-      if (i_ >= n_) Fail(103);
+      if (i_ >= n_) Fail(ERegKif::kUnmatchedOpen);
       ++i_;  // ')'
       return Add(std::move(group));
     }
@@ -368,20 +368,20 @@ int Compiler::ParseAtom(unsigned& mods) {
 }
 
 uint8_t Compiler::ParseHex() {
-  if (i_ >= n_) Fail(111);
+  if (i_ >= n_) Fail(ERegKif::kNoHexCode);
   if (p_[i_] == '{') {
     ++i_;
     const size_t close = p_.find('}', i_);
     if (close == std::string_view::npos) {
       i_ = n_;
-      Fail(111);
+      Fail(ERegKif::kNoHexCode);
     }
     unsigned value = 0;
     bool big = false;
     for (size_t j = i_; j < close; ++j) {
       if (!IsHex(p_[j])) {
         i_ = j + 1;
-        Fail(108);
+        Fail(ERegKif::kBadHexDigit);
       }
       value = value * 16 + HexValue(p_[j]);
       if (value > 0xFF) {
@@ -390,20 +390,20 @@ uint8_t Compiler::ParseHex() {
       }
     }
     i_ = close + 1;
-    if (big) Fail(112);
+    if (big) Fail(ERegKif::kHexTooBig);
     // "\x{}" holds no digits; like Perl, it is byte 0.
     return static_cast<uint8_t>(value);
   }
   const char h1 = p_[i_++];
-  if (!IsHex(h1)) Fail(108);
-  if (i_ >= n_) Fail(111);
+  if (!IsHex(h1)) Fail(ERegKif::kBadHexDigit);
+  if (i_ >= n_) Fail(ERegKif::kNoHexCode);
   const char h2 = p_[i_++];
-  if (!IsHex(h2)) Fail(108);
+  if (!IsHex(h2)) Fail(ERegKif::kBadHexDigit);
   return static_cast<uint8_t>(HexValue(h1) * 16 + HexValue(h2));
 }
 
 int Compiler::ParseEscape(unsigned mods) {
-  if (i_ >= n_) Fail(116);
+  if (i_ >= n_) Fail(ERegKif::kTrailingBackslash);
   const char e = p_[i_++];
   auto inverse = [](const ByteSet& set) {
     ByteSet out;
@@ -464,7 +464,7 @@ ClassItem Compiler::ReadClassItem() {
     item.byte = static_cast<uint8_t>(c);
     return item;
   }
-  if (i_ >= n_) Fail(110);
+  if (i_ >= n_) Fail(ERegKif::kTrailingBackslashInClass);
   const char e = p_[i_++];
   switch (e) {
     case 'd':
@@ -516,7 +516,7 @@ int Compiler::ParseClass(unsigned mods) {
   ByteSet set{};
   bool first = true;
   for (;;) {
-    if (i_ >= n_) Fail(113);
+    if (i_ >= n_) Fail(ERegKif::kUnmatchedBracket);
     if (p_[i_] == ']' && !first) {
       ++i_;
       break;
@@ -546,7 +546,7 @@ int Compiler::ParseClass(unsigned mods) {
     const uint8_t hi = end.byte;
     const bool widen = mods & kModR;
     if (hi < lo) {
-      if (!(widen && lo == 0xE0 && hi == 0xDF)) Fail(109);
+      if (!(widen && lo == 0xE0 && hi == 0xDF)) Fail(ERegKif::kInvalidRange);
       for (int b = 0xC0; b <= 0xFF; ++b) set[b] = 1;
       set[0xA8] = set[0xB8] = 1;
     } else {
@@ -990,7 +990,7 @@ Program Compiler::Run() {
   const int root = ParseAlt(mods);
   if (i_ < n_) {
     ++i_;  // a ')' with no group open
-    Fail(104);
+    Fail(ERegKif::kUnmatchedClose);
   }
   Gen(root, 0);
   Emit({kMatch});

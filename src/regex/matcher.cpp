@@ -45,8 +45,11 @@ inline bool EolM(const Program& p, const uint8_t* t, int n, int pos) {
 
 void ForceMemoForTesting(bool on) { force_memo = on; }
 
+void Matcher::OutOfSteps() { throw ERegKif(ERegKif::kStepLimit); }
+
 bool Matcher::Search(const Program& prog, const uint8_t* text, int len, int from, int* starts,
-                     int* ends) {
+                     int* ends, int64_t& budget) {
+  budget_ = &budget;
   const bool found = Scan(prog, text, len, from, starts, ends);
   // A long search may have grown the stack and the memo a lot; the next
   // searches of a rule are usually small, so the memory goes back.
@@ -154,6 +157,7 @@ bool Matcher::Run(int start) {
   int* starts = starts_;
   int* ends = ends_;
   stack_.clear();
+  Step();
   int pc = 0;
   int pos = start;
 
@@ -267,6 +271,7 @@ bool Matcher::Run(int start) {
         ++pc;
         continue;
       case kSplit:
+        Step();
         if ((memo_on_ || ++steps_ > memo_threshold_) && Seen(in.memo, pos)) break;
         stack_.push_back({kBranch, in.b, pos, 0});
         pc = in.a;
@@ -275,6 +280,7 @@ bool Matcher::Run(int start) {
         pc = in.a;
         continue;
       case kRepSingle: {
+        Step();
         if ((memo_on_ || ++steps_ > memo_threshold_) && Seen(in.memo, pos)) break;
         const uint8_t* set = prog.sets[in.a].data();
         const int limit = n - pos < in.max ? n - pos : in.max;
@@ -321,6 +327,7 @@ bool Matcher::Run(int start) {
         ++pc;
         continue;
       case kLoop: {
+        Step();
         const int r = in.a;
         int c = regs_[r];
         const bool empty_iteration = c > 0 && regs_[r + 1] == pos;
@@ -350,7 +357,7 @@ bool Matcher::Run(int start) {
         continue;
       }
       case kLoopLimit:
-        throw ERegKif(1014);
+        throw ERegKif(ERegKif::kLoopStackExceeded);
       case kMatch:
         starts[0] = start;
         ends[0] = pos;
@@ -358,6 +365,7 @@ bool Matcher::Run(int start) {
     }
 
     // Backtrack to the latest choice point, undoing changes on the way.
+    Step();
     for (;;) {
       if (stack_.empty()) return false;
       Frame& f = stack_.back();
@@ -446,7 +454,7 @@ bool Matcher::Run(int start) {
           break;
         }
         default:
-          throw ERegKif(1004);
+          throw ERegKif(ERegKif::kCorruptedProgram);
       }
       break;
     }

@@ -122,8 +122,12 @@ void ForceMemoForTesting(bool on);
 class Matcher {
  public:
   // Searches `text` (ending at `len`) from byte `from`; on success fills the
-  // 0-based slot arrays (-1 = unset). Throws ERegKif(1014) on loop-stack overflow.
-  bool Search(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends);
+  // 0-based slot arrays (-1 = unset). Every attempt at a start position, choice
+  // point and backtrack costs one step of `budget`; when it runs out the
+  // search throws ERegKif(kStepLimit). Throws ERegKif(kLoopStackExceeded) on
+  // loop-stack overflow.
+  bool Search(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends,
+              int64_t& budget);
 
  private:
   struct Frame {
@@ -134,6 +138,10 @@ class Matcher {
   };
   bool Scan(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends);
   bool Run(int start);
+  void Step() {
+    if (--*budget_ < 0) OutOfSteps();
+  }
+  [[noreturn]] static void OutOfSteps();
   // Marks (row, pos) visited; true when it was already.
   bool Seen(int row, int pos);
 
@@ -152,6 +160,7 @@ class Matcher {
   int memo_from_ = 0;
   int64_t steps_ = 0;
   int64_t memo_threshold_ = 0;
+  int64_t* budget_ = nullptr;
 };
 
 }  // namespace regkif

@@ -3,7 +3,9 @@
 
 #include "regex/regkif.h"
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "regex/program.h"
@@ -55,68 +57,72 @@ ERegKif::ERegKif(int code, int pos)
 
 std::string TRegKif::ErrorMsg(int code) {
   switch (code) {
-    case 0:
+    case ERegKif::kNoError:
       return "No errors";
-    case 102:
+    case ERegKif::kTooManyGroups:
       return "RegKif(comp): Too many () groups";
-    case 103:
+    case ERegKif::kUnmatchedOpen:
       return "RegKif(comp): Unmatched ()";
-    case 104:
+    case ERegKif::kUnmatchedClose:
       return "RegKif(comp): Unmatched ()";
-    case 105:
+    case ERegKif::kJunkAtEnd:
       return "RegKif(comp): Junk at end of pattern";
-    case 106:
+    case ERegKif::kEmptyOperand:
       return "RegKif(comp): Operand of * or + could be empty";
-    case 107:
+    case ERegKif::kNestedQuantifier:
       return "RegKif(comp): Nested quantifier";
-    case 108:
+    case ERegKif::kBadHexDigit:
       return "RegKif(comp): Bad hex digit";
-    case 109:
+    case ERegKif::kInvalidRange:
       return "RegKif(comp): Invalid [] range";
-    case 110:
+    case ERegKif::kTrailingBackslashInClass:
       return "RegKif(comp): Trailing \\ in []";
-    case 111:
+    case ERegKif::kNoHexCode:
       return "RegKif(comp): No hex code after \\x";
-    case 112:
+    case ERegKif::kHexTooBig:
       return "RegKif(comp): Hex code after \\x is too big";
-    case 113:
+    case ERegKif::kUnmatchedBracket:
       return "RegKif(comp): Unmatched []";
-    case 114:
+    case ERegKif::kInternalParser:
       return "RegKif(comp): Internal parser error";
-    case 115:
+    case ERegKif::kQuantifierFollowsNothing:
       return "RegKif(comp): Quantifier follows nothing";
-    case 116:
+    case ERegKif::kTrailingBackslash:
       return "RegKif(comp): Trailing \\";
-    case 119:
+    case ERegKif::kInternalAtomParser:
       return "RegKif(comp): Internal atom parser error";
-    case 122:
+    case ERegKif::kBraceCountTooBig:
       return "RegKif(comp): Brace count too big";
-    case 124:
+    case ERegKif::kBraceMinAboveMax:
       return "RegKif(comp): Brace minimum greater than maximum";
-    case 125:
+    case ERegKif::kUnclosedComment:
       return "RegKif(comp): Unclosed (?#comment)";
-    case 127:
+    case ERegKif::kUnrecognisedModifier:
       return "RegKif(comp): Unrecognised modifier";
-    case 128:
+    case ERegKif::kBadPairedSeparator:
       return "RegKif(comp): LinePairedSeparator must hold two different characters or none";
-    case 1000:
+    case ERegKif::kRepeatMisplaced:
       return "RegKif(exec): Repeat called inappropriately";
-    case 1001:
+    case ERegKif::kMatcherMemory:
       return "RegKif(exec): Matcher memory corruption";
-    case 1002:
+    case ERegKif::kMatcherPointers:
       return "RegKif(exec): Matcher corrupted pointers";
-    case 1003:
+    case ERegKif::kNoExpression:
       return "RegKif(exec): Expression not assigned";
-    case 1004:
+    case ERegKif::kCorruptedProgram:
       return "RegKif(exec): Corrupted program";
-    case 1005:
+    case ERegKif::kNoInput:
       return "RegKif(exec): No input text set";
-    case 1007:
+    case ERegKif::kExecNextWithoutMatch:
       return "RegKif(exec): ExecNext without a current match";
-    case 1014:
+    case ERegKif::kLoopStackExceeded:
       return "RegKif(exec): Loop stack exceeded";
-    case 1015:
+    case ERegKif::kLoopWithoutEntry:
       return "RegKif(exec): Loop without loop entry";
+    case ERegKif::kStepLimit:
+      return "RegKif(exec): Step limit exceeded";
+    case ERegKif::kOutputLimit:
+      return "RegKif(exec): Output limit exceeded";
     default:
       return "Unknown error";
   }
@@ -181,7 +187,7 @@ void TRegKif::SetLineSeparatorChars(std::string_view chars) {
 
 void TRegKif::SetLinePairedSeparator(std::string_view pair) {
   const bool ok = pair.empty() || (pair.size() == 2 && pair[0] != pair[1]);
-  if (!ok) throw ERegKif(128, 0);
+  if (!ok) throw ERegKif(ERegKif::kBadPairedSeparator, 0);
   if (pair != line_paired_) {
     line_paired_.assign(pair);
     program_.reset();
@@ -189,7 +195,7 @@ void TRegKif::SetLinePairedSeparator(std::string_view pair) {
 }
 
 void TRegKif::Compile() {
-  if (expression_.empty()) throw ERegKif(1003);
+  if (expression_.empty()) throw ERegKif(ERegKif::kNoExpression);
   program_.reset();
   const regkif::Context ctx{blank_chars_, word_letters_, line_separators_, line_paired_};
   auto prog = std::make_unique<Program>();
@@ -204,12 +210,12 @@ void TRegKif::EnsureCompiled() {
 bool TRegKif::SearchFrom(size_t pos) {
   ClearSlots();
   EnsureCompiled();
-  if (!has_input_) throw ERegKif(1005);
+  if (!has_input_) throw ERegKif(ERegKif::kNoInput);
   const int len = input_len_;
   if (pos > static_cast<size_t>(len)) return false;
   try {
     return program_->matcher.Search(program_->code, reinterpret_cast<const uint8_t*>(input_.data()),
-                                    len, static_cast<int>(pos), start_, end_);
+                                    len, static_cast<int>(pos), start_, end_, steps_left_);
   } catch (...) {
     ClearSlots();
     throw;
@@ -223,12 +229,13 @@ bool TRegKif::Exec(std::string_view text) {
   const size_t nul = input_.find('\0');
   const size_t len = nul == std::string::npos ? input_.size() : nul;
   input_len_ = len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
+  steps_left_ = kStepBase + kStepsPerByte * (int64_t{input_len_} + 1);
   ClearSlots();
   return SearchFrom(0);
 }
 
 bool TRegKif::ExecNext() {
-  if (!has_input_ || start_[0] < 0) throw ERegKif(1007);
+  if (!has_input_ || start_[0] < 0) throw ERegKif(ERegKif::kExecNextWithoutMatch);
   const int from = end_[0] + (end_[0] == start_[0] ? 1 : 0);
   return SearchFrom(static_cast<size_t>(from));
 }
@@ -316,12 +323,15 @@ struct TRegKif::Template {
     if (!lit.empty()) pieces.push_back({std::move(lit), -1});
   }
 
-  void Expand(const TRegKif& re, std::string& out) const {
+  // Throws ERegKif(kOutputLimit) before `out` would pass `limit`.
+  void Expand(const TRegKif& re, std::string& out, size_t limit = SIZE_MAX) const {
     for (const Piece& p : pieces) {
       if (p.group < 0) {
         out += p.literal;
       } else if (p.group < kSlots && re.start_[p.group] >= 0) {
-        out.append(re.input_, re.start_[p.group], re.end_[p.group] - re.start_[p.group]);
+        const size_t n = static_cast<size_t>(re.end_[p.group] - re.start_[p.group]);
+        if (n > limit - std::min(limit, out.size())) throw ERegKif(ERegKif::kOutputLimit);
+        out.append(re.input_, re.start_[p.group], n);
       }
     }
   }
@@ -329,7 +339,7 @@ struct TRegKif::Template {
 
 std::string TRegKif::ExpandTemplate(std::string_view tmpl) {
   EnsureCompiled();
-  if (!has_input_) throw ERegKif(1005);
+  if (!has_input_) throw ERegKif(ERegKif::kNoInput);
   std::string out;
   if (tmpl.empty()) return out;
   Template(tmpl).Expand(*this, out);
@@ -342,19 +352,38 @@ std::string TRegKif::ReplaceAll(std::string_view text, std::string_view tmpl, bo
   size_t copy = 0;
   if (Exec(text)) {
     const Template parsed(expand ? tmpl : std::string_view());
+    const size_t limit = OutputBudget::Limit();
     do {
       out.append(input_, copy, start_[0] - copy);
       if (expand) {
-        parsed.Expand(*this, out);
+        parsed.Expand(*this, out, limit);
       } else {
         out += tmpl;
       }
       copy = end_[0];
+      if (out.size() > limit) throw ERegKif(ERegKif::kOutputLimit);
     } while (ExecNext());
   }
   // Bytes after a NUL are not searched but still belong to the text.
   out.append(input_, copy, std::string::npos);
+  OutputBudget::Check(out.size());
   return out;
+}
+
+namespace {
+thread_local size_t output_limit = SIZE_MAX;
+}  // namespace
+
+TRegKif::OutputBudget::OutputBudget(size_t max_bytes) : previous_(output_limit) {
+  output_limit = max_bytes;
+}
+
+TRegKif::OutputBudget::~OutputBudget() { output_limit = previous_; }
+
+size_t TRegKif::OutputBudget::Limit() { return output_limit; }
+
+void TRegKif::OutputBudget::Check(size_t bytes) {
+  if (bytes > output_limit) throw ERegKif(ERegKif::kOutputLimit);
 }
 
 void TRegKif::SplitBy(std::string_view text, std::vector<std::string>& pieces) {

@@ -9,6 +9,7 @@
 //
 // Every error is thrown as ERegKif; nothing here catches its own errors.
 
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -17,6 +18,45 @@
 
 class ERegKif : public std::runtime_error {
  public:
+  // Error numbers: compile errors below 1000, search errors from 1000. The
+  // numbers are part of the interface (rovas-cli prints them); their texts
+  // are TRegKif::ErrorMsg.
+  enum Code : int {
+    kNoError = 0,
+    kTooManyGroups = 102,     // a 15th capturing group
+    kUnmatchedOpen = 103,     // a group not closed at the end
+    kUnmatchedClose = 104,    // ")" without "("
+    kJunkAtEnd = 105,         // internal check
+    kEmptyOperand = 106,      // "*", "+" or braces on what can match empty
+    kNestedQuantifier = 107,  // a quantifier right after a quantifier
+    kBadHexDigit = 108,       // \x with a non-hex digit
+    kInvalidRange = 109,      // [z-a]
+    kTrailingBackslashInClass = 110,
+    kNoHexCode = 111,         // \x with too few digits or an open brace
+    kHexTooBig = 112,         // \x{...} above FF
+    kUnmatchedBracket = 113,  // "[" not closed
+    kInternalParser = 114,    // internal check
+    kQuantifierFollowsNothing = 115,
+    kTrailingBackslash = 116,
+    kInternalAtomParser = 119,  // internal check
+    kBraceCountTooBig = 122,    // more than 8 digits
+    kBraceMinAboveMax = 124,
+    kUnclosedComment = 125,  // "(?#" without ")"
+    kUnrecognisedModifier = 127,
+    kBadPairedSeparator = 128,  // LinePairedSeparator not two different characters
+    kRepeatMisplaced = 1000,    // 1000-1002, 1004, 1015: corrupted program checks
+    kMatcherMemory = 1001,
+    kMatcherPointers = 1002,
+    kNoExpression = 1003,  // a search without a pattern
+    kCorruptedProgram = 1004,
+    kNoInput = 1005,  // a template expansion before any text
+    kExecNextWithoutMatch = 1007,
+    kLoopStackExceeded = 1014,  // more than 10 counted loops active
+    kLoopWithoutEntry = 1015,
+    kStepLimit = 1016,    // one text's searches took more steps than its budget
+    kOutputLimit = 1017,  // a replace-all outgrew the output budget
+  };
+
   // `pos` >= 0 appends " (pos N)" to the message (compile errors only).
   ERegKif(int code, int pos = -1);
   int ErrorCode() const { return code_; }
@@ -65,6 +105,33 @@ class TRegKif {
   // match). Error 1007 when there is no current match.
   bool ExecNext();
 
+  // Exec and the ExecNext calls after it share one step budget that grows
+  // with the text: kStepBase plus kStepsPerByte for each byte. Catastrophic
+  // backtracking (such as "(x+x+)+y" on a long run of x) runs out of it and
+  // throws ERegKif(kStepLimit) instead of running for hours. The rules of the
+  // font catalogue stay more than a thousand times below it.
+  static constexpr int64_t kStepBase = 1'000'000;
+  static constexpr int64_t kStepsPerByte = 1'000;
+
+  // While one is alive on a thread, a ReplaceAll on that thread whose result
+  // would pass `max_bytes` throws ERegKif(kOutputLimit). The engine opens one
+  // per transliteration so that rules which multiply the text fail early
+  // instead of exhausting memory. Budgets nest; the innermost one counts.
+  class OutputBudget {
+   public:
+    explicit OutputBudget(size_t max_bytes);
+    ~OutputBudget();
+    OutputBudget(const OutputBudget&) = delete;
+    OutputBudget& operator=(const OutputBudget&) = delete;
+    // The innermost open budget; SIZE_MAX when none is open.
+    static size_t Limit();
+    // Throws ERegKif(kOutputLimit) when `bytes` is over Limit().
+    static void Check(size_t bytes);
+
+   private:
+    size_t previous_;
+  };
+
   // Slot n of the current match; -1 / empty when n is outside 0..14, no text
   // is set or the slot is unset.
   int MatchStart(int n) const;
@@ -102,6 +169,7 @@ class TRegKif {
   std::string input_;
   int input_len_ = 0;  // up to the first NUL
   bool has_input_ = false;
+  int64_t steps_left_ = 0;  // of the current text's step budget
   int start_[kSlots];
   int end_[kSlots];
 };

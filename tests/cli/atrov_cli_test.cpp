@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/win1250.h"
@@ -25,11 +26,12 @@ std::string Ideiglenes(const std::string& nev, const std::string& tartalom) {
   return ut.string();
 }
 
-// Runs rovas-cli atrov with `args`, `be` on stdin; stderr is dropped.
-Futas Atrov(const std::string& args, const std::string& be) {
+// Runs rovas-cli with `args`, `be` on stdin; stderr goes to `hibakimenet`.
+Futas Cli(const std::string& args, const std::string& be,
+          const std::string& hibakimenet = "/dev/null") {
   const std::string bemenet = Ideiglenes("stdin", be);
   const std::string parancs =
-      std::string(ROVAS_CLI) + " atrov " + args + " < '" + bemenet + "' 2>/dev/null";
+      std::string(ROVAS_CLI) + " " + args + " < '" + bemenet + "' 2>'" + hibakimenet + "'";
   FILE* p = popen(parancs.c_str(), "r");
   Futas f{-1, {}};
   if (!p) return f;
@@ -40,6 +42,8 @@ Futas Atrov(const std::string& args, const std::string& be) {
   f.allapot = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
   return f;
 }
+
+Futas Atrov(const std::string& args, const std::string& be) { return Cli("atrov " + args, be); }
 
 std::string W(std::string_view utf8) { return win1250::FromUtf8(utf8); }
 
@@ -93,6 +97,51 @@ TEST(AtrovCli, HibakKimenetNelkul) {
   EXPECT_EQ(Atrov("--szo /nonexistent/szo.xml", "a").allapot, 2);
   EXPECT_EQ(Atrov("--bogus", "a").allapot, 2);
   EXPECT_EQ(Atrov("/", "a").allapot, 2);  // a directory is no input file
+}
+
+TEST(AtrovCli, ElszabaduloSzabalylistaHibaKimenetNelkul) {
+  std::string pontok;
+  for (int i = 0; i < 18; ++i) pontok += ".-xxx,";
+  const Futas f = Atrov("--set PEgyeniBeallitasok=1 --set 'SzEElsoKor=" + pontok + "'", "abcd");
+  EXPECT_EQ(f.allapot, 3);
+  EXPECT_EQ(f.ki, "");
+}
+
+TEST(AtrovCli, HibasUtf8) {
+  const std::string hibak = Ideiglenes("stderr", "");
+  struct Eset {
+    std::string be;
+    const char* eltolas;  // nullptr: valid
+  } esetek[] = {
+      {"sz\xC3\xA9p", nullptr},  {"ab\xC3", "2"},   {"\xFF", "0"},
+      {"a\xC3\xA9\xE9x", "3"},   {"\xC0\xAF", "0"}, {"\xED\xA0\x80", "0"},
+      {"\xF4\x90\x80\x80", "0"},
+  };
+  for (const Eset& e : esetek) {
+    const Futas f = Cli("atrov --utf8", e.be, hibak);
+    std::ifstream h(hibak);
+    const std::string uzenet((std::istreambuf_iterator<char>(h)), std::istreambuf_iterator<char>());
+    if (!e.eltolas) {
+      EXPECT_EQ(f.allapot, 0);
+      continue;
+    }
+    EXPECT_EQ(f.allapot, 2) << e.be;
+    EXPECT_EQ(f.ki, "");
+    EXPECT_NE(uzenet.find(std::string("offset ") + e.eltolas + "\n"), std::string::npos) << uzenet;
+    const Futas lossy = Atrov("--utf8 --lossy", e.be);
+    EXPECT_EQ(lossy.allapot, 0);
+    EXPECT_NE(lossy.ki.find('?'), std::string::npos);
+  }
+  EXPECT_EQ(Atrov("--lossy", "a").allapot, 2);
+}
+
+TEST(RegexCli, TulHosszuSorBadInputEsFolytatodik) {
+  const std::string hosszu = "all\t\ta\t" + std::string((4 << 20) + 1, 'a');
+  const Futas f = Cli("regex", hosszu + "\nmatch\t\tb\tab\n");
+  EXPECT_EQ(f.allapot, 0);
+  EXPECT_EQ(f.ki, "bad input\nmatch 2:1\n");
+  const Futas lepes = Cli("regex", "match\t\t(x+x+)+y\t" + std::string(20000, 'x') + "\n");
+  EXPECT_EQ(lepes.ki, "error 1016\n");
 }
 
 TEST(AtrovCli, FajlokOsszefuzve) {

@@ -286,3 +286,35 @@ TEST(Karvo, HianyzoKepessegiRekord) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Karvo, ElszaboduloSzabalyokHibatJeleznekNemFogyasztjakElAMemoriat) {
+  // Rules that multiply the text: twenty downloaded exception words "." ->
+  // "xxx", eighteen custom rules ".-xxx", a plain word doubling itself.
+  std::string pontok;
+  for (int i = 0; i < 18; ++i) pontok += ".-xxx,";
+  auto szavak = std::make_unique<std::vector<std::string>>(20, ".=xxx");
+  auto kivetelek = Alap();
+  kivetelek->SetKivetelesSzoLista(std::move(szavak));
+  auto duplazo = std::make_unique<std::vector<std::string>>(25, "aa=aaaa");
+  auto szavasan = Alap();
+  szavasan->SetKivetelesSzoLista(std::move(duplazo));
+  std::unique_ptr<TRovasBeallitasok> modellek[] = {std::move(kivetelek), Egyeni(pontok),
+                                                   std::move(szavasan)};
+  for (auto& m : modellek) {
+    TKarvo motor(*m);
+    try {
+      motor.Atrov("aaaa aaaa aaaa aaaa");
+      ADD_FAILURE() << "no error";
+    } catch (const ERegKif& e) {
+      EXPECT_EQ(e.ErrorCode(), ERegKif::kOutputLimit);
+    }
+  }
+  // The budget belongs to one call: the same rules on a short text fit it.
+  auto m = Egyeni(".-xxx");
+  EXPECT_EQ(TKarvo(*m).Atrov("ab"), "xxxxxx");
+  EXPECT_EQ(TRegKif::OutputBudget::Limit(), SIZE_MAX);
+}
+
+}  // namespace

@@ -1,8 +1,12 @@
 #include "platform/ini.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
 
 #include <climits>
 #include <filesystem>
@@ -189,7 +193,9 @@ TEST_F(IniTest, RefusedWritesRaiseTheWriteErrorWithTheFullPath) {
     IniFile(inMissingDir).WriteString("Alap", "k", "v");
     FAIL() << "no error";
   } catch (const IniError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to write to " + inMissingDir);
+    EXPECT_EQ(std::string(e.what()),
+              "Unable to write to " + inMissingDir + ": No such file or directory");
+    EXPECT_EQ(e.Errno(), ENOENT);
   }
   fs::create_directory(path_);  // a directory where the file should be
   EXPECT_THROW(IniFile(path_).WriteString("Alap", "k", "v"), IniError);
@@ -208,13 +214,48 @@ TEST_F(IniTest, ValuesThatWouldBreakTheFileAreRefused) {
   EXPECT_EQ(Get(), "[A]\r\nk=1\r\n");
 }
 
+TEST_F(IniTest, AFailedWriteLeavesTheFileByteForByte) {
+  const std::string eredeti = "[Alap]\r\nLMeret=16\r\n; the user's own note\r\n";
+  // A file-size limit smaller than the new file: writing the temporary file fails.
+  Put(eredeti);
+  {
+    const auto regi = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit hatar{};
+    getrlimit(RLIMIT_FSIZE, &hatar);
+    const rlimit szuk{8, hatar.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &szuk);
+    try {
+      IniFile(path_).WriteString("Alap", "LMeret", "20");
+      ADD_FAILURE() << "no error";
+    } catch (const IniError& e) {
+      EXPECT_EQ(std::string(e.what()), "Unable to write to " + path_ + ": File too large");
+    }
+    setrlimit(RLIMIT_FSIZE, &hatar);
+    std::signal(SIGXFSZ, regi);
+  }
+  EXPECT_EQ(Get(), eredeti);
+  // A read-only file is not replaced, even where the directory would allow it.
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_THROW(IniFile(path_).WriteString("Alap", "LMeret", "20"), IniError);
+  EXPECT_EQ(Get(), eredeti);
+  fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  // Through a symbolic link the file it points to is replaced; the link stays.
+  const std::string link = dir_ + "/link.ini";
+  fs::create_symlink(path_, link);
+  IniFile(link).WriteString("Alap", "LMeret", "20");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(IniFile(path_).ReadInteger("Alap", "LMeret", 0), 20);
+}
+
 TEST_F(IniTest, UnreadableFileIsAnErrorNotDefaults) {
   fs::create_directory(path_);
   try {
     IniFile(path_).Read("A", "k");
     FAIL() << "no error";
   } catch (const IniError& e) {
-    EXPECT_EQ(std::string(e.what()), "Unable to read " + path_);
+    EXPECT_EQ(std::string(e.what()), "Unable to read " + path_ + ": Is a directory");
   }
 }
 

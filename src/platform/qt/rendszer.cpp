@@ -15,6 +15,8 @@
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
 
+using namespace win1250::literals;
+
 namespace rendszer {
 
 std::vector<std::string> TelepitettBetukeszletek() {
@@ -47,6 +49,10 @@ bool Megnyitas(const std::string& utvonal) {
 
 bool UrlMegnyitas(const std::string& cim) {
   return QDesktopServices::openUrl(QUrl(QString::fromUtf8(cim.data(), qsizetype(cim.size()))));
+}
+
+void MegnyitasiHiba(const std::string& nev, QWidget* szulo) {
+  uzenet::Hiba("Nem sikerült megnyitni: "_hu + nev, szulo);
 }
 
 }  // namespace rendszer

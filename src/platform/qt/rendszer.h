@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLabel;
+class QWidget;
 
 namespace rendszer {
 
@@ -28,6 +29,12 @@ bool Megnyitas(const std::string& utvonal);
 
 // Opens a web address in the user's browser. False when nothing could be started.
 bool UrlMegnyitas(const std::string& cim);
+
+// The error box for a file or web address the desktop could not open (no
+// program for it, no browser): "Nem sikerült megnyitni: " and `nev`
+// (Windows-1250). Whoever opens something on the user's request shows it
+// when Megnyitas or UrlMegnyitas gives false.
+void MegnyitasiHiba(const std::string& nev, QWidget* szulo = nullptr);
 
 }  // namespace rendszer
 

@@ -23,6 +23,7 @@
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
 
+using namespace win1250::literals;
 using qtkodolas::FromQSorok;
 using qtkodolas::ToQ;
 
@@ -169,7 +170,8 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   mLatin_->setFocus();
 }
 
-TFoablak::~TFoablak() = default;
+// The pane is a child widget and outlives the members, the helper among them.
+TFoablak::~TFoablak() { mRovas_->SetSegito(nullptr); }
 
 void TFoablak::SetBeallitasokAblak(std::function<void()> megjelenites) {
   beallitasokMegjelenitese_ = std::move(megjelenites);
@@ -257,10 +259,13 @@ void TFoablak::MLatinChange() {
 }
 
 void TFoablak::LatinAtrovasa() {
-  std::string eredmeny;
-  if (!HomokoraAlatt([&] { eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText())); })) return;
-  if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
-  mRovas_->SetSzoveg(eredmeny);
+  // The wait cursor stays until the pane shows the result: filling it takes time too.
+  if (!HomokoraAlatt([&] {
+        std::string eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText()));
+        if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
+        mRovas_->SetSzoveg(eredmeny);
+      }))
+    return;
   if (kepAblak_ && kepAblak_->Lathato()) {
     THomokora homokora;
     BKepClick(false);
@@ -303,11 +308,10 @@ void TFoablak::MIUnicodeMasolasClick() {
 
 void TFoablak::LSugoClick() {
   const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (rendszer::Letezik(sugo))
-    rendszer::Megnyitas(sugo);
-  else
-    uzenet::Hiba(
-        "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.", this);
+  if (!rendszer::Letezik(sugo))
+    uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
+  else if (!rendszer::Megnyitas(sugo))
+    rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
 }
 
 void TFoablak::TimerLetoltesTimer() {

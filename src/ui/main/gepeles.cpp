@@ -2,22 +2,13 @@
 
 #include <algorithm>
 
+#include "engine/karvo.h"
 #include "engine/sorok.h"
-#include "platform/qt/vagolap.h"
+#include "platform/win1250.h"
+
+using namespace win1250::literals;
 
 namespace {
-
-// Raises BelsoBevitel for the lifetime of one piece of own input.
-class TSajatBevitel {
- public:
-  explicit TSajatBevitel(int& melyseg) : melyseg_(melyseg) { ++melyseg_; }
-  ~TSajatBevitel() { --melyseg_; }
-  TSajatBevitel(const TSajatBevitel&) = delete;
-  TSajatBevitel& operator=(const TSajatBevitel&) = delete;
-
- private:
-  int& melyseg_;
-};
 
 // Control codes the pane handles itself (Tab, its clipboard and undo keys...).
 bool PanelBillentyu(unsigned char k) {
@@ -44,9 +35,12 @@ bool TGepelesSegito::MRovasKeyDown(int vk, TShift shift) {
     return true;
   }
   if ((vk == kVkV && shift.ctrl) || (vk == kVkInsert && shift.shift)) {
-    std::string szoveg = kornyezet_.Vagolap().Szoveg();
-    kornyezet_.Vagolap().Urites();
+    IVagolap& vagolap = kornyezet_.Vagolap();
+    const std::string szoveg = vagolap.Szoveg();
+    if (szoveg.empty()) return true;
+    vagolap.Urites();
     RovasBeillesztes(szoveg);
+    vagolap.SetSzoveg(szoveg);
     return true;
   }
   return false;
@@ -69,7 +63,6 @@ char TGepelesSegito::MRovasKeyPress(char key) {
   // lose the selected text.
   if (panel_.VanKijeloles() && !PanelBillentyu(k)) {
     if (k < 32) b.key = 0;
-    TSajatBevitel sajat(allapot_.BelsoBevitel);
     panel_.TorlesBalra();
   }
 
@@ -78,28 +71,21 @@ char TGepelesSegito::MRovasKeyPress(char key) {
     case 8:
       // Delete in left-to-right and Backspace in right-to-left remove the
       // character right of the caret; the other two the one left of it.
-      if ((b.key == 7) != b.jobbrolBalra) {
-        TSajatBevitel sajat(allapot_.BelsoBevitel);
+      if ((b.key == 7) != b.jobbrolBalra)
         panel_.TorlesJobbra();
-      } else {
-        TSajatBevitel sajat(allapot_.BelsoBevitel);
+      else
         panel_.TorlesBalra();
-      }
       b.key = 0;
       b.handled = true;
       break;
     case 13:
-      if (b.jobbrolBalra && panel_.KurzorOszlop() == 0) {
-        TSajatBevitel sajat(allapot_.BelsoBevitel);
-        panel_.SorVegere();
-      }
+      if (b.jobbrolBalra && panel_.KurzorOszlop() == 0) panel_.SorVegere();
       return b.key;  // the pane inserts the line break itself
     case 32:
       BillentyuLezarasa(b);
       break;
     default:
       if (PanelBillentyu(static_cast<unsigned char>(b.key))) {
-        TSajatBevitel sajat(allapot_.BelsoBevitel);
         panel_.Karakter(b.key);
         b.key = 0;
         b.handled = true;
@@ -112,7 +98,12 @@ char TGepelesSegito::MRovasKeyPress(char key) {
   std::string jelolt = elotte;
   if (static_cast<unsigned char>(b.key) >= 33) jelolt += b.key;
   jelolt += utana;
-  std::string atirt = kornyezet_.GepelesiSzabalyok(jelolt);
+  std::string atirt;
+  {
+    // Typing rules are the user's own too: the same budget as a transliteration.
+    const TRegKif::OutputBudget keret(KimenetKeret(jelolt.size()));
+    atirt = kornyezet_.GepelesiSzabalyok(jelolt);
+  }
 
   // What stands on screen left and right of the caret.
   std::string bal = elotte, jobb = utana;
@@ -130,15 +121,11 @@ char TGepelesSegito::MRovasKeyPress(char key) {
   }
 
   b.key = 0;
-  size_t balra = 0;
-  {
-    TSajatBevitel sajat(allapot_.BelsoBevitel);
-    for (size_t i = 0; i < jobb.size(); ++i) panel_.TorlesJobbra();
-    for (size_t i = 0; i < bal.size(); ++i) panel_.TorlesBalra();
-    for (char c : atirt) panel_.Karakter(c);
-    balra = std::min(jobb.size(), atirt.size());
-    for (size_t i = 0; i < balra; ++i) panel_.KurzorBalra();
-  }
+  for (size_t i = 0; i < jobb.size(); ++i) panel_.TorlesJobbra();
+  for (size_t i = 0; i < bal.size(); ++i) panel_.TorlesBalra();
+  for (char c : atirt) panel_.Karakter(c);
+  const size_t balra = std::min(jobb.size(), atirt.size());
+  for (size_t i = 0; i < balra; ++i) panel_.KurzorBalra();
   if (balra < atirt.size()) BillentyuLezarasa(b);
   panel_.KijelolesNullazasa();
   return b.key;
@@ -148,7 +135,6 @@ void TGepelesSegito::BillentyuLezarasa(TBillentyu& b) {
   if (b.finished) return;
   b.finished = true;
   if (!b.jobbrolBalra) return;
-  TSajatBevitel sajat(allapot_.BelsoBevitel);
   if (b.key != 0) {
     panel_.Karakter(b.key);
     b.key = 0;
@@ -187,20 +173,12 @@ void TGepelesSegito::MIBeillesztesClick() {
 }
 
 void TGepelesSegito::RovasBeillesztes(const std::string& szoveg) {
-  if (allapot_.Mod != 1) return;
-  IVagolap& vagolap = kornyezet_.Vagolap();
-  if (szoveg.empty() || !kornyezet_.Kerdes("Sz\xF6veg \xE1trov\xE1sa?")) {
-    vagolap.SetSzoveg(szoveg);
-    TSajatBevitel sajat(allapot_.BelsoBevitel);
-    panel_.Beillesztes();
+  if (allapot_.Mod != 1 || szoveg.empty()) return;
+  if (!kornyezet_.Kerdes("Szöveg átrovása?"_hu)) {
+    panel_.Beszuras(szoveg);
     return;
   }
   std::string eredmeny = kornyezet_.Atrov(szoveg);
   if (kornyezet_.JobbrolBalra()) eredmeny = SorokMegforditasa(eredmeny);
-  vagolap.SetSzoveg(eredmeny);
-  {
-    TSajatBevitel sajat(allapot_.BelsoBevitel);
-    panel_.Beillesztes();
-  }
-  vagolap.SetSzoveg(szoveg);
+  panel_.Beszuras(eredmeny);
 }

@@ -6,15 +6,15 @@
 // end first. In both directions the typing rule round is re-applied to the
 // word around the caret after every key, and pasting can transliterate first.
 //
-// The helper talks to the pane only through ISzerkeszto, so it runs headless.
-// Everything it makes the pane do is "own input": BelsoBevitel is raised while
-// it happens (and lowered on every path), and both handlers ignore input while
-// it is raised.
+// The helper talks to the pane only through ISzerkeszto (edit actions, caret,
+// selection), so it runs headless. It calls those actions directly instead of
+// sending keys back through the pane, so nothing it does comes back to its own
+// handlers; pasted text is inserted, never pasted through the clipboard.
 
 #include <cstdint>
 #include <string>
 
-class IVagolap;
+#include "platform/vagolap.h"
 
 // The edit actions of a multi-line pane, in Windows-1250 text.
 class ISzerkeszto {
@@ -30,8 +30,8 @@ class ISzerkeszto {
   virtual void Karakter(char c) = 0;
   virtual void KurzorBalra() = 0;
   virtual void SorVegere() = 0;
-  // Pastes the clipboard's text over the selection.
-  virtual void Beillesztes() = 0;
+  // Inserts text (lines separated by CR LF) over the selection, caret after it.
+  virtual void Beszuras(const std::string& szoveg) = 0;
   // The caret's line (0-based) and column (characters before it on the line).
   virtual int KurzorSor() const = 0;
   virtual int KurzorOszlop() const = 0;
@@ -59,8 +59,11 @@ class IGepelesKornyezet {
 
 // The main window's state that the helper reads and writes.
 struct TFoablakAllapot {
-  uint8_t Mod = 0;           // 0 Latin text mode, 1 direct rovás mode
-  int BelsoBevitel = 0;      // depth of the window's own input
+  uint8_t Mod = 0;  // 0 Latin text mode, 1 direct rovás mode
+  // Depth of input the window generates itself; the handlers pass keys on
+  // unchanged while it is raised. The helper edits the pane directly, so it
+  // never raises it.
+  int BelsoBevitel = 0;
   bool Tevekenyseg = false;  // the user has edited something (never cleared)
 };
 
@@ -79,15 +82,24 @@ class TGepelesSegito {
       : allapot_(allapot), panel_(panel), kornyezet_(kornyezet) {}
 
   // Key down: true when the key is swallowed (the pane must not act on it).
+  // Ctrl+V and Shift+Insert paste the clipboard's text: it is read and the
+  // clipboard cleared, the paste procedure runs, then the text goes back on
+  // the clipboard (an engine error leaves it empty). A clipboard without
+  // text (a picture, or nothing) is left alone and nothing is pasted.
   bool MRovasKeyDown(int vk, TShift shift);
   // Character: the character the pane should handle, or 0 when swallowed.
   char MRovasKeyPress(char key);
-  // The context menu's "Beillesztés".
+  // The context menu's "Beillesztés": the clipboard's text through the paste
+  // procedure; the clipboard is left as it is.
   void MIBeillesztesClick();
-  // The paste procedure.
+  // The paste procedure: an empty text does nothing; otherwise, after the
+  // question "Szöveg átrovása?", the text or its transliteration (mirrored
+  // line by line in right-to-left) is inserted over the selection. It never
+  // touches the clipboard.
   void RovasBeillesztes(const std::string& szoveg);
   // Whether a paste that reaches the pane by another way (the X11 middle
-  // button) belongs to the paste procedure: direct rovás mode, not own input.
+  // button, the Paste key) belongs to the paste procedure: direct rovás mode,
+  // not own input.
   bool BeillesztestAtveszi() const { return allapot_.Mod == 1 && allapot_.BelsoBevitel == 0; }
 
   // The word around the caret in reading order: `elotte` written before the

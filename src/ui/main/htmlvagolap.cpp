@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "engine/sorok.h"
-#include "platform/qt/vagolap.h"
+#include "platform/vagolap.h"
 #include "platform/win1250.h"
 
 using namespace win1250::literals;

@@ -127,16 +127,12 @@ void TRovasPanel::keyPressEvent(QKeyEvent* e) {
       return;
     }
     if (kod == -2) return;
-    aktualis_ = e;
-    aktualisKod_ = kod;
     const char k = segito_->MRovasKeyPress(static_cast<char>(kod));
-    aktualis_ = nullptr;
     if (k == static_cast<char>(kod))
       QPlainTextEdit::keyPressEvent(e);  // unchanged: the pane's own handling
     else if (k != 0)
       Karakter(k);
   } catch (const std::exception& hiba) {
-    aktualis_ = nullptr;
     if (hibaJelzo_) hibaJelzo_(hiba.what());
   }
 }
@@ -173,11 +169,29 @@ void TRovasPanel::Karakter(char ch) {
     TorlesBalra();
   } else if (k == 13) {
     textCursor().insertText(QStringLiteral("\n"));
-  } else if (k >= 32) {
+  } else if (k >= 32 || k == 9) {
     textCursor().insertText(QString(QChar(win1250::ToUnicode(k))));
-  } else if (aktualis_ && aktualisKod_ == k) {
-    // Tab, undo, copy, cut...: what the pane does with the real key.
-    QPlainTextEdit::keyPressEvent(aktualis_);
+  } else {
+    // The command keys of an edit control, by their character code.
+    switch (k) {
+      case 1:  // Ctrl+A
+        selectAll();
+        break;
+      case 3:  // Ctrl+C
+        copy();
+        break;
+      case 24:  // Ctrl+X
+        cut();
+        break;
+      case 25:  // Ctrl+Y
+        redo();
+        break;
+      case 26:  // Ctrl+Z
+        undo();
+        break;
+      default:
+        break;
+    }
   }
   ensureCursorVisible();
 }
@@ -197,7 +211,10 @@ void TRovasPanel::SorVegere() {
   setTextCursor(c);
 }
 
-void TRovasPanel::Beillesztes() { paste(); }
+void TRovasPanel::Beszuras(const std::string& szoveg) {
+  textCursor().insertText(qtkodolas::ToQSorok(szoveg));
+  ensureCursorVisible();
+}
 
 int TRovasPanel::KurzorSor() const { return textCursor().blockNumber(); }
 

@@ -1,7 +1,8 @@
 #pragma once
-// MRovas: the rovás pane. A QPlainTextEdit that hands its keys to the typing
-// helper (key down, then the character) and carries out the helper's edit
-// actions directly on its cursor.
+// MRovas: the rovás pane. A QPlainTextEdit that hands its keys and pastes to
+// the typing helper (key down, then the character) and carries out the
+// helper's edit actions directly on its cursor. The pane does not own the
+// helper; whoever sets it clears it before the helper goes.
 
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -29,7 +30,8 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   // Replaces the text; only the part that differs is rewritten.
   void SetSzoveg(const std::string& szoveg);
 
-  // Pasting by the X11 middle button: in direct rovás mode the paste procedure.
+  // Pasting by the X11 middle button or the Paste key: in direct rovás mode
+  // the paste procedure.
   void insertFromMimeData(const QMimeData* forras) override;
 
   // ISzerkeszto
@@ -38,7 +40,7 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   void Karakter(char c) override;
   void KurzorBalra() override;
   void SorVegere() override;
-  void Beillesztes() override;
+  void Beszuras(const std::string& szoveg) override;
   int KurzorSor() const override;
   int KurzorOszlop() const override;
   bool Sor(int sor, std::string& szoveg) const override;
@@ -60,8 +62,6 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   QAction* mIUnicodeMasolas_;
   TGepelesSegito* segito_ = nullptr;
   std::function<void(const std::string&)> hibaJelzo_;
-  QKeyEvent* aktualis_ = nullptr;  // the key being handled, for the pane's own control keys
-  int aktualisKod_ = -1;
   // The text SetSzoveg left, valid until anything else changes the document.
   QString kiirt_;
   bool kiirtErvenyes_ = false;

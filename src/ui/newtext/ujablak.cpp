@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -185,6 +186,15 @@ void TUjablak::hideEvent(QHideEvent* e) {
   kurzorMozgato_.stop();
   atrovo_.stop();
   QDialog::hideEvent(e);
+}
+
+void TUjablak::keyPressEvent(QKeyEvent* e) {
+  // A focused button has taken its own Enter before the dialog sees it.
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    e->accept();
+    return;
+  }
+  QDialog::keyPressEvent(e);
 }
 
 bool TUjablak::eventFilter(QObject* obj, QEvent* e) {

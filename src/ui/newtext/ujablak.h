@@ -46,6 +46,8 @@ class TUjablak : public QDialog {
  protected:
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
+  // The dialog has no default button: Enter does nothing unless a button has the focus.
+  void keyPressEvent(QKeyEvent* e) override;
   bool eventFilter(QObject* obj, QEvent* e) override;
 
  private:

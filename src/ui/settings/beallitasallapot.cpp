@@ -15,6 +15,8 @@
 #include "platform/programdir.h"
 #include "platform/win1250.h"
 
+using namespace win1250::literals;
+
 namespace {
 
 constexpr std::string_view kAlap = "Alap";
@@ -426,23 +428,38 @@ void TBeallitasAllapot::KivetelesSzavakAtadasa(std::optional<TSzoLista> lista) {
 }
 
 TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
+  TLetoltesEredmeny e;
+  // The window keeps handling timers while a download runs; one at a time.
+  if (letoltesFolyik_) return e;
+  letoltesFolyik_ = true;
+  struct TVege {
+    bool& folyik;
+    ~TVege() { folyik = false; }
+  } vege{letoltesFolyik_};
+
   const std::string cim = kornyezet_.HonlapCim + "/szo.xml";
   const std::string szoXml = SzoXml();
   const std::string ideiglenes = szoXml + ".tmp";
-  TLetoltesEredmeny e;
   std::string hiba;
+  const std::string urlHiba = "Hiba az URL betöltésekor: "_hu + cim;
 
-  platform::DownloadResult letoltes =
-      platform::DownloadToFile(cim, ideiglenes, kornyezet_.LetoltesIdokorlat);
+  platform::DownloadResult letoltes = platform::DownloadToFile(
+      cim, ideiglenes, kornyezet_.LetoltesIdokorlat, kornyezet_.LetoltesKozben);
   if (letoltes.status == platform::DownloadResult::kNoFacility) {
-    hiba = "Nem lehet a(z) URLMON.DLL-t bet\xF6lteni";
+    hiba = "Nem lehet a(z) URLMON.DLL-t betölteni"_hu;
   } else if (!letoltes.ok()) {
-    hiba = "Hiba az URL bet\xF6lt\xE9sekor: " + cim;
+    hiba = urlHiba + "\r\n" + letoltes.detail;
   } else if (Letezik(ideiglenes)) {
-    UtolsoFrissitesRogzitese();
     try {
-      std::optional<TSzoLista> lista = SzoListaOlvasasa(ideiglenes);
-      if (lista && !lista->empty()) {
+      const std::optional<std::string> tartalom = SzoXmlOlvasasa(ideiglenes);
+      if (!tartalom || !SzoListaTeljes(*tartalom)) {
+        // A cut-off list must not replace a whole one, nor count as an update.
+        ::unlink(ideiglenes.c_str());
+        throw ESzoLista(urlHiba + "\r\nthe list arrived incomplete");
+      }
+      UtolsoFrissitesRogzitese();
+      TSzoLista lista = SzoListaSzovegbol(*tartalom);
+      if (!lista.empty()) {
         const TIdopont most = Most();
         V.LUtolsoFrissites = DatumSzoveg(most);
         utolsoFrissites_ = most;

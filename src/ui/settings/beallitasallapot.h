@@ -184,6 +184,7 @@ struct TBeallitasKornyezet {
   std::function<TIdopont()> Ora;                     // null: HelyiIdo
   std::string HonlapCim;                             // empty: kHonlapCim
   long LetoltesIdokorlat = 30;                       // seconds
+  std::function<void()> LetoltesKozben;              // called often while a download runs
 };
 
 // Message texts.
@@ -274,8 +275,11 @@ class TBeallitasAllapot {
   void KivetelesSzavakAtadasa(std::optional<TSzoLista> lista);
 
   // Refreshes the list from the home page's "/szo.xml" through szo.xml.tmp.
-  // szo.xml is replaced only by a complete download that holds at least one
-  // entry. With `csendes` no message is returned.
+  // szo.xml is replaced only by a complete download (platform/letoltes.h,
+  // SzoListaTeljes) that holds at least one entry; an incomplete one is a
+  // failed download and changes nothing. A failure's message ends with the
+  // reason on its own line. With `csendes` no message is returned. A call
+  // while a download runs (from a timer, say) does nothing and fails.
   TLetoltesEredmeny Letoltes(bool csendes);
 
   // The automatic download is due now (option on, last update more than 7
@@ -305,5 +309,6 @@ class TBeallitasAllapot {
   TRovasBeallitasok& modell_;
   TBeallitasKornyezet kornyezet_;
   bool letrehozas_ = false;
+  bool letoltesFolyik_ = false;
   TIdopont utolsoFrissites_{};
 };

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -103,7 +104,7 @@ TSzoLista SzoListaSzovegbol(std::string_view szoveg) {
   return lista;
 }
 
-std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal) {
+std::optional<std::string> SzoXmlOlvasasa(const std::string& utvonal) {
   int fd = ::open(utvonal.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
@@ -123,5 +124,54 @@ std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal) {
     szoveg.append(buf, static_cast<std::size_t>(n));
   }
   ::close(fd);
-  return SzoListaSzovegbol(szoveg);
+  return szoveg;
+}
+
+std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal) {
+  std::optional<std::string> szoveg = SzoXmlOlvasasa(utvonal);
+  if (!szoveg) return std::nullopt;
+  return SzoListaSzovegbol(*szoveg);
+}
+
+namespace {
+
+bool Ures(std::string_view sor) { return sor.find_first_not_of(" \t") == std::string_view::npos; }
+
+// `<szo mit="w" mire="r"/>`: no quote inside the values.
+bool JoBejegyzes(std::string_view sor) {
+  if (sor.substr(0, kElem.size()) != kElem) return false;
+  sor.remove_prefix(kElem.size());
+  const size_t q = sor.find('"');
+  if (q == std::string_view::npos) return false;
+  sor.remove_prefix(q);
+  if (sor.size() < kMire.size()) return false;
+  for (size_t i = 0; i < kMire.size(); ++i) {
+    if (win1250::ToLower(static_cast<unsigned char>(sor[i])) !=
+        static_cast<unsigned char>(kMire[i]))
+      return false;
+  }
+  sor.remove_prefix(kMire.size());
+  const size_t q2 = sor.find('"');
+  if (q2 == std::string_view::npos) return false;
+  sor.remove_prefix(q2 + 1);
+  while (!sor.empty() && (sor.front() == ' ' || sor.front() == '\t')) sor.remove_prefix(1);
+  if (sor.substr(0, 2) != "/>") return false;
+  return Ures(sor.substr(2));
+}
+
+}  // namespace
+
+bool SzoListaTeljes(std::string_view szoveg) {
+  std::string_view utolso;
+  size_t pos = 0;
+  while (pos < szoveg.size()) {
+    size_t vege = szoveg.find_first_of("\r\n", pos);
+    if (vege == std::string_view::npos) vege = szoveg.size();
+    const std::string_view sor = szoveg.substr(pos, vege - pos);
+    if (sor.substr(0, 4) == "<szo" && !JoBejegyzes(sor)) return false;
+    if (!Ures(sor)) utolso = sor;
+    pos = vege + 1;
+  }
+  utolso.remove_prefix(std::min(utolso.size(), utolso.find_first_not_of(" \t")));
+  return utolso.substr(0, 2) == "</";
 }

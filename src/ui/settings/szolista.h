@@ -33,6 +33,16 @@ class ESzoLista : public std::runtime_error {
 // An existing file that cannot be read raises ESzoLista.
 std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal);
 
+// The bytes of the file at `utvonal`; nullopt when it does not exist. An
+// existing file that cannot be read raises ESzoLista.
+std::optional<std::string> SzoXmlOlvasasa(const std::string& utvonal);
+
+// Whether a downloaded file arrived whole: its last non-empty line closes the
+// root element (begins with "</") and every line that begins with "<szo" is a
+// well-formed entry, `<szo mit="word" mire="replacement"/>` (blanks allowed
+// before "/>", the attribute name "mire" in any letter case).
+bool SzoListaTeljes(std::string_view szoveg);
+
 // The list of a file's contents.
 TSzoLista SzoListaSzovegbol(std::string_view szoveg);
 

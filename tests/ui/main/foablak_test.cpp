@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -21,8 +22,11 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <filesystem>
+#include <fstream>
 
 #include "engine/sorok.h"
+#include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
 #include "ui/main/rovaspanel.h"
@@ -30,6 +34,8 @@
 #include "ui/settings/beallitasallapot.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 QApplication& App() {
   static int argc = 1;
@@ -204,6 +210,19 @@ TEST_F(FoablakTest, OnmukodoKikapcsolva) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Megforditas(Atrov("ab")) + "\r\n");
 }
 
+TEST_F(FoablakTest, HomokoraARovasPanelKitolteseAlattIs) {
+  UjSzoveg(0);
+  std::vector<bool> homokora;
+  QObject::connect(ablak.MRovas(), &QPlainTextEdit::textChanged, [&] {
+    const QCursor* c = QApplication::overrideCursor();
+    homokora.push_back(c && c->shape() == Qt::WaitCursor);
+  });
+  Gepel(ablak.MLatin(), QStringLiteral("ab"));
+  ASSERT_FALSE(homokora.empty());
+  for (bool h : homokora) EXPECT_TRUE(h);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(FoablakTest, ModValtasEsMegszakitas) {
   UjSzoveg(1);
   EXPECT_EQ(ablak.Allapot().Mod, 1);
@@ -244,6 +263,20 @@ TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
   QTest::keyClick(p, Qt::Key_Delete);
   EXPECT_EQ(p->Szoveg(), "C");
   EXPECT_EQ(ablak.Allapot().BelsoBevitel, 0);
+}
+
+TEST_F(FoablakTest, ElszaboduloGepelesiSzabalyokHibadobozt) {
+  std::string pontok;
+  for (int i = 0; i < 18; ++i) pontok += ".-xxx,";
+  allapot.V.PEgyeniBeallitasok = true;
+  allapot.V.SzEGepeleskor = pontok;
+  allapot.V.LESzovegirany = 1;  // left to right
+  allapot.Alkalmaz();
+  UjSzoveg(1);
+  Gepel(ablak.MRovas(), QStringLiteral("ab"));
+  ASSERT_FALSE(dobozok.empty());
+  EXPECT_TRUE(dobozok[0].standard);
+  EXPECT_EQ(dobozok[0].szoveg, "RegKif(exec): Output limit exceeded");
 }
 
 TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
@@ -305,6 +338,31 @@ TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
   EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Kerdes);
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("ab"));
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+}
+
+TEST_F(FoablakTest, SzovegNelkuliVagolapBeillesztese) {
+  UjSzoveg(1);
+  Gepel(ablak.MRovas(), QStringLiteral("ab"));
+  const std::string elotte = ablak.MRovas()->Szoveg();
+  auto* menu = ablak.MRovas()->findChild<QMenu*>();
+  ASSERT_NE(menu, nullptr);
+  for (bool kep : {false, true}) {
+    if (kep) {
+      QImage kepecske(2, 2, QImage::Format_RGB32);
+      kepecske.fill(Qt::red);
+      QGuiApplication::clipboard()->setImage(kepecske);
+    } else {
+      QGuiApplication::clipboard()->clear();
+    }
+    QTest::keyClick(ablak.MRovas(), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ablak.MRovas(), Qt::Key_Insert, Qt::ShiftModifier);
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(ablak.MRovas()->Szoveg(), elotte);
+    EXPECT_TRUE(dobozok.empty());
+    // A picture stays on the clipboard.
+    const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
+    EXPECT_EQ(adat && adat->hasImage(), kep);
+  }
 }
 
 TEST_F(FoablakTest, MasolasHaromFormatum) {
@@ -409,6 +467,21 @@ TEST_F(FoablakTest, SugoHianyzik) {
   EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
   EXPECT_EQ(dobozok[0].szoveg,
             "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.");
+}
+
+TEST_F(FoablakTest, SugoAmitAzAsztalNemTudMegnyitni) {
+  // The offscreen desktop opens nothing: the user hears about it.
+  const std::string mappa = std::filesystem::temp_directory_path() /
+                            ("foablak_sugo_" + std::to_string(QCoreApplication::applicationPid()));
+  std::filesystem::create_directories(mappa);
+  std::ofstream(mappa + "/RovasSugo.pdf") << "%PDF-1.4\n";
+  platform::SetProgramDirOverride(mappa);
+  ablak.LSugoClick();
+  platform::SetProgramDirOverride({});
+  std::filesystem::remove_all(mappa);
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
+  EXPECT_EQ(dobozok[0].szoveg, "Nem sikerült megnyitni: RovasSugo.pdf"_hu);
 }
 
 }  // namespace

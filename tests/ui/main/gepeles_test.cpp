@@ -51,7 +51,6 @@ struct Gepelo {
   Gepelo(bool jobbrolBalra, const std::string& kep) {
     allapot.Mod = 1;
     kornyezet.jobbrolBalra = jobbrolBalra;
-    panel.vagolap = &kornyezet.vagolap;
     panel.Allit(kep);
   }
 
@@ -198,7 +197,8 @@ TEST_P(BeillesztesTest, CtrlVEsShiftInsert) {
   EXPECT_TRUE(elnyelve);
   EXPECT_EQ(g.panel.Kep(), e.panel);
   EXPECT_EQ(g.kornyezet.kerdesek, e.kerdesek);
-  EXPECT_EQ(g.kornyezet.vagolap.urites, 1);
+  // A clipboard without text is left alone.
+  EXPECT_EQ(g.kornyezet.vagolap.urites, e.vagolap[0] ? 1 : 0);
   // The Latin text is on the clipboard again afterwards.
   EXPECT_EQ(g.kornyezet.vagolap.szoveg, e.vagolap);
   EXPECT_EQ(g.allapot.BelsoBevitel, 0);
@@ -221,6 +221,27 @@ TEST(Gepeles, MotorHibajaraSemmiSemKerulBeEsAVagolapUres) {
   EXPECT_EQ(g.panel.Kep(), "x|");
   EXPECT_EQ(g.kornyezet.vagolap.szoveg, "");
   EXPECT_EQ(g.allapot.BelsoBevitel, 0);
+}
+
+TEST(Gepeles, MasHonnanJottBeillesztesAVagolapotBekenHagyja) {
+  // The middle button pastes the primary selection: the clipboard keeps its own text.
+  for (bool valasz : {true, false}) {
+    Gepelo g(false, "x|");
+    g.kornyezet.valasz = valasz;
+    g.kornyezet.vagolap.szoveg = "vagolap";
+    g.segito.RovasBeillesztes("acs");
+    EXPECT_EQ(g.panel.Kep(), valasz ? "xaC|" : "xacs|");
+    EXPECT_EQ(g.kornyezet.vagolap.szoveg, "vagolap");
+    EXPECT_EQ(g.kornyezet.vagolap.urites, 0);
+  }
+}
+
+TEST(Gepeles, UresSzovegBeillesztesenekNincsHatasa) {
+  Gepelo g(false, "a[b|");
+  g.segito.RovasBeillesztes("");
+  g.segito.MIBeillesztesClick();
+  EXPECT_EQ(g.panel.Kep(), "a[b|");
+  EXPECT_EQ(g.kornyezet.kerdesek, 0);
 }
 
 TEST(Gepeles, MenuBeillesztesNemUritiAVagolapot) {

@@ -78,9 +78,9 @@ void THamisPanel::SorVegere() {
   while (kurzor < szoveg.size() && szoveg[kurzor] != '\n') ++kurzor;
 }
 
-void THamisPanel::Beillesztes() {
+void THamisPanel::Beszuras(const std::string& szoveg) {
   std::string s;
-  for (char c : vagolap->szoveg)
+  for (char c : szoveg)
     if (c != '\r') s += c;
   Beszur(s);
 }

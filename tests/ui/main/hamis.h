@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/vagolap.h"
+#include "platform/vagolap.h"
 #include "ui/main/gepeles.h"
 
 class THamisVagolap : public IVagolap {
@@ -40,7 +40,6 @@ class THamisPanel : public ISzerkeszto {
   size_t kurzor = 0;
   long kijeloles = -1;          // -1: none
   std::vector<char> parancsok;  // control codes the pane was asked to handle itself
-  THamisVagolap* vagolap = nullptr;
 
   // "ab|c" sets the text "abc" and the caret before "c"; "a[bc|" selects "bc".
   void Allit(const std::string& kep);
@@ -52,7 +51,7 @@ class THamisPanel : public ISzerkeszto {
   void Karakter(char c) override;
   void KurzorBalra() override;
   void SorVegere() override;
-  void Beillesztes() override;
+  void Beszuras(const std::string& szoveg) override;
   int KurzorSor() const override;
   int KurzorOszlop() const override;
   bool Sor(int sor, std::string& szoveg) const override;

@@ -147,6 +147,21 @@ TEST(Ujablak, MegsemMegtartjaAValasztast) {
   EXPECT_EQ(u.Valasztas(), 1);
 }
 
+TEST(Ujablak, EnterNemValasztNincsAlapertelmezettGomb) {
+  App();
+  TUjablak u;
+  Futtat(u, [&] { u.Lehetoseg2Click(); });
+  EXPECT_EQ(Futtat(u,
+                   [&] {
+                     QWidget* fokusz = u.focusWidget() ? u.focusWidget() : &u;
+                     QTest::keyClick(fokusz, Qt::Key_Return);
+                     QTest::keyClick(fokusz, Qt::Key_Enter, Qt::KeypadModifier);
+                     if (u.isVisible()) QTest::keyClick(&u, Qt::Key_Escape);
+                   }),
+            QDialog::Rejected);
+  EXPECT_EQ(u.Valasztas(), 1);
+}
+
 TEST(Ujablak, AnimacioCsakLathatoan) {
   App();
   TUjablak u;

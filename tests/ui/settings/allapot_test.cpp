@@ -519,7 +519,7 @@ TEST_F(AllapotTest, LoadFailureKeepsTheModelAndWarns) {
   TBeallitasEredmeny e = allapot.Betoltes();
   EXPECT_FALSE(e.Siker);
   EXPECT_EQ(e.Uzenet, std::string("Hiba a be\xE1ll\xEDt\xE1sok bet\xF6lt\xE9se k\xF6zben:\r\n") +
-                          "Unable to read " + dir.Fajl("rovas.ini"));
+                          "Unable to read " + dir.Fajl("rovas.ini") + ": Is a directory");
   EXPECT_FALSE(modell.Valtozott);  // the apply step did not run
   EXPECT_EQ(modell.Meret, 0);
 }
@@ -543,7 +543,8 @@ TEST_F(AllapotTest, SaveFailureStopsButTheModelHasTheNewValues) {
   TBeallitasEredmeny e = allapot.Mentes();
   EXPECT_FALSE(e.Siker);
   EXPECT_EQ(e.Uzenet, std::string("Hiba a be\xE1ll\xEDt\xE1sok ment\xE9se k\xF6zben:\r\n") +
-                          "Unable to write to " + dir.Fajl("missing") + "/rovas.ini");
+                          "Unable to write to " + dir.Fajl("missing") +
+                          "/rovas.ini: No such file or directory");
   EXPECT_EQ(modell.Meret, 5);
 
   // While creating: no message, and creation still completes.

@@ -18,6 +18,12 @@ const std::string kUjLista =
     "<szo mit=\"sasszem\" mire=\"sas\bszem\"/>\r\n</szavak>\r\n";
 const std::string kIni = "[Alap]\r\nLMeret=20\r\n";
 
+HttpSzerver::Valasz Keretezve(std::string torzs, HttpSzerver::Valasz::Keret keret) {
+  HttpSzerver::Valasz v{200, std::move(torzs)};
+  v.keret = keret;
+  return v;
+}
+
 class LetoltesTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -57,6 +63,12 @@ class LetoltesTest : public ::testing::Test {
            cim + "/szo.xml";
   }
 
+  // The message, then the system's reason on a line of its own.
+  bool HibaOkkal(const std::string& uzenet, const std::string& cim) {
+    const std::string eleje = Hiba(cim) + "\r\n";
+    return uzenet.size() > eleje.size() && uzenet.compare(0, eleje.size(), eleje) == 0;
+  }
+
   TempKonyvtar dir;
   platform::FixedOfficeRegistry office{std::nullopt};
   TRovasBeallitasok modell;
@@ -79,6 +91,28 @@ TEST_F(LetoltesTest, SuccessReplacesTheListAndRecordsTheDate) {
   EXPECT_EQ(a->V.CSzavakSzama, "2");
   EXPECT_EQ(a->V.LUtolsoFrissites, "2026.03.14");
   EXPECT_EQ(a->UtolsoFrissitesIdo(), kMost);
+  EXPECT_EQ(szerver.KeresekSzama(), 1);
+}
+
+TEST_F(LetoltesTest, ChunkedListIsTakenAndTheWindowRunsMeanwhile) {
+  szerver.Beallit("/szo.xml", Keretezve(kUjLista, HttpSzerver::Valasz::kDarabok));
+  int kozben = 0;
+  TBeallitasKornyezet k;
+  k.ProgramKonyvtar = dir.Ut();
+  k.Office = &office;
+  k.Ora = [] { return kMost; };
+  k.HonlapCim = szerver.Cim();
+  TBeallitasAllapot* a = nullptr;
+  k.LetoltesKozben = [&] {
+    ++kozben;
+    // A timer that fires meanwhile cannot start a second download.
+    EXPECT_FALSE(a->Letoltes(true).Siker);
+  };
+  TBeallitasAllapot allapot(modell, k);
+  a = &allapot;
+  EXPECT_TRUE(allapot.Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+  EXPECT_GT(kozben, 0);
   EXPECT_EQ(szerver.KeresekSzama(), 1);
 }
 
@@ -122,6 +156,13 @@ TEST_F(LetoltesTest, ErrorAnswersNeverReplaceTheList) {
       {"500 with a list", {500, kUjLista}},
       {"204", {204, ""}},
       {"cut short", {200, kUjLista, {}, static_cast<long>(kUjLista.size()) + 100}},
+      {"no length, closed early", Keretezve(kUjLista.substr(0, 60), HttpSzerver::Valasz::kBezaras)},
+      {"no length, whole", Keretezve(kUjLista, HttpSzerver::Valasz::kBezaras)},
+      {"chunks cut short", Keretezve(kUjLista, HttpSzerver::Valasz::kCsonkaDarabok)},
+      {"root not closed", {200, kUjLista.substr(0, kUjLista.find("</szavak>"))}},
+      {"broken entry",
+       {200, "<szavak>\r\n<szo mit=\"a\" mire=\"b\"/>\r\n<szo mit=\"c\r\n</szavak>\r\n"}},
+      {"larger than 16 MB", {200, std::string(platform::kMaxBody, '\n') + kUjLista}},
   };
   for (const Row& r : rows) {
     szerver.Beallit("/szo.xml", r.valasz);
@@ -130,7 +171,7 @@ TEST_F(LetoltesTest, ErrorAnswersNeverReplaceTheList) {
     EXPECT_FALSE(e.Siker) << r.name;
     EXPECT_FALSE(e.ListaAtveve) << r.name;
     EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kHiba) << r.name;
-    EXPECT_EQ(e.Uzenet, Hiba(szerver.Cim())) << r.name;
+    EXPECT_TRUE(HibaOkkal(e.Uzenet, szerver.Cim())) << r.name << ": " << e.Uzenet;
     Valtozatlan(*a);
   }
 }
@@ -140,7 +181,7 @@ TEST_F(LetoltesTest, ServerDown) {
   auto a = Allapot(cim);
   TLetoltesEredmeny e = a->Letoltes(false);
   EXPECT_FALSE(e.Siker);
-  EXPECT_EQ(e.Uzenet, Hiba(cim));
+  EXPECT_TRUE(HibaOkkal(e.Uzenet, cim)) << e.Uzenet;
   Valtozatlan(*a);
   // Silent: no message at all, and the next run is still due.
   e = a->Letoltes(true);
@@ -159,7 +200,7 @@ TEST_F(LetoltesTest, SlowServerTimesOut) {
   TLetoltesEredmeny e = a->Letoltes(false);
   EXPECT_LT(steady_clock::now() - kezdet, seconds(15));
   EXPECT_FALSE(e.Siker);
-  EXPECT_EQ(e.Uzenet, Hiba(szerver.Cim()));
+  EXPECT_TRUE(HibaOkkal(e.Uzenet, szerver.Cim())) << e.Uzenet;
   Valtozatlan(*a);
 }
 

@@ -129,8 +129,17 @@ void HttpSzerver::Kiszolgal(int k) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   long hossz = v.hamisHossz >= 0 ? v.hamisHossz : static_cast<long>(v.torzs.size());
-  Kuld(k, "HTTP/1.1 " + std::to_string(v.allapot) + " X\r\nContent-Type: text/xml\r\n" +
-              "Content-Length: " + std::to_string(hossz) + "\r\nConnection: close\r\n" +
+  std::string keret, torzs = v.torzs;
+  if (v.keret == Valasz::kHossz) keret = "Content-Length: " + std::to_string(hossz) + "\r\n";
+  if (v.keret == Valasz::kDarabok || v.keret == Valasz::kCsonkaDarabok) {
+    keret = "Transfer-Encoding: chunked\r\n";
+    std::ostringstream d;
+    d << std::hex << torzs.size() << "\r\n" << torzs << "\r\n";
+    if (v.keret == Valasz::kDarabok) d << "0\r\n\r\n";
+    torzs = d.str();
+  }
+  Kuld(k, "HTTP/1.1 " + std::to_string(v.allapot) + " X\r\nContent-Type: text/xml\r\n" + keret +
+              "Connection: close\r\n" +
               (v.atiranyitas.empty() ? "" : "Location: " + v.atiranyitas + "\r\n") + "\r\n" +
-              v.torzs);
+              torzs);
 }

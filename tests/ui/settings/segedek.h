@@ -41,6 +41,9 @@ class HttpSzerver {
     std::chrono::milliseconds kesleltetes;  // wait before answering
     long hamisHossz;          // Content-Length to announce instead of the real one (-1: real)
     std::string atiranyitas;  // Location header, when not empty
+    // How the body's end is marked: by Content-Length, only by closing the
+    // connection, in chunks, or in chunks without the last one (cut short).
+    enum Keret { kHossz, kBezaras, kDarabok, kCsonkaDarabok } keret = kHossz;
   };
 
   HttpSzerver();
