@@ -16,11 +16,11 @@
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
 #include "engine/rovo.h"
-#include "engine/sorok.h"
 #include "engine/unicoderovas.h"
 #include "fonts/betukepesseg.h"
 #include "platform/win1250.h"
 #include "regex/regkif.h"
+#include "ui/main/foablakmag.h"
 #include "ui/settings/beallitasallapot.h"
 
 namespace cli {
@@ -168,7 +168,7 @@ int Atrov(int argc, char** argv) {
     std::cerr << (k.utf8 ? win1250::ToUtf8(e.what()) : std::string(e.what())) << '\n';
     return kMintaHiba;
   }
-  if (k.tukor && modell.JobbrolBalra()) ki = SorokMegforditasa(ki);
+  if (k.tukor) ki = PanelAlak(modell, std::move(ki));
   if (k.utf8 && !k.unicode) ki = win1250::ToUtf8(ki);
   std::fwrite(ki.data(), 1, ki.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;

@@ -70,27 +70,64 @@ QPushButton* Gomb(const char* felirat, const char* sugo, QWidget* szulo) {
 }  // namespace
 
 TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
-    : QWidget(szulo), beallitasok_(beallitasok) {
+    : QWidget(szulo),
+      beallitasok_(beallitasok),
+      mag_(
+          beallitasok, [this](const std::string& szoveg) { return uzenet::Kerdes(szoveg, this); },
+          qtVagolap_) {
+  VezerlokLetrehozasa();
+  Elrendezes();
+  Bekotes();
+  // FormCreate
+  EroforrasKepBetoltese("ROVAS2", image1_);
+  setWindowTitle(windowTitle() + QString::fromLatin1(kValtozat));
+  resize(minimumSize().expandedTo(QSize(760, 520)));
+  if (const QScreen* kepernyo = screen())
+    move(kepernyo->availableGeometry().center() - rect().center());
+  mLatin_->setFocus();
+}
+
+void TFoablak::VezerlokLetrehozasa() {
   QFont betu(QStringLiteral("Verdana"));
   betu.setPixelSize(11);
   setFont(betu);
   setWindowTitle(QStringLiteral("Tollnok"));
   setMinimumSize(653, 340);
 
-  bUjRovas_ = Gomb("\xDAj...", "\xDAj rov\xE1s kezd\xE9se", this);
-  bBeallitasok_ = Gomb("Be\xE1ll\xEDt\xE1sok...", "Be\xE1ll\xEDt\xE1sok megnyit\xE1sa", this);
-  bMasol_ =
-      Gomb("M\xE1sol\xE1s a v\xE1g\xF3lapra", "\xC1trov\xE1s v\xE1g\xF3lapra m\xE1sol\xE1sa", this);
-  bKep_ = Gomb("Rov\xE1sk\xE9p l\xE9trehoz\xE1sa...", "Rov\xE1s k\xE9pk\xE9nt elment\xE9se", this);
+  bUjRovas_ = Gomb("Új..."_hu, "Új rovás kezdése"_hu, this);
+  bBeallitasok_ = Gomb("Beállítások..."_hu, "Beállítások megnyitása"_hu, this);
+  bMasol_ = Gomb("Másolás a vágólapra"_hu, "Átrovás vágólapra másolása"_hu, this);
+  bKep_ = Gomb("Rováskép létrehozása..."_hu, "Rovás képként elmentése"_hu, this);
   // Disabled until their windows exist.
   bBeallitasok_->setEnabled(false);
   bKep_->setEnabled(false);
   lSugo_ = new TLinkCimke(
-      ToQ("S\xFAg\xF3"), [this] { LSugoClick(); }, this);
+      ToQ("Súgó"_hu), [this] { LSugoClick(); }, this);
   image1_ = new QLabel(this);
   image1_->setFixedSize(109, 31);
-  image1_->setAccessibleName(ToQ("Rov\xE1s"));
+  image1_->setAccessibleName(ToQ("Rovás"_hu));
 
+  pLatin_ = new QWidget;
+  latinCimke_ = new QLabel(ToQ("Latinbetű alapú magyar szöveg:"_hu), pLatin_);
+  pOnmukodo_ = new QCheckBox(ToQ("Önműködő átrovás"_hu), pLatin_);
+  pOnmukodo_->setChecked(true);
+  bLatinAtrovasa_ = new QPushButton(ToQ("Átrovás"_hu), pLatin_);
+  mLatin_ = new QPlainTextEdit(pLatin_);
+  mLatin_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  mLatin_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mLatin_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  mLatin_->setAccessibleName(ToQ("Latinbetű alapú magyar szöveg"_hu));
+  latinCimke_->setBuddy(mLatin_);
+
+  mRovas_ = new TRovasPanel;
+  mRovas_->setReadOnly(true);
+  mRovas_->setAccessibleName(ToQ("Rovás szöveg"_hu));
+  segito_ = std::make_unique<TGepelesSegito>(mag_.Allapot(), *mRovas_, mag_);
+  mRovas_->SetSegito(segito_.get());
+  mRovas_->SetHibaJelzo([this](const std::string& uzenet) { uzenet::StandardHiba(uzenet, this); });
+}
+
+void TFoablak::Elrendezes() {
   auto* felso = new QHBoxLayout;
   for (QWidget* w : {static_cast<QWidget*>(bUjRovas_), static_cast<QWidget*>(bBeallitasok_),
                      static_cast<QWidget*>(bMasol_), static_cast<QWidget*>(bKep_)})
@@ -100,21 +137,8 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   felso->addStretch(1);
   felso->addWidget(image1_);
 
-  pLatin_ = new QWidget;
-  auto* latinCimke = new QLabel(ToQ("Latinbet\xFB alap\xFA magyar sz\xF6veg:"), pLatin_);
-  pOnmukodo_ = new QCheckBox(ToQ("\xD6nm\xFBk\xF6"
-                                 "d\xF5 \xE1trov\xE1s"),
-                             pLatin_);
-  pOnmukodo_->setChecked(true);
-  bLatinAtrovasa_ = new QPushButton(ToQ("\xC1trov\xE1s"), pLatin_);
-  mLatin_ = new QPlainTextEdit(pLatin_);
-  mLatin_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  mLatin_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  mLatin_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  mLatin_->setAccessibleName(ToQ("Latinbet\xFB alap\xFA magyar sz\xF6veg"));
-  latinCimke->setBuddy(mLatin_);
   auto* latinSor = new QHBoxLayout;
-  latinSor->addWidget(latinCimke);
+  latinSor->addWidget(latinCimke_);
   latinSor->addStretch(1);
   latinSor->addWidget(pOnmukodo_);
   latinSor->addWidget(bLatinAtrovasa_);
@@ -122,14 +146,6 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   latinOszlop->setContentsMargins(0, 0, 0, 0);
   latinOszlop->addLayout(latinSor);
   latinOszlop->addWidget(mLatin_);
-
-  mRovas_ = new TRovasPanel;
-  mRovas_->setReadOnly(true);
-  mRovas_->setAccessibleName(ToQ("Rov\xE1s sz\xF6veg"));
-  segito_ =
-      std::make_unique<TGepelesSegito>(allapot_, *mRovas_, static_cast<IGepelesKornyezet&>(*this));
-  mRovas_->SetSegito(segito_.get());
-  mRovas_->SetHibaJelzo([this](const std::string& uzenet) { uzenet::StandardHiba(uzenet, this); });
 
   splitter1_ = new QSplitter(Qt::Vertical, this);
   splitter1_->setHandleWidth(11);
@@ -144,7 +160,9 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   auto* oszlop = new QVBoxLayout(this);
   oszlop->addLayout(felso);
   oszlop->addWidget(splitter1_, 1);
+}
 
+void TFoablak::Bekotes() {
   nyito_.setInterval(10);
   connect(&nyito_, &QTimer::timeout, this, &TFoablak::BUjRovasClick);
   timerLetoltes_.setInterval(1000);
@@ -160,14 +178,6 @@ TFoablak::TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo)
   connect(mRovas_, &TRovasPanel::MIBeillesztes, this,
           [this] { Vedett([this] { segito_->MIBeillesztesClick(); }); });
   connect(mRovas_, &TRovasPanel::MIUnicodeMasolasClick, this, &TFoablak::MIUnicodeMasolasClick);
-
-  // FormCreate
-  EroforrasKepBetoltese("ROVAS2", image1_);
-  setWindowTitle(windowTitle() + QString::fromLatin1(kValtozat));
-  resize(minimumSize().expandedTo(QSize(760, 520)));
-  if (const QScreen* kepernyo = screen())
-    move(kepernyo->availableGeometry().center() - rect().center());
-  mLatin_->setFocus();
 }
 
 // The pane is a child widget and outlives the members, the helper among them.
@@ -214,19 +224,14 @@ bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
   return !hiba;
 }
 
-TKarvo& TFoablak::Motor() {
-  if (!motor_) motor_ = std::make_unique<TKarvo>(beallitasok_);
-  return *motor_;
-}
-
 void TFoablak::BUjRovasClick() {
   nyito_.stop();
   if (ujablak_ && ujablak_->exec() == QDialog::Accepted) {
     if (!mLatin_->document()->isEmpty()) mLatin_->clear();
     if (!mRovas_->document()->isEmpty()) mRovas_->clear();
-    allapot_.Mod = ujablak_->Valasztas();
-    pLatin_->setVisible(allapot_.Mod == 0);
-    mRovas_->setReadOnly(allapot_.Mod == 0);
+    mag_.SetMod(ujablak_->Valasztas() == 0 ? TMod::Latin : TMod::Rovas);
+    pLatin_->setVisible(mag_.LatinMod());
+    mRovas_->setReadOnly(mag_.LatinMod());
   }
   BeallitasokAlkalmazasa();
 }
@@ -245,8 +250,8 @@ void TFoablak::BeallitasokAlkalmazasa() {
     mRovas_->setFocus();
   else
     mLatin_->setFocus();
-  if (allapot_.Mod == 0 && pOnmukodo_->isChecked()) LatinAtrovasa();
-  gepelesiSzabalyok_ = std::make_unique<TRovo>(beallitasok_.HasznaltGepelesKor(), ',', '-');
+  if (mag_.LatinMod() && pOnmukodo_->isChecked()) LatinAtrovasa();
+  mag_.GepelesiSzabalyokEpitese();
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
 }
 
@@ -255,16 +260,13 @@ void TFoablak::MLatinChange() {
   if (szoveg == latinSzoveg_) return;  // formatting only, or the same text again
   latinSzoveg_ = szoveg;
   if (pOnmukodo_->isChecked()) LatinAtrovasa();
-  allapot_.Tevekenyseg = true;
+  mag_.Allapot().Tevekenyseg = true;
 }
 
 void TFoablak::LatinAtrovasa() {
   // The wait cursor stays until the pane shows the result: filling it takes time too.
-  if (!HomokoraAlatt([&] {
-        std::string eredmeny = Motor().Atrov(FromQSorok(mLatin_->toPlainText()));
-        if (beallitasok_.HasznaltIrany() == 1) eredmeny = SorokMegforditasa(eredmeny);
-        mRovas_->SetSzoveg(eredmeny);
-      }))
+  if (!HomokoraAlatt(
+          [&] { mRovas_->SetSzoveg(mag_.PanelSzoveg(FromQSorok(mLatin_->toPlainText()))); }))
     return;
   if (kepAblak_ && kepAblak_->Lathato()) {
     THomokora homokora;
@@ -273,19 +275,16 @@ void TFoablak::LatinAtrovasa() {
 }
 
 void TFoablak::BKepClick(bool kuldo) {
-  if (kuldo && mRovas_->Szoveg().size() >= 5120 &&
-      !uzenet::Kerdes("Hossz\xFA sz\xF6vegek k\xE9pp\xE9 alak\xEDt\xE1sa sok id\xF5t vehet "
-                      "ig\xE9nybe. Folytatod a k\xE9pp\xE9 alak\xEDt\xE1st?",
-                      this))
+  if (kuldo && TFoablakMag::HosszuSzoveg(mRovas_->Szoveg().size()) &&
+      !uzenet::Kerdes(
+          "Hosszú szövegek képpé alakítása sok időt vehet igénybe. Folytatod a képpé alakítást?"_hu,
+          this))
     return;
   if (!kepAblak_ || (!kuldo && !kepAblak_->Lathato())) return;
   std::string szoveg;
-  if (allapot_.Mod == 0) {
-    if (!HomokoraAlatt([&] { szoveg = Motor().Atrov(FromQSorok(mLatin_->toPlainText())); })) return;
-  } else {
-    szoveg = mRovas_->Szoveg();
-    if (beallitasok_.HasznaltIrany() == 1) szoveg = SorokMegforditasa(szoveg);
-  }
+  if (!HomokoraAlatt(
+          [&] { szoveg = mag_.KepSzoveg(FromQSorok(mLatin_->toPlainText()), mRovas_->Szoveg()); }))
+    return;
   kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
                            beallitasok_.HasznaltIrany());
 }
@@ -293,17 +292,17 @@ void TFoablak::BKepClick(bool kuldo) {
 void TFoablak::MasolClick() {
   const bool office2010 = beallitasAllapot_ && beallitasAllapot_->Office2010();
   TMasolasAdatai adatok =
-      MasolasAdatai(mRovas_->Szoveg(), beallitasok_.HasznaltIrany() == 1, beallitasok_.Meret,
+      MasolasAdatai(mRovas_->Szoveg(), beallitasok_.JobbrolBalra(), beallitasok_.Meret,
                     beallitasok_.HasznaltBetukeszlet(), office2010);
-  HtmlVagolapra(*vagolap_, adatok.toredek, adatok.szoveg);
+  HtmlVagolapra(mag_.Vagolap(), adatok.toredek, adatok.szoveg);
 }
 
 void TFoablak::MIUnicodeMasolasClick() {
-  const std::optional<TUnicodeRovas> atiro = UnicodeRovas(beallitasok_, Motor());
+  const std::optional<TUnicodeRovas> atiro = UnicodeRovas(beallitasok_, mag_.Motor());
   if (!atiro) return;  // the item is disabled then
   const TMasolasAdatai adatok = UnicodeMasolasAdatai(
-      mRovas_->Szoveg(), *atiro, beallitasok_.HasznaltIrany() == 1, beallitasok_.Meret);
-  vagolap_->SetUnicode(adatok.szoveg, adatok.toredek);
+      mRovas_->Szoveg(), *atiro, beallitasok_.JobbrolBalra(), beallitasok_.Meret);
+  mag_.Vagolap().SetUnicode(adatok.szoveg, adatok.toredek);
 }
 
 void TFoablak::LSugoClick() {
@@ -315,20 +314,10 @@ void TFoablak::LSugoClick() {
 }
 
 void TFoablak::TimerLetoltesTimer() {
-  if (!idozito_.Tick(allapot_.Tevekenyseg)) return;
+  if (!idozito_.Tick(mag_.Allapot().Tevekenyseg)) return;
   timerLetoltes_.stop();
   if (beallitasAllapot_ && beallitasAllapot_->AutomatikusLetoltesEsedekes()) {
     THomokora homokora;
     beallitasAllapot_->Letoltes(true);
   }
 }
-
-bool TFoablak::JobbrolBalra() const { return beallitasok_.HasznaltIrany() == 1; }
-
-std::string TFoablak::GepelesiSzabalyok(const std::string& szo) {
-  return gepelesiSzabalyok_ ? gepelesiSzabalyok_->Alkalmaz(szo) : szo;
-}
-
-std::string TFoablak::Atrov(const std::string& szoveg) { return Motor().Atrov(szoveg); }
-
-bool TFoablak::Kerdes(const std::string& szoveg) { return uzenet::Kerdes(szoveg, this); }

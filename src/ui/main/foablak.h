@@ -13,6 +13,7 @@
 #include "engine/karvo.h"
 #include "engine/rovo.h"
 #include "platform/qt/vagolap.h"
+#include "ui/main/foablakmag.h"
 #include "ui/main/gepeles.h"
 #include "ui/main/letoltesidozito.h"
 
@@ -38,7 +39,7 @@ class IKepAblak {
 // A label styled as a link that reports clicks.
 class TLinkCimke;
 
-class TFoablak : public QWidget, private IGepelesKornyezet {
+class TFoablak : public QWidget {
   Q_OBJECT
 
  public:
@@ -68,7 +69,7 @@ class TFoablak : public QWidget, private IGepelesKornyezet {
   void TimerLetoltesTimer();
 
   // State, for the program and its checks.
-  const TFoablakAllapot& Allapot() const { return allapot_; }
+  const TFoablakAllapot& Allapot() const { return mag_.Allapot(); }
   const TLetoltesIdozito& LetoltesIdozito() const { return idozito_; }
   QPlainTextEdit* MLatin() const { return mLatin_; }
   TRovasPanel* MRovas() const { return mRovas_; }
@@ -80,33 +81,25 @@ class TFoablak : public QWidget, private IGepelesKornyezet {
   QTimer* TimerLetoltes() { return &timerLetoltes_; }
   TGepelesSegito& Segito() { return *segito_; }
   // The clipboard the window writes to (tests put a fake in).
-  void SetVagolap(IVagolap* vagolap) { vagolap_ = vagolap; }
+  void SetVagolap(IVagolap* vagolap) { mag_.SetVagolap(*vagolap); }
 
  protected:
   void showEvent(QShowEvent* e) override;
 
  private:
+  void VezerlokLetrehozasa();
+  void Elrendezes();
+  void Bekotes();
   void MLatinChange();
-  TKarvo& Motor();
   // Runs `muvelet`; an error from the engine goes to the standard error box.
   bool Vedett(const std::function<void()>& muvelet);
   // The same under the wait cursor, which is gone before an error box shows.
   bool HomokoraAlatt(const std::function<void()>& muvelet);
 
-  // IGepelesKornyezet
-  bool JobbrolBalra() const override;
-  std::string GepelesiSzabalyok(const std::string& szo) override;
-  std::string Atrov(const std::string& szoveg) override;
-  bool Kerdes(const std::string& szoveg) override;
-  IVagolap& Vagolap() override { return *vagolap_; }
-
   TRovasBeallitasok& beallitasok_;
-  TFoablakAllapot allapot_;
-  std::unique_ptr<TKarvo> motor_;
-  std::unique_ptr<TRovo> gepelesiSzabalyok_;
-  TLetoltesIdozito idozito_;
   TQtVagolap qtVagolap_;
-  IVagolap* vagolap_ = &qtVagolap_;
+  TFoablakMag mag_;
+  TLetoltesIdozito idozito_;
 
   TUjablak* ujablak_ = nullptr;
   TBeallitasAllapot* beallitasAllapot_ = nullptr;
@@ -120,6 +113,7 @@ class TFoablak : public QWidget, private IGepelesKornyezet {
   TLinkCimke* lSugo_;
   QLabel* image1_;
   QWidget* pLatin_;
+  QLabel* latinCimke_;
   QCheckBox* pOnmukodo_;
   QPushButton* bLatinAtrovasa_;
   QPlainTextEdit* mLatin_;

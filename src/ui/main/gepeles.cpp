@@ -26,7 +26,7 @@ struct TGepelesSegito::TBillentyu {
 
 bool TGepelesSegito::MRovasKeyDown(int vk, TShift shift) {
   allapot_.Tevekenyseg = true;
-  if (allapot_.Mod != 1 || allapot_.BelsoBevitel != 0) return false;
+  if (allapot_.Mod != TMod::Rovas || allapot_.BelsoBevitel != 0) return false;
 
   if (vk == kVkDelete) {
     // Delete goes through the character handler as code 7 (not as own input).
@@ -47,7 +47,7 @@ bool TGepelesSegito::MRovasKeyDown(int vk, TShift shift) {
 }
 
 char TGepelesSegito::MRovasKeyPress(char key) {
-  if (allapot_.Mod != 1 || allapot_.BelsoBevitel != 0) return key;
+  if (allapot_.Mod != TMod::Rovas || allapot_.BelsoBevitel != 0) return key;
 
   TBillentyu b{key, kornyezet_.JobbrolBalra()};
   if (b.jobbrolBalra) {
@@ -168,17 +168,15 @@ void TGepelesSegito::SzoAKurzornal(bool jobbrolBalra, std::string& elotte,
 }
 
 void TGepelesSegito::MIBeillesztesClick() {
-  if (allapot_.Mod != 1) return;
+  if (allapot_.Mod != TMod::Rovas) return;
   RovasBeillesztes(kornyezet_.Vagolap().Szoveg());
 }
 
 void TGepelesSegito::RovasBeillesztes(const std::string& szoveg) {
-  if (allapot_.Mod != 1 || szoveg.empty()) return;
+  if (allapot_.Mod != TMod::Rovas || szoveg.empty()) return;
   if (!kornyezet_.Kerdes("Szöveg átrovása?"_hu)) {
     panel_.Beszuras(szoveg);
     return;
   }
-  std::string eredmeny = kornyezet_.Atrov(szoveg);
-  if (kornyezet_.JobbrolBalra()) eredmeny = SorokMegforditasa(eredmeny);
-  panel_.Beszuras(eredmeny);
+  panel_.Beszuras(kornyezet_.PanelSzoveg(szoveg));
 }

@@ -50,16 +50,23 @@ class IGepelesKornyezet {
   virtual bool JobbrolBalra() const = 0;
   // The typing rule round applied to a word (unchanged without a round).
   virtual std::string GepelesiSzabalyok(const std::string& szo) = 0;
-  // The transliteration engine's Atrov, the engine created on first use.
-  virtual std::string Atrov(const std::string& szoveg) = 0;
+  // Latin text as the rovás pane shows it: transliterated by the engine
+  // (created on first use), every line mirrored in right-to-left text.
+  virtual std::string PanelSzoveg(const std::string& latin) = 0;
   // Yes/No question box.
   virtual bool Kerdes(const std::string& szoveg) = 0;
   virtual IVagolap& Vagolap() = 0;
 };
 
+// The main window's two ways of working.
+enum class TMod : uint8_t {
+  Latin = 0,  // typed Latin text, transliterated live into the read-only rovás pane
+  Rovas = 1,  // rovás typed straight into the rovás pane, helped by TGepelesSegito
+};
+
 // The main window's state that the helper reads and writes.
 struct TFoablakAllapot {
-  uint8_t Mod = 0;  // 0 Latin text mode, 1 direct rovás mode
+  TMod Mod = TMod::Latin;
   // Depth of input the window generates itself; the handlers pass keys on
   // unchanged while it is raised. The helper edits the pane directly, so it
   // never raises it.
@@ -100,7 +107,9 @@ class TGepelesSegito {
   // Whether a paste that reaches the pane by another way (the X11 middle
   // button, the Paste key) belongs to the paste procedure: direct rovás mode,
   // not own input.
-  bool BeillesztestAtveszi() const { return allapot_.Mod == 1 && allapot_.BelsoBevitel == 0; }
+  bool BeillesztestAtveszi() const {
+    return allapot_.Mod == TMod::Rovas && allapot_.BelsoBevitel == 0;
+  }
 
   // The word around the caret in reading order: `elotte` written before the
   // caret, `utana` after it. Only a space ends a word.

@@ -20,10 +20,10 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <random>
-#include <string>
 #include <filesystem>
 #include <fstream>
+#include <random>
+#include <string>
 
 #include "engine/sorok.h"
 #include "platform/programdir.h"
@@ -126,7 +126,7 @@ class FoablakTest : public ::testing::Test, private TAlkalmazas {
 
 TEST_F(FoablakTest, KezdoAllapot) {
   EXPECT_EQ(ablak.windowTitle(), QStringLiteral("Tollnok v2.4 - 2015.03.10"));
-  EXPECT_EQ(ablak.Allapot().Mod, 0);
+  EXPECT_EQ(ablak.Allapot().Mod, TMod::Latin);
   EXPECT_TRUE(ablak.MRovas()->isReadOnly());
   EXPECT_TRUE(ablak.POnmukodo()->isChecked());
   EXPECT_FALSE(ablak.BBeallitasok()->isEnabled());
@@ -148,7 +148,7 @@ TEST_F(FoablakTest, ElsoMegjelenesUtanNyitoMegnyitjaAValasztot) {
   });
   ablak.show();
   EXPECT_TRUE(ablak.Nyito()->isActive());
-  QTRY_VERIFY_WITH_TIMEOUT(ablak.Allapot().Mod == 1, 3000);
+  QTRY_VERIFY_WITH_TIMEOUT(ablak.Allapot().Mod == TMod::Rovas, 3000);
   EXPECT_TRUE(megnyilt);
   EXPECT_FALSE(ablak.Nyito()->isActive());
 }
@@ -225,14 +225,14 @@ TEST_F(FoablakTest, HomokoraARovasPanelKitolteseAlattIs) {
 
 TEST_F(FoablakTest, ModValtasEsMegszakitas) {
   UjSzoveg(1);
-  EXPECT_EQ(ablak.Allapot().Mod, 1);
+  EXPECT_EQ(ablak.Allapot().Mod, TMod::Rovas);
   EXPECT_TRUE(ablak.PLatin()->isHidden());
   EXPECT_FALSE(ablak.MRovas()->isReadOnly());
   UjSzoveg(-1);  // cancelled: stays in direct rovás mode
-  EXPECT_EQ(ablak.Allapot().Mod, 1);
+  EXPECT_EQ(ablak.Allapot().Mod, TMod::Rovas);
   EXPECT_TRUE(ablak.PLatin()->isHidden());
   UjSzoveg(0);
-  EXPECT_EQ(ablak.Allapot().Mod, 0);
+  EXPECT_EQ(ablak.Allapot().Mod, TMod::Latin);
   EXPECT_FALSE(ablak.PLatin()->isHidden());
   EXPECT_TRUE(ablak.MRovas()->isReadOnly());
 }

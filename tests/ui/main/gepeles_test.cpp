@@ -2,6 +2,7 @@
 // selections, the Backspace/Delete swap and pasting.
 
 #include "ui/main/gepeles.h"
+#include "engine/sorok.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +25,9 @@ class THamisKornyezet : public IGepelesKornyezet {
 
   bool JobbrolBalra() const override { return jobbrolBalra; }
   std::string GepelesiSzabalyok(const std::string& szo) override { return Csere(szo); }
-  std::string Atrov(const std::string& szoveg) override {
+  std::string PanelSzoveg(const std::string& latin) override {
     if (atrovHiba) throw std::runtime_error("hibas minta");
-    return Csere(szoveg);
+    return jobbrolBalra ? SorokMegforditasa(Csere(latin)) : Csere(latin);
   }
   bool Kerdes(const std::string& szoveg) override {
     ++kerdesek;
@@ -49,7 +50,7 @@ struct Gepelo {
   TGepelesSegito segito{allapot, panel, kornyezet};
 
   Gepelo(bool jobbrolBalra, const std::string& kep) {
-    allapot.Mod = 1;
+    allapot.Mod = TMod::Rovas;
     kornyezet.jobbrolBalra = jobbrolBalra;
     panel.Allit(kep);
   }
@@ -141,7 +142,7 @@ TEST(Gepeles, SzoAKurzornalOlvasasiSorrendben) {
 
 TEST(Gepeles, LatinModbanSemmiNemValtozik) {
   Gepelo g(true, "ab|");
-  g.allapot.Mod = 0;
+  g.allapot.Mod = TMod::Latin;
   EXPECT_FALSE(g.segito.MRovasKeyDown(kVkDelete, {}));
   EXPECT_EQ(g.segito.MRovasKeyPress('('), '(');
   EXPECT_TRUE(g.allapot.Tevekenyseg);

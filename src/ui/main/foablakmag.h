@@ -1,0 +1,65 @@
+#pragma once
+// The main window's behaviour without widgets: its mode, the transliteration
+// engine and the typing rule round it owns, and the texts its panes and the
+// image window get. TFoablak only wires widgets to this.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "engine/beallitasok.h"
+#include "engine/karvo.h"
+#include "engine/rovo.h"
+#include "platform/vagolap.h"
+#include "ui/main/gepeles.h"
+
+// The text as the rovás pane holds it: in right-to-left text (JobbrolBalra)
+// every line mirrored with SorokMegforditasa, else unchanged. The same call
+// turns the pane's text back into reading order.
+std::string PanelAlak(const TRovasBeallitasok& beallitasok, std::string szoveg);
+
+class TFoablakMag : public IGepelesKornyezet {
+ public:
+  // From this many characters on, the picture button asks first.
+  static constexpr size_t kHosszuSzoveg = 5120;
+
+  // `kerdes` asks a Yes/No question; `vagolap` is the clipboard.
+  TFoablakMag(TRovasBeallitasok& beallitasok, std::function<bool(const std::string&)> kerdes,
+              IVagolap& vagolap);
+
+  TFoablakAllapot& Allapot() { return allapot_; }
+  const TFoablakAllapot& Allapot() const { return allapot_; }
+  bool LatinMod() const { return allapot_.Mod == TMod::Latin; }
+  // An accepted new text: the chosen mode.
+  void SetMod(TMod mod) { allapot_.Mod = mod; }
+  void SetVagolap(IVagolap& vagolap) { vagolap_ = &vagolap; }
+
+  // The engine, created on first use with the shared settings model.
+  TKarvo& Motor();
+  // The typing rule round built again from the settings in use.
+  void GepelesiSzabalyokEpitese();
+
+  // Latin text as the rovás pane shows it: transliterated, mirrored in right-to-left.
+  std::string PanelSzoveg(const std::string& latin) override;
+  // The picture's text in reading order: in Latin text mode the Latin text
+  // transliterated afresh, in direct rovás mode the pane's text un-mirrored.
+  std::string KepSzoveg(const std::string& latin, const std::string& panel);
+  // Whether handing this much text to the image window needs the question.
+  static bool HosszuSzoveg(size_t karakterek) { return karakterek >= kHosszuSzoveg; }
+
+  // IGepelesKornyezet
+  bool JobbrolBalra() const override { return beallitasok_.JobbrolBalra(); }
+  std::string GepelesiSzabalyok(const std::string& szo) override;
+  bool Kerdes(const std::string& szoveg) override { return kerdes_(szoveg); }
+  IVagolap& Vagolap() override { return *vagolap_; }
+
+ private:
+  TRovasBeallitasok& beallitasok_;
+  std::function<bool(const std::string&)> kerdes_;
+  IVagolap* vagolap_;
+  TFoablakAllapot allapot_;
+  std::unique_ptr<TKarvo> motor_;
+  std::unique_ptr<TRovo> gepelesiSzabalyok_;
+};
