@@ -25,6 +25,11 @@ int WriteAll(int fd, std::string_view data) {
 
 }  // namespace
 
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
 std::string SystemErrorText(int error) { return std::strerror(error); }
 
 int ReplaceFile(const std::string& path, std::string_view data) {

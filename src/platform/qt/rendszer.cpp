@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QUrl>
 
+#include "platform/fajlcsere.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
@@ -36,10 +37,6 @@ void BetukeszletekFrissitese() {
     QFontDatabase::removeAllApplicationFonts();
 }
 
-bool Letezik(const std::string& utvonal) {
-  return QFileInfo::exists(QFile::decodeName(utvonal.c_str()));
-}
-
 bool Megnyitas(const std::string& utvonal) {
   QFileInfo fajl(QFile::decodeName(utvonal.c_str()));
   if (fajl.isFile() && fajl.isExecutable())
@@ -59,7 +56,7 @@ void MegnyitasiHiba(const std::string& nev, QWidget* szulo) {
 
 bool TelepitoInditasa() {
   const std::string telepito = platform::ProgramFile("RovasFendra.exe");
-  if (!rendszer::Letezik(telepito)) {
+  if (!platform::FileExists(telepito)) {
     uzenet::Hiba(
         "Nem tal\xE1lhat\xF3 a bet\xFBk\xE9szlet telep\xEDt\xF5 \"RovasFendra.exe\" program.");
     return false;

@@ -19,9 +19,6 @@ void BetukeszletekFrissitese();
 
 // Paths are file-system bytes, as platform::ProgramFile gives them.
 
-// Whether a file exists.
-bool Letezik(const std::string& utvonal);
-
 // Opens a file the way the desktop's "open" does: an executable file is
 // started (not waited for), anything else goes to its associated program.
 // False when nothing could be started.

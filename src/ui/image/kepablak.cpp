@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "platform/fajlcsere.h"
 #include "platform/ini.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
@@ -158,7 +159,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
   Vezerlokbe();
   if (const int index = BeepitettHatterIndex(b_.Hatter))
     BeepitettHatterBetoltese(index);
-  else if (!b_.Hatter.empty() && rendszer::Letezik(b_.Hatter))
+  else if (!b_.Hatter.empty() && platform::FileExists(b_.Hatter))
     HatterFajlBetoltese(b_.Hatter);
   KepfajtaValtozott();
 
@@ -351,7 +352,7 @@ TKepAblak::~TKepAblak() {
   ki.Magassag = EgeszSzam(qtkodolas::FromQ(mezok_[1]->text())).value_or(300);
   ki.Betumeret = EgeszSzam(qtkodolas::FromQ(betumeret_->currentText())).value_or(16);
   ki.Hatter = beepitettHatter_ ? BeepitettHatterNev(beepitettHatter_) : "";
-  if (!sajatHatter_.empty() && rendszer::Letezik(sajatHatter_)) ki.Hatter = sajatHatter_;
+  if (!sajatHatter_.empty() && platform::FileExists(sajatHatter_)) ki.Hatter = sajatHatter_;
   try {
     platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
     ki.Mentes(ini);

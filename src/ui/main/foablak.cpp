@@ -13,7 +13,7 @@
 #include <exception>
 #include <optional>
 
-#include "engine/sorok.h"
+#include "platform/fajlcsere.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
@@ -307,7 +307,7 @@ void TFoablak::MIUnicodeMasolasClick() {
 
 void TFoablak::LSugoClick() {
   const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (!rendszer::Letezik(sugo))
+  if (!platform::FileExists(sugo))
     uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
   else if (!rendszer::Megnyitas(sugo))
     rendszer::MegnyitasiHiba("RovasSugo.pdf", this);

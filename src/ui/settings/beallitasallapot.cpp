@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "fonts/betukepesseg.h"
+#include "platform/fajlcsere.h"
 #include "platform/ini.h"
 #include "platform/letoltes.h"
 #include "platform/programdir.h"
@@ -37,11 +38,6 @@ bool KisNagyEgyezik(std::string_view a, std::string_view b) {
 std::string Vagott(std::string_view s) {
   s = s.substr(0, s.find('\0'));
   return std::string(s.substr(0, platform::IniFile::kMaxValue));
-}
-
-bool Letezik(const std::string& utvonal) {
-  struct stat st {};
-  return ::stat(utvonal.c_str(), &st) == 0;
 }
 
 using Vz = TBeallitasVezerlok;
@@ -200,7 +196,7 @@ void TBeallitasAllapot::Letrehozas() {
   letrehozas_ = true;
   try {
     Alaphelyzet();
-    if (Letezik(RovasIni())) {
+    if (platform::FileExists(RovasIni())) {
       // A failed load would leave the new, empty model behind: apply what was read.
       if (!Betoltes().Siker) Alkalmaz();
     } else {
@@ -449,7 +445,7 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
     hiba = "Nem lehet a(z) URLMON.DLL-t betölteni"_hu;
   } else if (!letoltes.ok()) {
     hiba = urlHiba + "\r\n" + letoltes.detail;
-  } else if (Letezik(ideiglenes)) {
+  } else if (platform::FileExists(ideiglenes)) {
     try {
       const std::optional<std::string> tartalom = SzoXmlOlvasasa(ideiglenes);
       if (!tartalom || !SzoListaTeljes(*tartalom)) {
@@ -467,7 +463,7 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
         e.ListaAtveve = true;
         // A refused replacement is not reported: the list is in use for this run.
         std::rename(ideiglenes.c_str(), szoXml.c_str());
-        if (Letezik(ideiglenes)) ::unlink(ideiglenes.c_str());
+        if (platform::FileExists(ideiglenes)) ::unlink(ideiglenes.c_str());
       }
     } catch (const std::exception& ex) {
       hiba = ex.what();

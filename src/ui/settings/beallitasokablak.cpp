@@ -16,6 +16,7 @@
 
 #include "fonts/betukepesseg.h"
 #include "htmllabel/htmlcimke.h"
+#include "platform/fajlcsere.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
@@ -502,7 +503,7 @@ void TBeallitasokablak::Alaphelyzet() {
 
 void TBeallitasokablak::MikEzek() {
   const std::string szoXml = allapot_.SzoXml();
-  if (!rendszer::Letezik(szoXml)) {
+  if (!platform::FileExists(szoXml)) {
     uzenet::Hiba(std::string(kSzoXmlHianyzik), this);
     return;
   }
