@@ -61,7 +61,10 @@ bool TelepitoInditasa() {
         "Nem tal\xE1lhat\xF3 a bet\xFBk\xE9szlet telep\xEDt\xF5 \"RovasFendra.exe\" program.");
     return false;
   }
-  rendszer::Megnyitas(telepito);
+  if (!rendszer::Megnyitas(telepito)) {
+    rendszer::MegnyitasiHiba("RovasFendra.exe");
+    return false;
+  }
   return true;
 }
 

@@ -291,12 +291,14 @@ void TBeallitasokablak::Letrehozas() {
   cimke("Változat:"_hu, kapcsolat, 20, 20);
   auto* cValtozat = cimke(kValtozat.data(), kapcsolat, 100, 20);
   cValtozat->setObjectName(QStringLiteral("CValtozat"));
-  Link("Ugrás a program honlapjára"_hu, kapcsolat, [] {
-    rendszer::UrlMegnyitas(std::string(kHonlapCim));
+  Link("Ugrás a program honlapjára"_hu, kapcsolat, [this] {
+    if (!rendszer::UrlMegnyitas(std::string(kHonlapCim)))
+      rendszer::MegnyitasiHiba(std::string(kHonlapCim), this);
   })->move(20, 56);
   Link("Rovás betűkészletek telepítése"_hu, kapcsolat, [] { TelepitoInditasa(); })->move(20, 86);
-  Link("Nevezd meg! - Ne add el! - Így add tovább! 2.5 Magyarország"_hu, kapcsolat, [] {
-    rendszer::UrlMegnyitas(std::string(kLicencCim));
+  Link("Nevezd meg! - Ne add el! - Így add tovább! 2.5 Magyarország"_hu, kapcsolat, [this] {
+    if (!rendszer::UrlMegnyitas(std::string(kLicencCim)))
+      rendszer::MegnyitasiHiba(std::string(kLicencCim), this);
   })->move(20, 116);
   auto* osszefogas = new QLabel(kapcsolat);
   osszefogas->setObjectName(QStringLiteral("Osszefogas"));
@@ -507,7 +509,7 @@ void TBeallitasokablak::MikEzek() {
     uzenet::Hiba(std::string(kSzoXmlHianyzik), this);
     return;
   }
-  rendszer::Megnyitas(szoXml);
+  if (!rendszer::Megnyitas(szoXml)) rendszer::MegnyitasiHiba("szo.xml", this);
 }
 
 void TBeallitasokablak::FrissitesMost() {

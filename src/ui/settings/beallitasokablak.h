@@ -39,6 +39,9 @@ class TBeallitasokablak : public QDialog {
   void LapValtas(int lap);
   void LapEgerAlatt(int lap, bool alatta);
 
+  // "Mik ezek?": opens szo.xml through the desktop, or says why it cannot.
+  void MikEzek();
+
   // Installed font families for the font list of help 1 (tests replace it).
   std::function<std::vector<std::string>()> TelepitettBetukeszletek;
 
@@ -56,7 +59,6 @@ class TBeallitasokablak : public QDialog {
   void BetukeszletValtozas();
   void Rendben();
   void Alaphelyzet();
-  void MikEzek();
   void FrissitesMost();
   QWidget* Vezerlo(std::string_view nev) const;
 

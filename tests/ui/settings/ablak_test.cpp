@@ -12,11 +12,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <fstream>
 #include <map>
 
 #include "htmllabel/htmlcimke.h"
 #include "platform/qt/uzenet.h"
+#include "platform/win1250.h"
 #include "segedek.h"
+
+using namespace win1250::literals;
 
 namespace {
 
@@ -268,6 +272,15 @@ TEST_F(AblakTest, EveryControlHasAnAccessibleName) {
   }
   EXPECT_EQ(W("SzESzamokKore")->accessibleName(), QStringLiteral("Számok"));
   EXPECT_EQ(ablak->LapGomb(2)->accessibleName(), QStringLiteral("Egyéni"));
+}
+
+TEST_F(AblakTest, WhatAreTheseSaysWhyTheListCannotBeOpened) {
+  ablak->MikEzek();  // no szo.xml yet
+  std::ofstream(allapot.SzoXml()) << "<szavak>\n</szavak>\n";
+  ablak->MikEzek();  // the offscreen desktop opens nothing
+  ASSERT_EQ(dobozok.size(), 2u);
+  EXPECT_NE(dobozok[0].find("szo.xml"), std::string::npos);
+  EXPECT_EQ(dobozok[1], "Nem sikerült megnyitni: szo.xml"_hu);
 }
 
 }  // namespace
