@@ -1,8 +1,9 @@
 #pragma once
 // Internal to RegKifHU: the compiled form of a pattern and the matcher that
-// runs it. The compiler (compiler.cpp) turns a pattern into a flat program for
-// a backtracking machine; the matcher (matcher.cpp) runs it with an explicit
-// stack, so neither long texts nor deep patterns can exhaust the call stack.
+// runs it. The compiler (compiler.cpp: parser.cpp, codegen.cpp, hints.cpp)
+// turns a pattern into a flat program for a backtracking machine; the matcher
+// (matcher.cpp) runs it with an explicit stack, so neither long texts nor deep
+// patterns can exhaust the call stack.
 
 #include <array>
 #include <cstdint>
@@ -21,6 +22,13 @@ enum : unsigned {
   kModM = 16,
   kModX = 32,
 };
+
+// The bit of a modifier letter (either case); 0 for any other character.
+constexpr unsigned ModifierBit(char letter) {
+  constexpr std::string_view kLetters = "irsgmxIRSGMX";
+  const size_t at = kLetters.find(letter);
+  return at == std::string_view::npos ? 0 : 1u << (at % 6);
+}
 
 // The open-ended repetition limit.
 constexpr int kInfinite = 2147483646;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/win1250.h"
 #include "regex/program.h"
 
 struct TRegKif::Program {
@@ -17,32 +18,9 @@ struct TRegKif::Program {
 
 namespace {
 
-constexpr unsigned kDefaultModifiers = regkif::kModR | regkif::kModS | regkif::kModG;
+using namespace win1250::literals;
 
-unsigned ModifierBit(char letter) {
-  switch (letter) {
-    case 'i':
-    case 'I':
-      return regkif::kModI;
-    case 'r':
-    case 'R':
-      return regkif::kModR;
-    case 's':
-    case 'S':
-      return regkif::kModS;
-    case 'g':
-    case 'G':
-      return regkif::kModG;
-    case 'm':
-    case 'M':
-      return regkif::kModM;
-    case 'x':
-    case 'X':
-      return regkif::kModX;
-    default:
-      return 0;
-  }
-}
+constexpr unsigned kDefaultModifiers = regkif::kModR | regkif::kModS | regkif::kModG;
 
 std::string Message(int code, int pos) {
   std::string msg = TRegKif::ErrorMsg(code);
@@ -133,7 +111,7 @@ TRegKif::TRegKif()
       blank_chars_(" \t\n\r\f"),
       word_letters_(
           "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_"
-          "\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB\xC1\xC9\xCD\xD3\xD6\xD5\xDA\xDC\xDB"),
+          "áéíóöőúüűÁÉÍÓÖŐÚÜŰ"_hu),
       line_separators_("\r\n"),
       line_paired_("\r\n") {
   ClearSlots();
@@ -152,10 +130,10 @@ void TRegKif::SetExpression(std::string_view pattern) {
   }
 }
 
-bool TRegKif::Modifier(char letter) const { return modifiers_ & ModifierBit(letter); }
+bool TRegKif::Modifier(char letter) const { return modifiers_ & regkif::ModifierBit(letter); }
 
 void TRegKif::SetModifier(char letter, bool on) {
-  const unsigned bit = ModifierBit(letter);
+  const unsigned bit = regkif::ModifierBit(letter);
   modifiers_ = on ? (modifiers_ | bit) : (modifiers_ & ~bit);
 }
 
