@@ -28,9 +28,9 @@ QApplication& App() {
   return *app;
 }
 
-class AblakTest : public ::testing::Test {
+class BeallitasokablakTest : public ::testing::Test {
  protected:
-  AblakTest() {
+  BeallitasokablakTest() {
     App();
     allapot.Letrehozas();
     ablak = std::make_unique<TBeallitasokablak>(allapot);
@@ -41,7 +41,7 @@ class AblakTest : public ::testing::Test {
     });
     ablak->show();
   }
-  ~AblakTest() override { uzenet::SetValaszolo({}); }
+  ~BeallitasokablakTest() override { uzenet::SetValaszolo({}); }
 
   template <class T = QWidget>
   T* W(const char* nev) {
@@ -68,7 +68,7 @@ class AblakTest : public ::testing::Test {
   bool valasz = false;
 };
 
-TEST_F(AblakTest, EnablingFollowsTheControls) {
+TEST_F(BeallitasokablakTest, EnablingFollowsTheControls) {
   struct Eset {
     const char* leiras;
     std::function<void()> tett;
@@ -140,7 +140,7 @@ TEST_F(AblakTest, EnablingFollowsTheControls) {
   EXPECT_FALSE(W<QCheckBox>("PMelyK")->isChecked());
 }
 
-TEST_F(AblakTest, OkSavesCancelDoesNotResetAsksFirst) {
+TEST_F(BeallitasokablakTest, OkSavesCancelDoesNotResetAsksFirst) {
   const std::string eredeti = dir.Olvas("rovas.ini");
   W<QComboBox>("LMeret")->setCurrentIndex(0);  // "5"
   Kattint("GMegsem");
@@ -178,7 +178,7 @@ bool Azonos(const TBetuKepesseg& a, const TBetuKepesseg& b) {
          a.MelyKJel == b.MelyKJel && a.KiterjesztettKor == b.KiterjesztettKor;
 }
 
-TEST_F(AblakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
+TEST_F(BeallitasokablakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
   const TBetuKepesseg mentett(modell.Betukeszlet), masik("Osi betusor bj");
   ASSERT_FALSE(Azonos(mentett, masik));
   W<QComboBox>("LBetukeszlet")->setCurrentText(QStringLiteral("Osi betusor bj"));
@@ -188,7 +188,7 @@ TEST_F(AblakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
   EXPECT_EQ(modell.Betukeszlet, "Rovasjel jb");
 }
 
-TEST_F(AblakTest, HelpOfTheOptionUnderTheMouse) {
+TEST_F(BeallitasokablakTest, HelpOfTheOptionUnderTheMouse) {
   EXPECT_EQ(ablak->SugoIndex(), 0);
   ASSERT_FALSE(W("PHKezdoEKihagy")->isEnabled());
   struct Eset {
@@ -212,7 +212,7 @@ TEST_F(AblakTest, HelpOfTheOptionUnderTheMouse) {
   EXPECT_TRUE(ablak->Sugo()->accessibleName().startsWith(QStringLiteral("Hangzóugratás: hatókör")));
 }
 
-TEST_F(AblakTest, PageButtonColours) {
+TEST_F(BeallitasokablakTest, PageButtonColours) {
   const auto szin = [&](int lap) {
     return ablak->LapGomb(lap)->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
   };
@@ -237,7 +237,7 @@ TEST_F(AblakTest, PageButtonColours) {
   EXPECT_TRUE(W("PKapcsolat")->isVisible());
 }
 
-TEST_F(AblakTest, FontHelpListsTheInstalledFonts) {
+TEST_F(BeallitasokablakTest, FontHelpListsTheInstalledFonts) {
   const auto pipak = [&] {
     std::vector<bool> out;
     for (const auto& o : ablak->Sugo()->Motor().Objektumok()) {
@@ -257,7 +257,7 @@ TEST_F(AblakTest, FontHelpListsTheInstalledFonts) {
   EXPECT_EQ(pipak(), vart);
 }
 
-TEST_F(AblakTest, EveryControlHasAnAccessibleName) {
+TEST_F(BeallitasokablakTest, EveryControlHasAnAccessibleName) {
   EXPECT_EQ(ablak->windowTitle(), QStringLiteral("Rovás beállítások"));
   for (QWidget* w : ablak->findChildren<QWidget*>()) {
     if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
