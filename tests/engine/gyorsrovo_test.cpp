@@ -99,7 +99,7 @@ TEST(GyorsRovo, LongRounds) {
   }
 }
 
-TEST(GyorsRovo, ErrorsComeOutTheSameWay) {
+TEST(GyorsRovo, ErrorsAreRaisedTheSameWay) {
   TGyorsRovo r("a-b,(c-d");
   EXPECT_THROW(r.Alkalmaz("xyz"), ERegKif);
   TGyorsRovo ures("");

@@ -76,7 +76,7 @@ TEST(Karvo, BracketsMirroredRightToLeft) {
   EXPECT_EQ(k2.Atrov("(a) [b] {c}\x02"), "(a) [b] {c}\x02");
 }
 
-TEST(Karvo, SeparatorByteDoesNotGetOut) {
+TEST(Karvo, SeparatorBytesStayOutOfTheResult) {
   auto m = Egyeni("");
   TKarvo k(*m);
   EXPECT_EQ(k.Atrov("a\x08"
@@ -256,7 +256,7 @@ TEST(Karvo, RebuildOnlyOnChange) {
   EXPECT_EQ(k.Atrov("cs"), "Y");
 }
 
-TEST(Karvo, ABadPatternGetsOutAndStays) {
+TEST(Karvo, ABadPatternThrowsUntilItIsFixed) {
   auto m = Egyeni("a-b,(x-y");
   TKarvo k(*m);
   EXPECT_THROW(k.Atrov("abc"), ERegKif);
