@@ -76,7 +76,7 @@ std::vector<Szo> Szavak(const std::string& ki) {
   return szavak;
 }
 
-TEST_F(KepCli, ElrendezesSorai) {
+TEST_F(KepCli, LayoutLines) {
   const Futas f = Kep("--nyers --ltr --kep Igazitas=1 --kep BalMargo=7 --layout", "ab\tc de\r\nf");
   ASSERT_EQ(f.allapot, 0) << f.hiba;
   std::istringstream be(f.ki);
@@ -111,7 +111,7 @@ TEST_F(KepCli, ElrendezesSorai) {
   EXPECT_EQ(rtl[0].x + rtl[0].w + szokoz, 400 - 5);
 }
 
-TEST_F(KepCli, AtrovasEsBeallitasok) {
+TEST_F(KepCli, TransliterationAndSettings) {
   // Transliterated as atrov does it (default font, right to left): "szép" -> "Sép", reversed.
   Fajl("kep.ini", "[Fo]\r\nIgazitas=1\r\nBalMargo=20\r\n");
   const Futas f = Kep("--kep-ini " + Ut("kep.ini") + " --kep Szelesseg=50 --layout", "szep");
@@ -124,7 +124,7 @@ TEST_F(KepCli, AtrovasEsBeallitasok) {
   EXPECT_EQ(f.ki.substr(0, 8), "kep 400 ");
 }
 
-TEST_F(KepCli, KepFajlokEsHibak) {
+TEST_F(KepCli, ImageFilesAndErrors) {
   for (const char* nev : {"a.png", "b.JPG", "c.jpeg", "d.bmp"}) {
     const Futas f = Kep("--nyers --kep Szelesseg=123 -o " + Ut(nev), "abc");
     EXPECT_EQ(f.allapot, 0) << nev << f.hiba;

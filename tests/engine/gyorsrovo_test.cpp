@@ -16,6 +16,8 @@
 
 namespace {
 
+using namespace win1250::literals;
+
 // Texts over the bytes the rules care about, with the odd NUL and separator.
 std::string Veletlen(std::mt19937& g, const std::string& abc, size_t n) {
   std::string s;
@@ -36,7 +38,7 @@ void Osszevet(const std::string& lista, std::mt19937& g, const std::string& abc,
 const std::string kAbc = win1250::FromUtf8(
     "aaabcccdeeefgghiklmnnnoprsssttuvyzzzsáéíóöőúüű AEKCSGY12345.,()[]{}$\\\x08\x01");
 
-TEST(GyorsRovo, KatalogusListai) {
+TEST(GyorsRovo, CatalogueLists) {
   std::mt19937 g(1);
   for (const std::string& nev : KatalogusNevek()) {
     const TBetuKepesseg k(nev);
@@ -53,7 +55,7 @@ TEST(GyorsRovo, KatalogusListai) {
 }
 
 // Words that overlap, feed each other and expand "$" forms.
-TEST(GyorsRovo, VeletlenSzabalyok) {
+TEST(GyorsRovo, RandomRules) {
   std::mt19937 g(2);
   const std::string abc = "abcs$\\. ";
   const char* cserek[] = {"x",  "a",    "ab",   "$0",    "$&",  "${}", "$1", "$",
@@ -78,7 +80,7 @@ TEST(GyorsRovo, VeletlenSzabalyok) {
 
 // Rounds long enough to be indexed (more than 16 groups) and exception-word
 // sized lists (every word on its own, found through the trie).
-TEST(GyorsRovo, HosszuKorok) {
+TEST(GyorsRovo, LongRounds) {
   std::mt19937 g(4);
   const std::string abc = "abcs\x08 ";
   for (int kor = 0; kor < 60; ++kor) {
@@ -97,7 +99,7 @@ TEST(GyorsRovo, HosszuKorok) {
   }
 }
 
-TEST(GyorsRovo, HibaAzonosModonJutKi) {
+TEST(GyorsRovo, ErrorsAreRaisedTheSameWay) {
   TGyorsRovo r("a-b,(c-d");
   EXPECT_THROW(r.Alkalmaz("xyz"), ERegKif);
   TGyorsRovo ures("");
@@ -109,7 +111,7 @@ TEST(GyorsRovo, HibaAzonosModonJutKi) {
 namespace {
 
 // The rounds as the engine assembles them, for every font and option mix.
-TEST(GyorsRovo, OsszefuzottKorokMindenBetukeszletre) {
+TEST(GyorsRovo, ConcatenatedRoundsForEveryFont) {
   std::mt19937 g(3);
   const std::string proza = win1250::FromUtf8(
       "Kedves Bar\u00e1tom! Tegnap este a kertben \u00fcltem, \u00e9s a csillagokat n\u00e9ztem; "
@@ -145,7 +147,7 @@ namespace {
 // Word rules over a tiny alphabet, so that outputs keep recreating words of
 // earlier and later rules; replacements with NUL bytes, expanding to nothing
 // ("$1") or to the word itself; pattern rules in between; texts with NULs.
-TEST(GyorsRovo, NulBajtokUresCserekUjraKeletkezoSzavak) {
+TEST(GyorsRovo, NulBytesEmptyReplacementsAndReappearingWords) {
   std::mt19937 g(777);
   const std::string tabc = std::string("aaabbbccc\0\x08 \xE1", 13);
   const std::vector<std::string> cserek = {"x",
@@ -180,7 +182,7 @@ TEST(GyorsRovo, NulBajtokUresCserekUjraKeletkezoSzavak) {
       }
       std::string minta;
       const int m = 1 + g() % (kor % 3 ? 5 : 9);
-      for (int j = 0; j < m; ++j) minta += "abc\x08\xE1"[g() % (kor % 2 ? 5 : 3)];
+      for (int j = 0; j < m; ++j) minta += "abc\x08á"_hu[g() % (kor % 2 ? 5 : 3)];
       lista += "," + minta + "-" + cserek[g() % cserek.size()];
     }
     TRovo lassu(lista);
@@ -212,7 +214,7 @@ namespace {
 
 // The engine's call equals its stages run one after another with plain rounds,
 // for every font and a sweep of options, exception words included.
-TEST(GyorsRovo, AtrovALassuKorokkelAzonos) {
+TEST(GyorsRovo, TransliterationMatchesTheSlowRounds) {
   std::mt19937 g(9);
   const std::string proza = win1250::FromUtf8(
       "Kedves Bar\u00e1tom! Tegnap este a kertben \u00fcltem, \u00e9s a csillagokat n\u00e9ztem; "

@@ -29,9 +29,9 @@ struct Eset {
   const char* ki;  // UTF-8, after the pipeline has deleted the 0x08 separators
 };
 
-class HangzougratoTabla : public testing::TestWithParam<Eset> {};
+class HangzougratoTable : public testing::TestWithParam<Eset> {};
 
-TEST_P(HangzougratoTabla, Eredmeny) {
+TEST_P(HangzougratoTable, Result) {
   const Eset& e = GetParam();
   TRovoHangzougrato h(e.modszer, e.hatokor, e.egyesit, e.rovidit, e.kezdo_e,
                       static_cast<unsigned char>(e.ak));
@@ -39,7 +39,7 @@ TEST_P(HangzougratoTabla, Eredmeny) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Modszerek, HangzougratoTabla,
+    Methods, HangzougratoTable,
     testing::Values(
         Eset{1, 0, false, false, false, 0, "levegő", "lvgő"},
         Eset{1, 0, false, false, false, 0, "leélhette.", "leélhtte."},
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         Eset{0, 0, true, true, true, 'K', "ennyi hosszú ak", "ennyi hosszú ak"},
         Eset{3, 0, false, false, false, 0, "", ""}));
 
-TEST(Hangzougrato, ElvalasztoMaradAholKetMassalhangzoOsszeolvadna) {
+TEST(Hangzougrato, SeparatorStaysWhereTwoConsonantsWouldMerge) {
   TRovoHangzougrato h(5, 0, false, false, false, 0);
   // The "a" before "t" and the "á" before "s" become 0x08; other dropped vowels vanish.
   EXPECT_EQ(h.Alkalmaz(W("hangzóugratásként")), "hngzgr\x08t\x08sknt");
@@ -83,7 +83,7 @@ TEST(Hangzougrato, ElvalasztoMaradAholKetMassalhangzoOsszeolvadna) {
   EXPECT_EQ(e.Alkalmaz("eszes"), "\x08sz\x08s");
 }
 
-TEST(Hangzougrato, JelolobajtEltunikHaAModszerNemNulla) {
+TEST(Hangzougrato, MarkerByteDisappearsWhenTheMethodIsNotZero) {
   TRovoHangzougrato ki(0, 0, false, false, false, 0);
   EXPECT_EQ(ki.Alkalmaz("a\x01"
                         "b"),

@@ -57,7 +57,7 @@ std::unique_ptr<TRovasBeallitasok> Egyeni(std::string_view elso, uint8_t irany =
   return m;
 }
 
-TEST(Karvo, UresSzovegUresDeAzEpitesMegtortenik) {
+TEST(Karvo, EmptyTextGivesEmptyButTheBuildHappens) {
   auto m = Egyeni("(-x");  // invalid, but an empty text never reaches a round
   TKarvo k(*m);
   m->SetEElsoKor("a-b");
@@ -66,7 +66,7 @@ TEST(Karvo, UresSzovegUresDeAzEpitesMegtortenik) {
   EXPECT_EQ(k.Atrov("a"), "b");
 }
 
-TEST(Karvo, ZarojelekTukrozeseJobbrolBalra) {
+TEST(Karvo, BracketsMirroredRightToLeft) {
   auto jb = Egyeni("", 1);
   TKarvo k(*jb);
   EXPECT_EQ(k.Atrov("(a) [b] {c}"), ")a( ]b[ }c{");
@@ -76,7 +76,7 @@ TEST(Karvo, ZarojelekTukrozeseJobbrolBalra) {
   EXPECT_EQ(k2.Atrov("(a) [b] {c}\x02"), "(a) [b] {c}\x02");
 }
 
-TEST(Karvo, ElvalasztoBajtNemJutKi) {
+TEST(Karvo, SeparatorBytesStayOutOfTheResult) {
   auto m = Egyeni("");
   TKarvo k(*m);
   EXPECT_EQ(k.Atrov("a\x08"
@@ -84,7 +84,7 @@ TEST(Karvo, ElvalasztoBajtNemJutKi) {
             "ab");
 }
 
-TEST(Karvo, KisbetusitesCsakNagybetuNelkuliBetukeszletnel) {
+TEST(Karvo, LowercasingOnlyForAFontWithoutCapitals) {
   EXPECT_EQ(KisbetusreAlakit(W("AZ ÁÉÍÓŐÖÚŰÜ ŠÄÔ az")), W("az áéíóőöúűü ŠÄÔ az"));
   auto kis = Egyeni("cs-C", 2, "Rovasjel bj");
   TKarvo k(*kis);
@@ -96,7 +96,7 @@ TEST(Karvo, KisbetusitesCsakNagybetuNelkuliBetukeszletnel) {
   EXPECT_EQ(k2.Atrov("Cs cs CS"), "Cs C CS");
 }
 
-TEST(Karvo, EgyeniUresSzamlistavalNincsSzamatiras) {
+TEST(Karvo, CustomEmptyNumberListMeansNoNumberConversion) {
   auto m = Egyeni("", 1);
   m->SetSzamok(true);
   TKarvo k(*m);
@@ -108,7 +108,7 @@ TEST(Karvo, EgyeniUresSzamlistavalNincsSzamatiras) {
   EXPECT_EQ(k.Atrov("12 a"), "311 a");
 }
 
-TEST(Karvo, IranyBeallitasFelulirjaABetukeszletet) {
+TEST(Karvo, DirectionSettingOverridesTheFont) {
   // "VK 13 roman" runs right to left and has direction-dependent letters.
   auto m = Alap("VK 13 roman");
   TKarvo k(*m);
@@ -122,7 +122,7 @@ TEST(Karvo, IranyBeallitasFelulirjaABetukeszletet) {
   EXPECT_EQ(k2.Atrov("(12)"), "(12)");
 }
 
-TEST(Karvo, AlapBetukeszlet) {
+TEST(Karvo, DefaultFont) {
   auto m = Alap();
   TKarvo k(*m);
   EXPECT_EQ(k.Atrov(W("Kert (12) szép bak")), W("łert )21( Sép baK"));
@@ -130,7 +130,7 @@ TEST(Karvo, AlapBetukeszlet) {
   EXPECT_EQ(k.Atrov("12 x"), "311 kS");
 }
 
-TEST(Karvo, KivetelesSzavakAKisbetusitettSzovegen) {
+TEST(Karvo, ExceptionWordsOnTheLowercasedText) {
   auto m = Egyeni("zs-Z");
   m->SetKivetelesSzoLista(std::make_unique<std::vector<std::string>>(
       std::vector<std::string>{W("igazság=igaz|ság"), W("Vizsga=Viz|sga")}));
@@ -144,7 +144,7 @@ TEST(Karvo, KivetelesSzavakAKisbetusitettSzovegen) {
   EXPECT_EQ(k.Atrov(W("igazság")), W("igaZág"));
 }
 
-TEST(Karvo, AkJelAHangzougratasnak) {
+TEST(Karvo, AkSignReachesVowelSkipping) {
   // "Rovasjel jb" has no aK glyph rules, but its aK character still reaches vowel skipping.
   auto m = Egyeni("");
   m->SetHModszer(4);
@@ -156,7 +156,7 @@ TEST(Karvo, AkJelAHangzougratasnak) {
   EXPECT_EQ(k.Atrov(W("hangzóugratásként")), W("hangzóugrtsként"));
 }
 
-TEST(Karvo, SzamokElobbHaABetukeszletKeri) {
+TEST(Karvo, NumbersFirstIfTheFontAsks) {
   auto elore = Egyeni("1-a", 2, "Rovas n qezdojellel bj");
   elore->SetESzamokKore(beallitas_alap::ESzamokKore);
   TKarvo k(*elore);
@@ -169,7 +169,7 @@ TEST(Karvo, SzamokElobbHaABetukeszletKeri) {
   EXPECT_EQ(k2.Atrov("2"), "11");
 }
 
-TEST(Karvo, SzakaszokAFeldolgozasSorrendjeben) {
+TEST(Karvo, StagesInProcessingOrder) {
   // Exceptions see the mirrored text, vowel skipping sees the exceptions' output,
   // round 2 sees round 1's output, numbers come last.
   auto m = Egyeni("b-c", 1);
@@ -190,7 +190,7 @@ struct Illesztes {
   std::vector<std::string TBetuKepesseg::*> r1_ak;  // aK lists joined, in order
 };
 
-TEST(Karvo, ListakOsszefuzesenekSorrendje) {
+TEST(Karvo, OrderOfListConcatenation) {
   const Illesztes esetek[] = {
       {0, true, {&TBetuKepesseg::MelyKHangrendi}},
       {1, true, {&TBetuKepesseg::MelyKSzoVegen}},
@@ -223,7 +223,7 @@ TEST(Karvo, ListakOsszefuzesenekSorrendje) {
   }
 }
 
-TEST(Karvo, KikapcsoltKiegeszitokNemKerulnekBe) {
+TEST(Karvo, SwitchedOffAdditionsAreLeftOut) {
   auto m = Alap("Rovas Kiterjesztett JB");
   m->SetKiterjesztettBetuk(false);
   m->SetMelyK(false);
@@ -235,7 +235,7 @@ TEST(Karvo, KikapcsoltKiegeszitokNemKerulnekBe) {
   EXPECT_EQ(k.SzamKorLista(), f.SzamjegyKor);
 }
 
-TEST(Karvo, UjraepitesCsakValtozaskor) {
+TEST(Karvo, RebuildOnlyOnChange) {
   auto m = Egyeni("cs-C");
   TKarvo k(*m);
   EXPECT_FALSE(m->Valtozott);
@@ -256,7 +256,7 @@ TEST(Karvo, UjraepitesCsakValtozaskor) {
   EXPECT_EQ(k.Atrov("cs"), "Y");
 }
 
-TEST(Karvo, HibasMintaKijutEsMegmarad) {
+TEST(Karvo, ABadPatternThrowsUntilItIsFixed) {
   auto m = Egyeni("a-b,(x-y");
   TKarvo k(*m);
   EXPECT_THROW(k.Atrov("abc"), ERegKif);
@@ -276,7 +276,7 @@ TEST(Karvo, HibasMintaKijutEsMegmarad) {
   }
 }
 
-TEST(Karvo, HianyzoKepessegiRekord) {
+TEST(Karvo, MissingCapabilityRecord) {
   auto m = Egyeni("a-b");
   m->SetBetuKepesseg(nullptr);
   m->SetEgyeniBeallitasok(false);
@@ -289,7 +289,7 @@ TEST(Karvo, HianyzoKepessegiRekord) {
 
 namespace {
 
-TEST(Karvo, ElszaboduloSzabalyokHibatJeleznekNemFogyasztjakElAMemoriat) {
+TEST(Karvo, RunawayRulesReportAnErrorInsteadOfExhaustingMemory) {
   // Rules that multiply the text: twenty downloaded exception words "." ->
   // "xxx", eighteen custom rules ".-xxx", a plain word doubling itself.
   std::string pontok;

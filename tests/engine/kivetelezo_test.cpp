@@ -10,7 +10,7 @@ namespace {
 
 std::string W(std::string_view utf8) { return win1250::FromUtf8(utf8); }
 
-TEST(Kivetelezo, Szabalylista) {
+TEST(Kivetelezo, RuleList) {
   const std::vector<std::string> lista = {"a=b", "x|y=c|d", "nincs", "=ures", "p=q=r"};
   EXPECT_EQ(TRovoKivetelezo::Szabalylista(lista),
             ",a-b,x|y-c\x08"
@@ -18,7 +18,7 @@ TEST(Kivetelezo, Szabalylista) {
   EXPECT_EQ(TRovoKivetelezo::Szabalylista({}), "");
 }
 
-TEST(Kivetelezo, Alkalmazas) {
+TEST(Kivetelezo, Apply) {
   const std::vector<std::string> lista = {W("igazság=igaz|ság"), W("őzsuta=őz|suta"),
                                           "(^|\\W)ssz=$1s|sz", "egy-ketto=x", "a,b=c"};
   TRovoKivetelezo k(&lista);
@@ -31,14 +31,14 @@ TEST(Kivetelezo, Alkalmazas) {
   EXPECT_EQ(k.Alkalmaz(W("nagyigazság")), W("nagyigaz\x08ság"));
 }
 
-TEST(Kivetelezo, UresVagyHianyzoLista) {
+TEST(Kivetelezo, EmptyOrMissingList) {
   const std::vector<std::string> ures;
   TRovoKivetelezo a(&ures), b(nullptr);
   EXPECT_EQ(a.Alkalmaz(W("igazság")), W("igazság"));
   EXPECT_EQ(b.Alkalmaz("x"), "x");
 }
 
-TEST(Kivetelezo, AzonosHosszuNevekARendezesSorrendjeben) {
+TEST(Kivetelezo, EqualLengthNamesInSortOrder) {
   // Equal-length names: the round's quicksort swaps the two, so "bc" goes first.
   const std::vector<std::string> lista = {"ab=X", "bc=Y"};
   TRovoKivetelezo k(&lista);

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "fonts/betukepesseg.h"
+#include "platform/win1250.h"
 #include "regex/regkif.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 std::vector<std::string> Mintak(const TRovo& r) {
   std::vector<std::string> v;
@@ -83,7 +86,7 @@ TEST(TRovo, Apply) {
       {"cs-C,ccs-CC", "accsa", "aCCa"},
       {"ab-c,c-d", "ab c", "c d"},
       {"x-kS,y-i,q-kv,w-v", "quay", "kvuai"},
-      {"(^|\\W)k-$1K", "k\xE9k k\xF5", "K\xE9k K\xF5"},
+      {"(^|\\W)k-$1K", "kék kő"_hu, "Kék Kő"_hu},
       {"cs-C", "Cs CS cs", "Cs CS C"},
       {"a-b,b-a", "ab", "bb"},
       {"a-b,", "a", "b"},
@@ -120,7 +123,7 @@ TEST(TRovo, RebuildReplacesTheRules) {
 // Every catalogued list must build and run; the entries with a second "-"
 // drop out silently.
 TEST(TRovo, EveryCataloguedListApplies) {
-  const std::string minta = "Cs\xE1sz\xE1r ccs gy lly [x] (y) \\-k 1848 h\xF3nap \xE9v tprus";
+  const std::string minta = "Császár ccs gy lly [x] (y) \\-k 1848 hónap év tprus"_hu;
   for (const std::string& nev : KatalogusNevek()) {
     const TBetuKepesseg k(nev);
     for (const std::string* lista :
@@ -141,7 +144,7 @@ TEST(OsszesTalalat, CollectsNonEmptyWholeMatches) {
   kif.SetExpression("\\d*");
   EXPECT_EQ(OsszesTalalat(kif, "a12b3"), (std::vector<std::string>{"12", "3"}));
   kif.SetExpression("\\d+((\\. |\\.|,| |)\\d+)*");
-  EXPECT_EQ(OsszesTalalat(kif, "7 alma, 1848. 3. 15 \xE9s 3,5"),
+  EXPECT_EQ(OsszesTalalat(kif, "7 alma, 1848. 3. 15 és 3,5"_hu),
             (std::vector<std::string>{"7", "1848. 3. 15", "3,5"}));
   EXPECT_TRUE(OsszesTalalat(kif, "nincs").empty());
   kif.SetExpression("(");

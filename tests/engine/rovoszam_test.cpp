@@ -25,12 +25,14 @@ struct Eset {
   const char* ki;
 };
 
-class SzamTabla : public testing::TestWithParam<Eset> {};
+class RovoSzamTable : public testing::TestWithParam<Eset> {};
 
-TEST_P(SzamTabla, Atiras) { EXPECT_EQ(Atir(GetParam().be), GetParam().ki) << GetParam().be; }
+TEST_P(RovoSzamTable, Conversion) {
+  EXPECT_EQ(Atir(GetParam().be), GetParam().ki) << GetParam().be;
+}
 
 INSTANTIATE_TEST_SUITE_P(
-    Szamok, SzamTabla,
+    Numbers, RovoSzamTable,
     testing::Values(Eset{"7", "Yyy"}, Eset{"40", "XXXX"}, Eset{"1000", "M"}, Eset{"1500", "MBBBBB"},
                     Eset{"2000", "yyM"}, Eset{"1848", "MBBBBBBBBXXXXYyyy"}, Eset{"10000", "XM"},
                     Eset{"1000000", "MM"}, Eset{"1001000", "MMyM"}, Eset{"100", "B"},
@@ -44,12 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Eset{"12 és 12", "Xyy és Xyy"}, Eset{"12 12", "MBBXyy"},
                     Eset{"a 0,5 b", "a 0,Y b"}, Eset{"nincs benne", "nincs benne"}, Eset{"", ""}));
 
-TEST(Szam, OtszazasJel) {
+TEST(RovoSzam, FiveHundredSign) {
   EXPECT_EQ(Atir("700", "1-y,5-Y,10-X,50-V,100-B,500-D,1000-M"), "DBB");
   EXPECT_EQ(Atir("900", "1-y,5-Y,10-X,50-V,100-B,500-D,1000-M"), "DBBBB");
 }
 
-TEST(Szam, TobbBetusJelekEsKesobbiDarabFelulir) {
+TEST(RovoSzam, MultiLetterSignsAndALaterPieceOverrides) {
   EXPECT_EQ(Atir("16", "1-ab,10-c,10-X,100-B,1000-M"),
             "X"
             "abababababab");
@@ -57,7 +59,7 @@ TEST(Szam, TobbBetusJelekEsKesobbiDarabFelulir) {
   EXPECT_EQ(Atir("2", ",2-Z,1-y-z,1-y,10-X,100-B,1000-M,-q,5"), "yy");
 }
 
-TEST(Szam, HianyzoAlapjelKikapcsolja) {
+TEST(RovoSzam, AMissingBaseSignSwitchesItOff) {
   for (const char* lista : {"1-y,10-X,100-B", "1-y,10-X,1000-M", "10-X,100-B,1000-M", ""}) {
     TRovoSzam sz(lista, ',', '-', true, false, false);
     EXPECT_FALSE(sz.Atir()) << lista;
@@ -69,7 +71,7 @@ TEST(Szam, HianyzoAlapjelKikapcsolja) {
   }
 }
 
-TEST(Szam, Megforditas) {
+TEST(RovoSzam, Reversal) {
   struct {
     bool be, bj, jb, megfordit;
   } sorok[] = {{false, true, true, true},
@@ -90,7 +92,7 @@ TEST(Szam, Megforditas) {
 
 // Bytes 0x01 beside numbers could join the placeholder runs of a literal
 // protect-and-restore and move a number; every number must stay in its place.
-TEST(Szam, JelolobajtokMellettIsHelybenMarad) {
+TEST(RovoSzam, StaysInPlaceBesideMarkerBytes) {
   TRovoSzam fordit(kJelek, ',', '-', false, true, true);
   EXPECT_EQ(fordit.Alkalmaz("12\x01"
                             "345\x01\x01"
@@ -157,7 +159,7 @@ std::string Helyorzokkel(TRovoSzam& sz, std::string_view szoveg) {
   return s;
 }
 
-TEST(Szam, EgyezikAHelyorzosEljarassal) {
+TEST(RovoSzam, MatchesThePlaceholderProcedure) {
   std::mt19937 g(7);
   const std::string abc = std::string("0123456789000111 . , .. a\r\n. 1.12.", 33) + '\0';
   TRovoSzam atir(kJelek, ',', '-', true, false, false);

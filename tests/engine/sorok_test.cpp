@@ -4,16 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win1250.h"
+
 namespace {
 
-TEST(Sorok, Megforditas) {
+using namespace win1250::literals;
+
+TEST(Sorok, ReversesAText) {
   EXPECT_EQ(Megforditas(""), "");
-  EXPECT_EQ(Megforditas("ab\xE1"),
-            "\xE1"
-            "ba");
+  EXPECT_EQ(Megforditas("abá"_hu), "ába"_hu);
 }
 
-TEST(Sorok, SorokMegforditasa) {
+TEST(Sorok, MirrorsEachLine) {
   const struct {
     const char* be;
     const char* ki;

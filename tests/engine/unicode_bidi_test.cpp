@@ -132,7 +132,7 @@ std::vector<char32_t> PanelKepe(const std::string& panel, const TUnicodeRovas& u
   return v;
 }
 
-TEST(UnicodeBidi, LatvanyEgyezikAPanellel) {
+TEST(UnicodeBidi, AppearanceMatchesThePane) {
   struct Sor {
     const char* betukeszlet;
     bool szamok, szamokBJ, osszerovas;

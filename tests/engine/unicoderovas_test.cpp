@@ -105,7 +105,7 @@ const std::map<std::string, std::set<unsigned char>> kMegtartott = {
     {"RotatalpasNBProS", {'?'}},  // every numeral and ty, ü, ű
 };
 
-TEST(UnicodeRovas, MindenKatalogizaltKodnakVanJelentese) {
+TEST(UnicodeRovas, EveryCataloguedCodeHasAMeaning) {
   for (const std::string& nev : KatalogusNevek()) {
     const TBetuKepesseg k(nev);
     if (!k.VanBetu) continue;  // no known meaning at all (tested below)
@@ -160,7 +160,7 @@ void Allit(TRovasBeallitasok& m, std::string_view kulcs, std::string_view ertek)
     FAIL() << kulcs;
 }
 
-TEST(UnicodeRovas, LatinSzovegUnicodeRovasirassal) {
+TEST(UnicodeRovas, LatinTextInUnicodeRovasScript) {
   const Sor sorok[] = {
       // The default font: k forms, brackets back in reading order, reversed
       // punctuation, a number kept left to right.
@@ -195,13 +195,13 @@ TEST(UnicodeRovas, LatinSzovegUnicodeRovasirassal) {
   }
 }
 
-TEST(UnicodeRovas, SortoresekKozottSoronkentIranyjel) {
+TEST(UnicodeRovas, ADirectionMarkPerLineBetweenLineBreaks) {
   auto m = Modell("Rovasjel jb");
   EXPECT_EQ(Unicode(*m, "ab\r\n\r\nc\n"), J("< a b >") + "\r\n\r\n" + J("< c >") + "\n");
   EXPECT_EQ(Unicode(*m, ""), "");
 }
 
-TEST(UnicodeRovas, IsmeretlenJelentesuKodok) {
+TEST(UnicodeRovas, CodesOfUnknownMeaning) {
   auto egyeni = Modell("Rovasjel jb");
   egyeni->SetEgyeniBeallitasok(true);
   EXPECT_EQ(UnicodeAkadaly(*egyeni), TUnicodeAkadaly::EgyeniBeallitasok);

@@ -9,8 +9,11 @@
 #include <vector>
 
 #include "fonts/katalogus.h"
+#include "platform/win1250.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 using Mezok = std::vector<std::pair<std::string, std::string>>;
 
@@ -60,9 +63,9 @@ bool Tartalmaz(const std::string& s, const std::string& resz) {
   return s.find(resz) != std::string::npos;
 }
 
-const char kAlapBetuk[] =
-    ",\xE1-A,cs-C,ccs-CC,\xE9-E,gy-G,ggy-GG,\xED-I,ly-L,lly-LL,ny-N,nny-NN,\xF3-O,\xF6-q,"
-    "\xF5-Q,sz-S,ssz-SS,ty-T,tty-TT,\xFA-U,\xFC-w,\xFB-W,zs-Z,zzs-ZZ";
+const char* const kAlapBetuk =
+    ",á-A,cs-C,ccs-CC,é-E,gy-G,ggy-GG,í-I,ly-L,lly-LL,ny-N,nny-NN,ó-O,ö-q,"
+    "ő-Q,sz-S,ssz-SS,ty-T,tty-TT,ú-U,ü-w,ű-W,zs-Z,zzs-ZZ"_hu;
 const char kKValtozatok[] = "\\bK-Q,\\bk-q,K\\b-W,k\\b-w,\\BK\\B-K,\\Bk\\B-k";
 
 TEST(Hozzafuz, MergesWithOneLeadingComma) {
@@ -220,10 +223,8 @@ TEST(BetuKepesseg, DefaultFont) {
 // from the UTF-8 text the catalogue is written in.
 TEST(BetuKepesseg, DefaultListsByteForByte) {
   const TBetuKepesseg k("Rovas Kiterjesztett");
-  const char kHangrendiOsztaly[] =
-      "[^e\xE9i\xED\xFC\xFB\xF6\xF5"
-      "E\xC9I\xCD\xDC\xDB\xD6\xD5\xDC\xDB ]";
-  const std::string h = std::string("([a\xE1u\xFAo\xF3]") + kHangrendiOsztaly;
+  const char* const kHangrendiOsztaly = "[^eéiíüűöőEÉIÍÜŰÖŐÜŰ ]"_hu;
+  const std::string h = std::string("([aáuúoó]"_hu) + kHangrendiOsztaly;
   const Mezok vart = {
       {"JobbrolBalraIras", "1"},
       {"VanSzamjegy", "1"},
@@ -245,17 +246,16 @@ TEST(BetuKepesseg, DefaultListsByteForByte) {
       {"KiterjesztettKor", ",x-\xB0,y-\xB1,dzs-\xA6,dz-`,q-\xAB,w-["},
       {"KiterjesztettPotlas", ""},
       {"MelyKHangrendi",
-       "," + h + "{3})k-$1K," + h + "{2})k-$1K," + h + ")k-$1K,([a\xE1u\xFAo\xF3])k-$1K"},
+       "," + h + "{3})k-$1K," + h + "{2})k-$1K," + h + ")k-$1K,([aáuúoó])k-$1K"_hu},
       {"MelyKJel", "K"},
       {"MelyKSzoElejen", ",(^|\\W)k-$1K"},
       {"MelyKSzoVegen", ",k($|\\W)-K$1"},
-      {"OsszerovasElso", ",aty-x,csin-\xC7,tya-\xF4,\xE1r-\xEB,\xEDrt-\xCD,l\xE1-\xCE,v\xE1r-\xD4"},
+      {"OsszerovasElso", ",aty-x,csin-Ç,tya-ô,ár-ë,írt-Í,lá-Î,vár-Ô"_hu},
       {"OsszerovasMasodik",
-       ",as-F,ba-\xC2,be-\xDC,bi-\xDA,bo-\xD3,it-\x85,nk-\xE2,or-\xA9,ra-\xE4,re-\xEE,ro-\xAE,"
-       "ru-\xE7,sa-\xAC,se-\xDF,so-\xC4,ti-\xA8,zr-\xCB,zt-\xB8"},
-      {"KepjelekElso", ",h\xF3nap-R,\xE9v-D,ch-]"},
-      {"KepjelekMasodik",
-       ",amb-J,and-\xE1,ant-\xC1,ent-\xE9,mb-\xFC,nap-P,nb-\xED,tpru-R,tprus-D,unk-\x99,us-\xFA"},
+       ",as-F,ba-Â,be-Ü,bi-Ú,bo-Ó,it-…,nk-â,or-©,ra-ä,re-î,ro-®,"
+       "ru-ç,sa-¬,se-ß,so-Ä,ti-¨,zr-Ë,zt-¸"_hu},
+      {"KepjelekElso", ",hónap-R,év-D,ch-]"_hu},
+      {"KepjelekMasodik", ",amb-J,and-á,ant-Á,ent-é,mb-ü,nap-P,nb-í,tpru-R,tprus-D,unk-™,us-ú"_hu},
       {"GepelesKor", kAlapBetuk},
   };
   EXPECT_EQ(MezokOf(k), vart);
@@ -328,7 +328,7 @@ TEST(BetuKepesseg, NumeralsAndUnusualLists) {
             ",1-#,5-&,10-B,50-\x80,100-\xA4,500-\xB3,1000-\xA3");
 
   const TBetuKepesseg medve("XNagy Medve");
-  EXPECT_EQ(medve.KepjelekElso, "h\xF3nap-Y,\xE9v-y");
+  EXPECT_EQ(medve.KepjelekElso, "hónap-Y,év-y"_hu);
   EXPECT_EQ(medve.KepjelekMasodik, "us-U,emp-u,nb-W,ent-w,tpru-Y,tprus-y");
   EXPECT_EQ(medve.SzamokKore, ",1-W,5-X,10-\xAF,50-\x9F,100-Y,1000-\x8F");
   EXPECT_EQ(medve.MelyKJel, "");
@@ -348,7 +348,7 @@ TEST(BetuKepesseg, NumeralsAndUnusualLists) {
   EXPECT_TRUE(vk.BetukKoreBJ.ends_with(",;-<"));
 
   const TBetuKepesseg rota("RotatalpasNBProS");
-  EXPECT_TRUE(rota.BetukKore.starts_with(",a-A,\xE1-\",b-B,"));
+  EXPECT_TRUE(rota.BetukKore.starts_with(",a-A,á-\",b-B,"_hu));
   EXPECT_EQ(rota.KiterjesztettPotlas, ",x-KX,y-I,q-KV,w-V");
 
   // Group 1 keeps its own glyphs for the extended letters, group 2 spells them.
@@ -357,8 +357,8 @@ TEST(BetuKepesseg, NumeralsAndUnusualLists) {
   EXPECT_EQ(g1.KiterjesztettPotlas, "");
   EXPECT_EQ(g2.KiterjesztettKor, "");
   EXPECT_EQ(g2.KiterjesztettPotlas, ",x-kS,y-i,q-kv,w-v");
-  EXPECT_TRUE(g1.OsszerovasMasodik.starts_with(",as-F,ba-\xC2,be-\xDC,bi-\xDA,bo-\xD3,it-\x85,"));
-  EXPECT_TRUE(g1.KepjelekMasodik.ends_with(",unk-\x99,us-\xFA"));
+  EXPECT_TRUE(g1.OsszerovasMasodik.starts_with(",as-F,ba-Â,be-Ü,bi-Ú,bo-Ó,it-…,"_hu));
+  EXPECT_TRUE(g1.KepjelekMasodik.ends_with(",unk-™,us-ú"_hu));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ std::string Objektumok(const TMiniHtml& m) {
   return out;
 }
 
-TEST(MiniHtml, Elemzes) {
+TEST(MiniHtml, Parsing) {
   struct Eset {
     std::string html, vart;
   } esetek[] = {
@@ -84,7 +84,7 @@ TEST(MiniHtml, TagAcrossTheBlockBoundary) {
   EXPECT_EQ(Objektumok(m), "aText:" + std::string(398, 'x') + " aBSTag aText:y aBETag aText:");
 }
 
-TEST(MiniHtml, SimaSzoveg) {
+TEST(MiniHtml, PlainText) {
   EXPECT_EQ(SimaSzoveg("<p>a &LT;b&gt;</p><p><b>c</b></p>"), "a <b>\nc");
 }
 
@@ -107,7 +107,7 @@ std::vector<Hely> Helyek(const TMiniHtml& m, std::string_view szoveg) {
   return out;
 }
 
-TEST(MiniHtml, Elrendezes) {
+TEST(MiniHtml, Layout) {
   struct Eset {
     std::string html;
     int szelesseg;
@@ -196,7 +196,7 @@ TEST(MiniHtml, TableCellsSitInTheirColumns) {
   EXPECT_GT(h, cellak[2].Y + cellak[2].H);
 }
 
-class Eger : public ::testing::Test {
+class MiniHtmlMouse : public ::testing::Test {
  protected:
   TFixMero mero;
   TMiniHtml m{mero};
@@ -216,7 +216,7 @@ class Eger : public ::testing::Test {
   }
 };
 
-TEST_F(Eger, LinksAndFormElements) {
+TEST_F(MiniHtmlMouse, LinksAndFormElements) {
   m.SetHtml(
       "<a href=\"mailto://x@y\">mail</a> <a href=#sajat>own</a><form name=\"f\" method=\"get\">"
       "<input type=\"checkbox\" name=\"c\" value=\"v\"></form>");
@@ -243,7 +243,7 @@ TEST_F(Eger, LinksAndFormElements) {
   EXPECT_EQ(hivasok, vart);
 }
 
-TEST_F(Eger, MovesAreThrottledAndMarkLinks) {
+TEST_F(MiniHtmlMouse, MovesAreThrottledAndMarkLinks) {
   m.SetHtml("<a href=u>link</a> plain words");
   m.Elrendezes(400);
   const TObjektum& link = m.Objektumok()[1];

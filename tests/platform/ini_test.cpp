@@ -13,7 +13,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/win1250.h"
+
 namespace {
+
+using namespace win1250::literals;
 
 namespace fs = std::filesystem;
 using platform::IniError;
@@ -59,16 +63,16 @@ TEST_F(IniTest, WritesCreateSectionsAndKeysInOrderWithCrLf) {
 
 TEST_F(IniTest, RewritingAKeyKeepsEveryOtherByte) {
   const std::string before =
-      "; comment\n[Other]\nx = 1\n\n[alap]\nLMeret=12\nKeep=yes\r\n[Tail]\rz=\xF5\r";
+      "; comment\n[Other]\nx = 1\n\n[alap]\nLMeret=12\nKeep=yes\r\n[Tail]\rz=ő\r"_hu;
   Put(before);
   IniFile ini(path_);
   ini.WriteInteger("Alap", "lmeret", 20);
-  EXPECT_EQ(Get(), "; comment\n[Other]\nx = 1\n\n[alap]\nlmeret=20\nKeep=yes\r\n[Tail]\rz=\xF5\r");
+  EXPECT_EQ(Get(), "; comment\n[Other]\nx = 1\n\n[alap]\nlmeret=20\nKeep=yes\r\n[Tail]\rz=ő\r"_hu);
   // A new key goes after the section's last non-blank line, before the next section.
   ini.WriteString("Other", "y", "2");
   EXPECT_EQ(Get(),
-            "; comment\n[Other]\nx = 1\ny=2\r\n\n[alap]\nlmeret=20\nKeep=yes\r\n[Tail]\rz=\xF5\r");
-  EXPECT_EQ(ini.ReadString("Tail", "z", ""), "\xF5");
+            "; comment\n[Other]\nx = 1\ny=2\r\n\n[alap]\nlmeret=20\nKeep=yes\r\n[Tail]\rz=ő\r"_hu);
+  EXPECT_EQ(ini.ReadString("Tail", "z", ""), "ő"_hu);
   EXPECT_EQ(ini.ReadString("Other", "x", ""), "1");
 }
 
@@ -108,8 +112,7 @@ TEST_F(IniTest, ReadingToleratesTheFileShapesPeopleLeave) {
       {"comment is no key", "[Alap]\n;k=1\n", "Alap", ";k", std::nullopt},
       {"empty value", "[Alap]\nk=\n", "Alap", "k", ""},
       {"value with =", "[Alap]\nk=a=b\n", "Alap", "k", "a=b"},
-      {"windows-1250 bytes", "[Alap]\nk=\xE1\xE9\xF5\xFB\x8A\n", "Alap", "k",
-       "\xE1\xE9\xF5\xFB\x8A"},
+      {"windows-1250 bytes", "[Alap]\nk=áéőűŠ\n"_hu, "Alap", "k", "áéőűŠ"_hu},
       {"cut at nul", std::string("[Alap]\nk=ab\0cd\n", 14), "Alap", "k", "ab"},
       {"unclosed section", "[Alap\nk=1\n", "Alap", "k", "1"},
       {"line without =", "[Alap]\njunk\nk=1\n", "Alap", "k", "1"},

@@ -4,6 +4,8 @@
 
 namespace {
 
+using namespace win1250::literals;
+
 TEST(Win1250, EveryByteRoundTripsThroughUtf8) {
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
@@ -51,13 +53,12 @@ TEST(Win1250, CasePartners) {
   for (unsigned char self : {0xDF, 0xD7, 0xF7, 0xB5, 0x31, 0x81}) {
     EXPECT_EQ(win1250::FlipCase(self), self) << int(self);
   }
-  EXPECT_EQ(win1250::ToLower("\xC1RV\xCDZ"), "\xE1rv\xEDz");
+  EXPECT_EQ(win1250::ToLower("ÁRVÍZ"_hu), "árvíz"_hu);
 }
 
 }  // namespace
 
 TEST(Win1250, LiteralsConvertAtCompileTime) {
-  using namespace win1250::literals;
   static_assert(std::string_view("Betűkészlet alapján"_hu) == "Bet\xFBk\xE9szlet alapj\xE1n");
   static_assert(std::string_view("Ő€ő"_hu) == "\xD5\x80\xF5");
   static_assert(std::string_view(""_hu).empty());

@@ -18,6 +18,8 @@
 
 namespace {
 
+using namespace win1250::literals;
+
 constexpr qreal kSize = 100;
 
 struct Family {
@@ -58,8 +60,8 @@ QString FromWin1250(const std::string& bytes) {
 // at C G L N S T Z, k at a word's start as ł (0xB3) and at its end as K, numbers as
 // the numerals at 1-7.
 const std::string kSample =
-    "S\xE9kelmaGar rov\xE1s \xEDr\xE1s, 74212221 (pr\xF3\x62\x61): GN\xF6r\xFB, \xB3\xE9K "
-    "\xE9g; h\xFB t\xE1rs! \xB3it\xF5l \xB3\xE9rdezz\xFCK? ufjCTLZ-\"'.";
+    "SékelmaGar rovás írás, 74212221 (próba): GNörű, łéK "
+    "ég; hű társ! łitől łérdezzüK? ufjCTLZ-\"'."_hu;
 
 bool HasOwnGlyph(const QRawFont& font, QChar ch) {
   if (!font.supportsCharacter(ch)) return false;
@@ -159,14 +161,14 @@ TEST(Typefaces, LettersDrawTheRunesOfTheirSounds) {
     char32_t rune;
   };
   const Row rows[] = {
-      {"a", 0x10CC0},    {"\xE1", 0x10CC1}, {"b", 0x10CC2},    {"c", 0x10CC4},    {"C", 0x10CC6},
-      {"d", 0x10CC7},    {"e", 0x10CC9},    {"\xE9", 0x10CCB}, {"f", 0x10CCC},    {"g", 0x10CCD},
-      {"G", 0x10CCE},    {"h", 0x10CCF},    {"i", 0x10CD0},    {"\xED", 0x10CD1}, {"j", 0x10CD2},
+      {"a", 0x10CC0},    {"á"_hu, 0x10CC1}, {"b", 0x10CC2},    {"c", 0x10CC4},    {"C", 0x10CC6},
+      {"d", 0x10CC7},    {"e", 0x10CC9},    {"é"_hu, 0x10CCB}, {"f", 0x10CCC},    {"g", 0x10CCD},
+      {"G", 0x10CCE},    {"h", 0x10CCF},    {"i", 0x10CD0},    {"í"_hu, 0x10CD1}, {"j", 0x10CD2},
       {"k", 0x10CD3},    {"\xB3", 0x10CD3}, {"K", 0x10CD4},    {"l", 0x10CD6},    {"L", 0x10CD7},
-      {"m", 0x10CD8},    {"n", 0x10CD9},    {"N", 0x10CDA},    {"o", 0x10CDB},    {"\xF3", 0x10CDC},
-      {"\xF6", 0x10CDE}, {"\xF5", 0x10CDF}, {"p", 0x10CE0},    {"r", 0x10CE2},    {"s", 0x10CE4},
-      {"S", 0x10CE5},    {"t", 0x10CE6},    {"T", 0x10CE8},    {"u", 0x10CEA},    {"\xFA", 0x10CEB},
-      {"\xFC", 0x10CED}, {"\xFB", 0x10CEC}, {"v", 0x10CEE},    {"z", 0x10CEF},    {"Z", 0x10CF0},
+      {"m", 0x10CD8},    {"n", 0x10CD9},    {"N", 0x10CDA},    {"o", 0x10CDB},    {"ó"_hu, 0x10CDC},
+      {"ö"_hu, 0x10CDE}, {"ő"_hu, 0x10CDF}, {"p", 0x10CE0},    {"r", 0x10CE2},    {"s", 0x10CE4},
+      {"S", 0x10CE5},    {"t", 0x10CE6},    {"T", 0x10CE8},    {"u", 0x10CEA},    {"ú"_hu, 0x10CEB},
+      {"ü"_hu, 0x10CED}, {"ű"_hu, 0x10CEC}, {"v", 0x10CEE},    {"z", 0x10CEF},    {"Z", 0x10CF0},
       {"1", 0x10CFA},    {"2", 0x10CFB},    {"3", 0x10CFC},    {"4", 0x10CFD},    {"5", 0x10CFE},
       {"7", 0x10CFF},
   };
@@ -205,7 +207,7 @@ TEST(Typefaces, FiveHundredIsFiveThenHundred) {
 // Font code -> Unicode -> the runes drawn by Noto Sans Old Hungarian: the same
 // glyph as the bundled typeface draws at that code, for every code the
 // converter gives runes (numerals included).
-TEST(Typefaces, UnicodeAtalakitasVisszafeleIsUgyanazARovasjel) {
+TEST(Typefaces, UnicodeConversionBackGivesTheSameRune) {
   App();
   const QRawFont runes(QStringLiteral(ROVAS_NOTO_DIR "/NotoSansOldHungarian-Regular.ttf"), kSize);
   ASSERT_TRUE(runes.isValid());

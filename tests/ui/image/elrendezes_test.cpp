@@ -49,9 +49,9 @@ struct TEset {
   std::vector<std::string> vart;
 };
 
-class ElrendezesEsetek : public ::testing::TestWithParam<TEset> {};
+class ElrendezesTest : public ::testing::TestWithParam<TEset> {};
 
-TEST_P(ElrendezesEsetek, Rajzolt) {
+TEST_P(ElrendezesTest, Drawn) {
   const TEset& e = GetParam();
   THamisMero mero;
   mero.szelessegek = e.szelessegek;
@@ -62,82 +62,89 @@ TEST_P(ElrendezesEsetek, Rajzolt) {
 const std::map<unsigned char, int> kSzeles = {{'A', 100}, {'B', 150}, {' ', 4}};
 
 INSTANTIATE_TEST_SUITE_P(
-    Esetek, ElrendezesEsetek,
+    Cases, ElrendezesTest,
     ::testing::Values(
         // Left to right, left: one space width (4) between words, last word without space.
-        TEset{"BalraBalrolJobbra",
+        TEset{"LeftAlignedLeftToRight",
               "ab cd",
               Adatok(TIgazitas::Balra, false),
               {{' ', 4}},
               {"0 5 5 ab ", "0 29 5 cd"}},
         // Right to left, left: the last word leftmost, the others reversed, space in front.
-        TEset{"BalraJobbrolBalra",
+        TEset{"LeftAlignedRightToLeft",
               "ab cd ef",
               Adatok(TIgazitas::Balra, true),
               {{' ', 4}},
               {"0 5 5 fe", "0 29 5  dc", "0 53 5  ba"}},
         // Right: one space width between the last word and the right margin.
-        TEset{"JobbraBalrolJobbra",
+        TEset{"RightAlignedLeftToRight",
               "ab cd",
               Adatok(TIgazitas::Jobbra, false),
               {{' ', 4}},
               {"0 371 5 cd", "0 347 5 ab "}},
-        TEset{"JobbraJobbrolBalra",
+        TEset{"RightAlignedRightToLeft",
               "ab cd",
               Adatok(TIgazitas::Jobbra, true),
               {{' ', 4}},
               {"0 371 5  ba", "0 347 5 dc"}},
         // Justified: the second word ends at the right margin (5 + 100 + 140 = 245).
-        TEset{"Sorkizart245",
+        TEset{"Justified245",
               "A B",
               Adatok(TIgazitas::Sorkizart, false),
               kSzeles,
               {"0 5 5 A ", "0 245 5 B"}},
-        TEset{"SorkizartJobbrolBalra",
+        TEset{"JustifiedRightToLeft",
               "A B",
               Adatok(TIgazitas::Sorkizart, true),
               kSzeles,
               {"0 5 5 B", "0 295 5  A"}},
         // Justified with a single word: it stays at the left margin.
-        TEset{"SorkizartEgySzo", "ab", Adatok(TIgazitas::Sorkizart, false), {}, {"0 5 5 ab"}},
+        TEset{"JustifiedOneWord", "ab", Adatok(TIgazitas::Sorkizart, false), {}, {"0 5 5 ab"}},
         // Gaps of 117.5: x = 5, 132.5 -> 132 (half to even), 260.
-        TEset{"SorkizartKerekites",
+        TEset{"JustifiedRounding",
               "a b c",
               Adatok(TIgazitas::Sorkizart, false, 275),
               {},
               {"0 5 5 a ", "0 132 5 b ", "0 260 5 c"}},
         // Centre: (390 - (20 + 4 + 20)) / 2 = 173; (390 - 21) / 2 truncates to 184.
-        TEset{"Kozep",
+        TEset{"Centred",
               "ab cd",
               Adatok(TIgazitas::Kozep, false),
               {{' ', 4}},
               {"0 178 5 ab ", "0 202 5 cd"}},
-        TEset{"KozepCsonkit", "abc", Adatok(TIgazitas::Kozep, false), {{'c', 1}}, {"0 189 5 abc"}},
+        TEset{"CentredTruncates",
+              "abc",
+              Adatok(TIgazitas::Kozep, false),
+              {{'c', 1}},
+              {"0 189 5 abc"}},
         // "a" CR LF CR LF "b": three lines, the middle one empty (line height 20 + spacing 5).
-        TEset{
-            "UresSor", "a\r\n\r\nb", Adatok(TIgazitas::Balra, false), {}, {"0 5 5 a", "2 5 55 b"}},
+        TEset{"EmptyLine",
+              "a\r\n\r\nb",
+              Adatok(TIgazitas::Balra, false),
+              {},
+              {"0 5 5 a", "2 5 55 b"}},
         // CR CR is two breaks, LF CR one.
-        TEset{"SortoresParok",
+        TEset{"LineBreakPairs",
               "a\r\rb\n\rc",
               Adatok(TIgazitas::Balra, false),
               {},
               {"0 5 5 a", "2 5 55 b", "3 5 80 c"}},
         // No space in the text: space width 10 for filling and right alignment.
-        TEset{"NincsSzokoz", "abc", Adatok(TIgazitas::Jobbra, false), {}, {"0 355 5 abc"}},
+        TEset{"NoSpace", "abc", Adatok(TIgazitas::Jobbra, false), {}, {"0 355 5 abc"}},
         // A word wider than the line stands alone and runs past the right margin.
-        TEset{"TulSzeles",
+        TEset{"TooWide",
               "ab " + std::string(50, 'x') + " cd",
               Adatok(TIgazitas::Balra, false),
               {{' ', 4}},
               {"0 5 5 ab", "1 5 30 " + std::string(50, 'x'), "2 5 55 cd"}},
         // A word wider than an int can count.
-        TEset{"OriasSzo",
+        TEset{"GiantWord",
               "WWW",
               Adatok(TIgazitas::Jobbra, false),
               {{'W', 1'000'000'000}},
               {"0 -2999999615 5 WWW"}},
         // Control bytes stay inside words with no width.
-        TEset{"Vezerlo",
+        TEset{"ControlCharacters",
               "a\x01"
               "b c",
               Adatok(TIgazitas::Balra, false),
@@ -147,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                "0 29 5 c"}}),
     [](const auto& info) { return std::string(info.param.nev); });
 
-TEST(SorKitoltese, ElfogadasHatara) {
+TEST(SorKitoltese, AcceptanceLimit) {
   // Words of 10 with space 10: each takes 20. Available 60: the third word
   // would make 60, which is refused; available 61 takes it and ends the line.
   const std::vector<TSzoDarab> szavak(4, TSzoDarab{"a", 10, 20});
@@ -165,7 +172,7 @@ TEST(SorKitoltese, ElfogadasHatara) {
   EXPECT_TRUE(sor.UtolsoSor);
 }
 
-TEST(JelekMerese, EgyszerMerMindenJelet) {
+TEST(JelekMerese, MeasuresEverySignOnce) {
   THamisMero mero;
   mero.magassagok = {{'b', 31}};
   TJelTabla tabla;
@@ -179,7 +186,7 @@ TEST(JelekMerese, EgyszerMerMindenJelet) {
   EXPECT_EQ(tabla[' '].Szelesseg, 10);
 }
 
-TEST(SzovegElrendezese, LelogEsUresSzoveg) {
+TEST(SzovegElrendezese, OverflowAndEmptyText) {
   THamisMero mero;
   TElrendezesAdatok a = Adatok(TIgazitas::Balra, false);
   a.Magassag = 100;

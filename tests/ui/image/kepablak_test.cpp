@@ -41,7 +41,7 @@ QApplication& App() {
   return *app;
 }
 
-class KepAblakTeszt : public ::testing::Test {
+class KepAblakTest : public ::testing::Test {
  protected:
   void SetUp() override {
     App();
@@ -75,7 +75,7 @@ class KepAblakTeszt : public ::testing::Test {
   std::string mentesHelye_;
 };
 
-TEST_F(KepAblakTeszt, SzamMezokEllenorzese) {
+TEST_F(KepAblakTest, NumberFieldValidation) {
   auto a = Ablak();
   a->SzovegAtadasa("ab cd", "Rovasjel jb", true, 1);
   struct {
@@ -106,7 +106,7 @@ TEST_F(KepAblakTeszt, SzamMezokEllenorzese) {
   EXPECT_TRUE(dobozok_.empty());
 }
 
-TEST_F(KepAblakTeszt, HatterekEsAtmeretezes) {
+TEST_F(KepAblakTest, BackgroundsAndResizing) {
   auto a = Ablak();
   // Before any text there is nothing to resize, so no question.
   a->BeepitettHatterBetoltese(1);
@@ -134,7 +134,7 @@ TEST_F(KepAblakTeszt, HatterekEsAtmeretezes) {
   EXPECT_EQ(a->HatterKep().size(), QSize(600, 450));
 }
 
-TEST_F(KepAblakTeszt, IniUjrainditasUtan) {
+TEST_F(KepAblakTest, IniAfterARestart) {
   {
     auto a = Ablak();
     a->BeepitettHatterBetoltese(3);
@@ -157,7 +157,7 @@ TEST_F(KepAblakTeszt, IniUjrainditasUtan) {
   EXPECT_FALSE(a->HatterKep().isNull());
 }
 
-TEST_F(KepAblakTeszt, OlvashatatlanIniMaradAHelyen) {
+TEST_F(KepAblakTest, UnreadableIniStaysInPlace) {
   // A settings file that cannot be read gives the defaults and is not
   // overwritten at exit.
   fs::create_directory(Ut("rovaskep.ini"));
@@ -172,7 +172,7 @@ TEST_F(KepAblakTeszt, OlvashatatlanIniMaradAHelyen) {
 }
 
 #if !defined(__SANITIZE_ADDRESS__)
-TEST_F(KepAblakTeszt, KevesMemoria) {
+TEST_F(KepAblakTest, LowMemory) {
   // A 20000 x 20000 picture needs 1.2 GB; with less address space left the
   // save reports it and the window keeps working.
   auto a = Ablak();
@@ -198,7 +198,7 @@ TEST_F(KepAblakTeszt, KevesMemoria) {
 }
 #endif
 
-TEST_F(KepAblakTeszt, Mentes) {
+TEST_F(KepAblakTest, Saving) {
   auto a = Ablak();
   a->Atlatszo()->setChecked(true);
   // Twenty lines do not fit in 300 pixels: saving asks first; No saves nothing.
@@ -243,7 +243,7 @@ QImage Minta(int w, int h) {
   return kep;
 }
 
-TEST_F(KepAblakTeszt, HatterElhelyezese) {
+TEST_F(KepAblakTest, BackgroundPlacement) {
   TKepBeallitasok b;  // 400 x 300, white
   const QImage kicsi = Minta(70, 45), nagy = Minta(410, 311);
   struct {
@@ -270,7 +270,7 @@ TEST_F(KepAblakTeszt, HatterElhelyezese) {
   }
 }
 
-TEST_F(KepAblakTeszt, ReszletEgyezikAzEgesszel) {
+TEST_F(KepAblakTest, APartMatchesTheWhole) {
   // Every background placement, both directions: any part drawn alone equals
   // the same part of the whole picture.
   const QImage hatter = Minta(70, 45);

@@ -28,7 +28,7 @@ struct TSzamEset {
   bool elfogadva;
 };
 
-TEST(SzamBeallitasa, Tablazat) {
+TEST(SzamBeallitasa, Table) {
   // Width 400, right margin 5: a left margin of 390 leaves exactly 5 pixels.
   const TSzamEset esetek[] = {
       {TSzamMezo::Szelesseg, "50", false},    {TSzamMezo::Szelesseg, "99", false},
@@ -54,7 +54,7 @@ TEST(SzamBeallitasa, Tablazat) {
   }
 }
 
-TEST(KepBeallitasok, IniOdaVissza) {
+TEST(KepBeallitasok, IniRoundTrip) {
   const std::string ut = IdeiglenesIni("");
   TKepBeallitasok b;
   b.Igazitas = TIgazitas::Sorkizart;
@@ -86,7 +86,7 @@ TEST(KepBeallitasok, IniOdaVissza) {
   std::filesystem::remove(ut);
 }
 
-TEST(KepBeallitasok, BetoltesSzabalyai) {
+TEST(KepBeallitasok, LoadingRules) {
   // Out of range gives the default; 0/1 keys only know 0 and 1; the margins
   // are reset together when they leave less than 10 pixels.
   const std::string ut = IdeiglenesIni(
@@ -115,7 +115,7 @@ TEST(KepBeallitasok, BetoltesSzabalyai) {
   EXPECT_EQ(d.Hatterszin, 0xFFFFFFu);
 }
 
-TEST(KepBeallitasok, KulcsokEsHatterNevek) {
+TEST(KepBeallitasok, KeysAndBackgroundNames) {
   TKepBeallitasok b;
   EXPECT_TRUE(b.KulcsBeallitasa("szelesseg", "0x3E8"));
   EXPECT_EQ(b.Szelesseg, 1000);

@@ -44,7 +44,7 @@ struct TMinta {
   }
 };
 
-class KepfajlTeszt : public ::testing::Test {
+class KepfajlTest : public ::testing::Test {
  protected:
   void SetUp() override {
     mappa_ = fs::temp_directory_path() / ("kepfajl_" + std::to_string(getpid()));
@@ -95,7 +95,7 @@ TPngFej PngFej(const std::string& ut) {
   return fej;
 }
 
-TEST_F(KepfajlTeszt, PngAtlatszoSzinnel) {
+TEST_F(KepfajlTest, PngWithATransparentColour) {
   for (const bool atlatszo : {false, true}) {
     const std::string ut = Ut(atlatszo ? "a.PNG" : "b.png");
     ASSERT_TRUE(KepMentese(ut, TKepfajta::PNG, minta_.Sorok(),
@@ -124,7 +124,7 @@ struct TJpegHibaKezelo {
   std::jmp_buf ugras;
 };
 
-TEST_F(KepfajlTeszt, JpegMinoseg100AlulmintavetelNelkul) {
+TEST_F(KepfajlTest, JpegQuality100WithoutSubsampling) {
   const std::string ut = Ut("c.jpeg");
   ASSERT_TRUE(KepMentese(ut, TKepfajta::JPG, minta_.Sorok()).Siker());
   const std::string fajl = Beolvas(ut);
@@ -156,7 +156,7 @@ TEST_F(KepfajlTeszt, JpegMinoseg100AlulmintavetelNelkul) {
   EXPECT_NEAR(kep->Rgba[(7 * 37 + 5) * 4 + 1], 7 * 12, 4);
 }
 
-TEST_F(KepfajlTeszt, Bmp24BitOdaVissza) {
+TEST_F(KepfajlTest, Bmp24BitRoundTrip) {
   const std::string ut = Ut("d.bmp");
   ASSERT_TRUE(KepMentese(ut, TKepfajta::BMP, minta_.Sorok()).Siker());
   const std::string fajl = Beolvas(ut);
@@ -172,7 +172,7 @@ TEST_F(KepfajlTeszt, Bmp24BitOdaVissza) {
     }
 }
 
-TEST_F(KepfajlTeszt, HatterFajlok) {
+TEST_F(KepfajlTest, BackgroundFiles) {
   ASSERT_TRUE(KepMentese(Ut("e.png"), TKepfajta::PNG, minta_.Sorok()).Siker());
   const std::string png = Beolvas(Ut("e.png"));
   std::ofstream(Ut("e.gif"), std::ios::binary) << png;
@@ -205,7 +205,7 @@ TEST_F(KepfajlTeszt, HatterFajlok) {
   EXPECT_FALSE(BmpBeolvasas(bmp.substr(0, bmp.size() - 2)));
 }
 
-TEST_F(KepfajlTeszt, SikertelenMentesNemRontElSemmit) {
+TEST_F(KepfajlTest, AFailedSaveSpoilsNothing) {
   // A folder that does not exist: the message names the file and the reason.
   const std::string hianyzo = Ut("nincs/x.png");
   const TMentesEredmeny e = KepMentese(hianyzo, TKepfajta::PNG, minta_.Sorok());
@@ -232,7 +232,7 @@ TEST_F(KepfajlTeszt, SikertelenMentesNemRontElSemmit) {
   EXPECT_EQ(Fajlok(), 1u);
 }
 
-TEST_F(KepfajlTeszt, CelMappaNemIrhatoFelul) {
+TEST_F(KepfajlTest, AFolderAtTheTargetIsNotOverwritten) {
   // The target is a folder: the rename fails, no temporary file stays.
   fs::create_directory(Ut("mappa.png"));
   EXPECT_FALSE(KepMentese(Ut("mappa.png"), TKepfajta::PNG, minta_.Sorok()).Siker());
@@ -246,7 +246,7 @@ TEST_F(KepfajlTeszt, CelMappaNemIrhatoFelul) {
   EXPECT_EQ(st.st_mode & 0777, 0666 & ~maszk);
 }
 
-TEST(KepfajtaKiterjesztesbol, Kiterjesztesek) {
+TEST(KepfajtaKiterjesztesbol, Extensions) {
   EXPECT_EQ(KepfajtaKiterjesztesbol("a.JPEG"), TKepfajta::JPG);
   EXPECT_EQ(KepfajtaKiterjesztesbol("a.Bmp"), TKepfajta::BMP);
   EXPECT_EQ(KepfajtaKiterjesztesbol("a.png.gif"), std::nullopt);

@@ -124,7 +124,7 @@ class FoablakTest : public ::testing::Test, private TAlkalmazas {
   bool valasz = true;
 };
 
-TEST_F(FoablakTest, KezdoAllapot) {
+TEST_F(FoablakTest, InitialState) {
   EXPECT_EQ(ablak.windowTitle(), QStringLiteral("Tollnok v2.4 - 2015.03.10"));
   EXPECT_EQ(ablak.Allapot().Mod, TMod::Latin);
   EXPECT_TRUE(ablak.MRovas()->isReadOnly());
@@ -140,7 +140,7 @@ TEST_F(FoablakTest, KezdoAllapot) {
   EXPECT_FALSE(ablak.MRovas()->accessibleName().isEmpty());
 }
 
-TEST_F(FoablakTest, ElsoMegjelenesUtanNyitoMegnyitjaAValasztot) {
+TEST_F(FoablakTest, AfterTheFirstShowTheOpenerOpensTheChooser) {
   bool megnyilt = false;
   QTimer::singleShot(200, &ujablak, [&] {
     megnyilt = ujablak.isVisible();
@@ -153,7 +153,7 @@ TEST_F(FoablakTest, ElsoMegjelenesUtanNyitoMegnyitjaAValasztot) {
   EXPECT_FALSE(ablak.Nyito()->isActive());
 }
 
-TEST_F(FoablakTest, JobbrolBalraTukrozveEsCrLfFel) {
+TEST_F(FoablakTest, RightToLeftMirroredWithCrLf) {
   UjSzoveg(0);
   ASSERT_EQ(modell.HasznaltIrany(), 1);
   Gepel(ablak.MLatin(), QStringLiteral("ab"));
@@ -172,18 +172,17 @@ TEST_F(FoablakTest, JobbrolBalraTukrozveEsCrLfFel) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), "\r\n");
 }
 
-TEST_F(FoablakTest, MagyarBetukEsBalrolJobbra) {
+TEST_F(FoablakTest, HungarianLettersAndLeftToRight) {
   allapot.V.LIrany = 2;
   allapot.Alkalmaz();
   UjSzoveg(0);
-  Gepel(ablak.MLatin(), qtkodolas::ToQ("\xE1rv\xEDzt\xFBr\xF5\nt\xFCk\xF6rf\xFAr\xF3g\xE9p"));
-  EXPECT_EQ(ablak.MRovas()->Szoveg(),
-            Atrov("\xE1rv\xEDzt\xFBr\xF5\r\nt\xFCk\xF6rf\xFAr\xF3g\xE9p"));
+  Gepel(ablak.MLatin(), qtkodolas::ToQ("árvíztűrő\ntükörfúrógép"_hu));
+  EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("árvíztűrő\r\ntükörfúrógép"_hu));
   EXPECT_NE(ablak.MRovas()->Szoveg().find("\r\n"), std::string::npos);
   EXPECT_TRUE(ablak.Allapot().Tevekenyseg);
 }
 
-TEST_F(FoablakTest, BeallitasokUtanAlkalmazas) {
+TEST_F(FoablakTest, ApplyingAfterTheSettings) {
   UjSzoveg(0);
   Gepel(ablak.MLatin(), QStringLiteral("ab"));
   // Whatever the dialog's result, the main window applies the model afterwards.
@@ -198,7 +197,7 @@ TEST_F(FoablakTest, BeallitasokUtanAlkalmazas) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Atrov("ab"));
 }
 
-TEST_F(FoablakTest, OnmukodoKikapcsolva) {
+TEST_F(FoablakTest, AutomaticTransliterationSwitchedOff) {
   UjSzoveg(0);
   ablak.POnmukodo()->setChecked(false);
   const std::string ures = ablak.MRovas()->Szoveg();
@@ -210,7 +209,7 @@ TEST_F(FoablakTest, OnmukodoKikapcsolva) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), Megforditas(Atrov("ab")) + "\r\n");
 }
 
-TEST_F(FoablakTest, HomokoraARovasPanelKitolteseAlattIs) {
+TEST_F(FoablakTest, HourglassAlsoWhileTheRovasPaneFills) {
   UjSzoveg(0);
   std::vector<bool> homokora;
   QObject::connect(ablak.MRovas(), &QPlainTextEdit::textChanged, [&] {
@@ -223,7 +222,7 @@ TEST_F(FoablakTest, HomokoraARovasPanelKitolteseAlattIs) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FoablakTest, ModValtasEsMegszakitas) {
+TEST_F(FoablakTest, ModeSwitchAndCancelling) {
   UjSzoveg(1);
   EXPECT_EQ(ablak.Allapot().Mod, TMod::Rovas);
   EXPECT_TRUE(ablak.PLatin()->isHidden());
@@ -237,14 +236,14 @@ TEST_F(FoablakTest, ModValtasEsMegszakitas) {
   EXPECT_TRUE(ablak.MRovas()->isReadOnly());
 }
 
-TEST_F(FoablakTest, RovasPanelBetukeszlete) {
+TEST_F(FoablakTest, FontOfTheRovasPane) {
   UjSzoveg(1);
   QFont f = ablak.MRovas()->font();
   EXPECT_EQ(QFontInfo(f).family(), QStringLiteral("Rovasjel jb"));
   EXPECT_EQ(f.pointSize(), 16);
 }
 
-TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
+TEST_F(FoablakTest, RightToLeftTypingIntoTheRovasPane) {
   allapot.V.PEgyeniBeallitasok = true;
   allapot.V.SzEGepeleskor = "cs-C";
   allapot.V.LESzovegirany = 0;  // right to left
@@ -265,7 +264,7 @@ TEST_F(FoablakTest, JobbrolBalraGepelesARovasPanelbe) {
   EXPECT_EQ(ablak.Allapot().BelsoBevitel, 0);
 }
 
-TEST_F(FoablakTest, ElszaboduloGepelesiSzabalyokHibadobozt) {
+TEST_F(FoablakTest, RunawayTypingRulesGiveAnErrorBox) {
   std::string pontok;
   for (int i = 0; i < 18; ++i) pontok += ".-xxx,";
   allapot.V.PEgyeniBeallitasok = true;
@@ -279,7 +278,7 @@ TEST_F(FoablakTest, ElszaboduloGepelesiSzabalyokHibadobozt) {
   EXPECT_EQ(dobozok[0].szoveg, "RegKif(exec): Output limit exceeded");
 }
 
-TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
+TEST_F(FoablakTest, ThePanesOwnKeysInDirectRovasMode) {
   allapot.V.LIrany = 2;
   allapot.Alkalmaz();
   UjSzoveg(1);
@@ -301,7 +300,7 @@ TEST_F(FoablakTest, PanelSajatBillentyuiKozvetlenRovasModban) {
   EXPECT_TRUE(masik.Allapot().Tevekenyseg);
 }
 
-TEST_F(FoablakTest, HelyiMenuBeillesztes) {
+TEST_F(FoablakTest, ContextMenuPaste) {
   UjSzoveg(1);
   auto* menu = ablak.MRovas()->findChild<QMenu*>();
   ASSERT_NE(menu, nullptr);
@@ -327,7 +326,7 @@ TEST_F(FoablakTest, HelyiMenuBeillesztes) {
   EXPECT_EQ(ablak.MRovas()->Szoveg(), elotte);
 }
 
-TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
+TEST_F(FoablakTest, CtrlVTransliteratesAndTheClipboardIsRestored) {
   allapot.V.LIrany = 2;
   allapot.Alkalmaz();
   UjSzoveg(1);
@@ -340,7 +339,7 @@ TEST_F(FoablakTest, CtrlVAtrovassalEsVagolapVisszaall) {
   EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
 }
 
-TEST_F(FoablakTest, SzovegNelkuliVagolapBeillesztese) {
+TEST_F(FoablakTest, PastingAClipboardWithoutText) {
   UjSzoveg(1);
   Gepel(ablak.MRovas(), QStringLiteral("ab"));
   const std::string elotte = ablak.MRovas()->Szoveg();
@@ -365,20 +364,20 @@ TEST_F(FoablakTest, SzovegNelkuliVagolapBeillesztese) {
   }
 }
 
-TEST_F(FoablakTest, MasolasHaromFormatum) {
+TEST_F(FoablakTest, CopyInThreeFormats) {
   UjSzoveg(1);
-  ablak.MRovas()->SetSzoveg("cba\r\n\xE1");
+  ablak.MRovas()->SetSzoveg("cba\r\ná"_hu);
   ablak.MasolClick();
   const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(adat, nullptr);
-  EXPECT_EQ(adat->text(), qtkodolas::ToQ("cba\n\xE1"));
+  EXPECT_EQ(adat->text(), qtkodolas::ToQ("cba\ná"_hu));
   const QByteArray html = adat->data(QStringLiteral("text/html"));
   const QByteArray meta = "<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">";
   ASSERT_TRUE(html.startsWith(meta));
   EXPECT_TRUE(html.sliced(meta.size())
                   .startsWith("<p align=\"right\" style=\"font-size: 16pt;\"><font face=\"Rovasjel "
                               "jb\">cba</font></p>"));
-  EXPECT_TRUE(html.contains("\xC3\xA1"));
+  EXPECT_TRUE(html.contains("á"));
   const QByteArray rekord = adat->data(QStringLiteral("HTML Format"));
   EXPECT_TRUE(
       rekord.startsWith("Version:0.9\r\nStartHTML:-1\r\nEndHTML:-1\r\nStartFragment:000081"));
@@ -387,13 +386,13 @@ TEST_F(FoablakTest, MasolasHaromFormatum) {
   EXPECT_EQ(rekord.mid(81, html.size() - meta.size()), html.sliced(meta.size()));
 }
 
-TEST_F(FoablakTest, HelyiMenuUnicodeMasolas) {
+TEST_F(FoablakTest, ContextMenuUnicodeCopy) {
   UjSzoveg(1);
   QAction* masolas = ablak.MRovas()->findChild<QMenu*>()->actions().value(1);
   ASSERT_NE(masolas, nullptr);
   EXPECT_EQ(masolas->text(), QString::fromUtf8("Másolás Unicode rovásírással"));
   EXPECT_TRUE(masolas->isEnabled());
-  ablak.MRovas()->SetSzoveg("p\xE9S");  // "Sép", mirrored as the pane holds it
+  ablak.MRovas()->SetSzoveg("péS"_hu);  // "Sép", mirrored as the pane holds it
   masolas->trigger();
   const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(adat, nullptr);
@@ -408,7 +407,7 @@ TEST_F(FoablakTest, HelyiMenuUnicodeMasolas) {
   EXPECT_TRUE(masolas->toolTip().contains(QStringLiteral("Unicode")));
 }
 
-TEST_F(FoablakTest, MotorHibajaMegtartjaARovasSzoveget) {
+TEST_F(FoablakTest, AnEngineErrorKeepsTheRovasText) {
   allapot.V.PEgyeniBeallitasok = true;
   allapot.V.SzEElsoKor = "a-b";
   allapot.Alkalmaz();
@@ -425,7 +424,7 @@ TEST_F(FoablakTest, MotorHibajaMegtartjaARovasSzoveget) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(FoablakTest, KepAblaknakAtadas) {
+TEST_F(FoablakTest, HandOverToTheImageWindow) {
   THamisKepAblak kep;
   ablak.SetKepAblak(&kep);
   EXPECT_TRUE(ablak.BKep()->isEnabled());
@@ -456,20 +455,19 @@ TEST_F(FoablakTest, KepAblaknakAtadas) {
   EXPECT_EQ(kep.szoveg, Atrov(std::string(5200, 'a')));
 }
 
-TEST_F(FoablakTest, LetoltesiIdozitoTevekenysegNelkulLeall) {
+TEST_F(FoablakTest, DownloadTimerStopsWithoutActivity) {
   for (int i = 0; i < 60; ++i) ablak.TimerLetoltesTimer();
   EXPECT_FALSE(ablak.TimerLetoltes()->isActive());
 }
 
-TEST_F(FoablakTest, SugoHianyzik) {
+TEST_F(FoablakTest, HelpIsMissing) {
   ablak.LSugoClick();
   ASSERT_EQ(dobozok.size(), 1u);
   EXPECT_EQ(dobozok[0].fajta, uzenet::Fajta::Hiba);
-  EXPECT_EQ(dobozok[0].szoveg,
-            "Nem tal\xE1lhat\xF3 a s\xFAg\xF3t tartalmaz\xF3 \"RovasSugo.pdf\" \xE1llom\xE1ny.");
+  EXPECT_EQ(dobozok[0].szoveg, "Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu);
 }
 
-TEST_F(FoablakTest, SugoAmitAzAsztalNemTudMegnyitni) {
+TEST_F(FoablakTest, HelpTheDesktopCannotOpen) {
   // The offscreen desktop opens nothing: the user hears about it.
   const std::string mappa = std::filesystem::temp_directory_path() /
                             ("foablak_sugo_" + std::to_string(QCoreApplication::applicationPid()));
@@ -488,9 +486,9 @@ TEST_F(FoablakTest, SugoAmitAzAsztalNemTudMegnyitni) {
 
 // The rovás pane rewrites only what changed: after any sequence of texts, and
 // of edits made to the pane by other hands in between, it holds the last text.
-TEST_F(FoablakTest, RovasPanelCsakAValtozastIrjaAt) {
+TEST_F(FoablakTest, RovasPaneRewritesOnlyTheChange) {
   std::mt19937 g(5);
-  const std::string abc = "ab\xE1\xF5 \r\n";
+  const std::string abc = "abáő \r\n"_hu;
   TRovasPanel* p = ablak.MRovas();
   std::string s;
   for (int i = 0; i < 400; ++i) {
@@ -518,7 +516,7 @@ TEST_F(FoablakTest, RovasPanelCsakAValtozastIrjaAt) {
 
 // The one-pass conversions at the Qt boundary against their definitions:
 // bytes through the table, CR LF folded to LF, and back with every LF as CR LF.
-TEST(QtKodolas, SorvegekEsKarakterekOdaVissza) {
+TEST(QtKodolas, LineEndsAndCharactersRoundTrip) {
   std::mt19937 g(8);
   const QString abc = QStringLiteral("a\u0151\u0171\u00e1\r\n\u20ac\u4e2d\u0159 ");
   for (int i = 0; i < 500; ++i) {

@@ -10,8 +10,11 @@
 #include <stdexcept>
 
 #include "hamis.h"
+#include "platform/win1250.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 // Stands in for the main window: the rule "cs-C" as the typing round and a
 // recognisable transliteration.
@@ -31,7 +34,7 @@ class THamisKornyezet : public IGepelesKornyezet {
   }
   bool Kerdes(const std::string& szoveg) override {
     ++kerdesek;
-    EXPECT_EQ(szoveg, "Sz\xF6veg \xE1trov\xE1sa?");
+    EXPECT_EQ(szoveg, "Szöveg átrovása?"_hu);
     return valasz;
   }
   IVagolap& Vagolap() override { return vagolap; }
@@ -80,7 +83,7 @@ void PrintTo(const Eset& e, std::ostream* os) { *os << e.nev; }
 
 class GepelesTest : public ::testing::TestWithParam<Eset> {};
 
-TEST_P(GepelesTest, Billentyuk) {
+TEST_P(GepelesTest, Keys) {
   const Eset& e = GetParam();
   Gepelo g(e.jobbrolBalra, e.elotte);
   g.Gepel(e.billentyuk);
@@ -90,36 +93,36 @@ TEST_P(GepelesTest, Billentyuk) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Esetek, GepelesTest,
-    ::testing::Values(Eset{"BJ_cs_egy_jel", false, "|", "cs", "C|"},
-                      Eset{"BJ_betuk", false, "|", "abc", "abc|"},
-                      Eset{"BJ_szo_kozepen", false, "c|a", "s", "C|a"},
-                      Eset{"JB_betuk_balra_nonek", true, "|", "ab", "|ba"},
-                      Eset{"JB_cs_egy_jel", true, "|", "cs", "|C"},
-                      Eset{"JB_zarojel_tukrozve", true, "|", "(", "|)"},
-                      Eset{"JB_zarojel_vissza", true, "|", ")", "|("},
-                      Eset{"BJ_zarojel_marad", false, "|", "(", "(|"},
-                      Eset{"JB_backspace_jobbra_torol", true, "x|y", "\b", "x|"},
-                      Eset{"JB_delete_balra_torol", true, "x|y", "\x7f", "|y"},
-                      Eset{"BJ_backspace", false, "x|y", "\b", "|y"},
-                      Eset{"BJ_delete", false, "x|y", "\x7f", "x|"},
-                      Eset{"JB_enter_sor_elejen", true, "|abc", "\r", "abc\n|"},
-                      Eset{"JB_enter_sor_kozepen", true, "ab|c", "\r", "ab\n|c"},
-                      Eset{"BJ_enter_kettevag", false, "ab|c", "\r", "ab\n|c"},
-                      Eset{"BJ_enter_sor_elejen", false, "|abc", "\r", "\n|abc"},
-                      Eset{"BJ_szokoz_szot_zar", false, "|", "c s", "c s|"},
-                      Eset{"JB_szokoz_szot_zar", true, "|", "c s", "|s c"},
-                      Eset{"BJ_szo_atirasa_torles_utan", false, "cx|s", "\b", "|C"},
-                      Eset{"BJ_kijeloles_betu", false, "a[bc|d", "x", "ax|d"},
-                      Eset{"JB_kijeloles_betu", true, "a[bc|d", "x", "a|xd"},
-                      Eset{"BJ_kijeloles_backspace", false, "a[bc|d", "\b", "a|d"},
-                      Eset{"JB_kijeloles_backspace_balra_lep", true, "a[bc|d", "\b", "|ad"},
-                      Eset{"JB_kijeloles_enter_csak_torol", true, "a[bc|d", "\r", "|ad"},
-                      Eset{"BJ_masodik_sor", false, "ab\nc|", "s", "ab\nC|"},
-                      Eset{"JB_ures_utolso_sor", true, "ab\n|", "x", "ab\n|x"}),
+    Cases, GepelesTest,
+    ::testing::Values(Eset{"LTR_cs_one_sign", false, "|", "cs", "C|"},
+                      Eset{"LTR_letters", false, "|", "abc", "abc|"},
+                      Eset{"LTR_mid_word", false, "c|a", "s", "C|a"},
+                      Eset{"RTL_letters_grow_leftwards", true, "|", "ab", "|ba"},
+                      Eset{"RTL_cs_one_sign", true, "|", "cs", "|C"},
+                      Eset{"RTL_bracket_mirrored", true, "|", "(", "|)"},
+                      Eset{"RTL_bracket_mirrored_back", true, "|", ")", "|("},
+                      Eset{"LTR_bracket_stays", false, "|", "(", "(|"},
+                      Eset{"RTL_backspace_deletes_rightwards", true, "x|y", "\b", "x|"},
+                      Eset{"RTL_delete_deletes_leftwards", true, "x|y", "\x7f", "|y"},
+                      Eset{"LTR_backspace", false, "x|y", "\b", "|y"},
+                      Eset{"LTR_delete", false, "x|y", "\x7f", "x|"},
+                      Eset{"RTL_enter_at_line_start", true, "|abc", "\r", "abc\n|"},
+                      Eset{"RTL_enter_mid_line", true, "ab|c", "\r", "ab\n|c"},
+                      Eset{"LTR_enter_splits_the_line", false, "ab|c", "\r", "ab\n|c"},
+                      Eset{"LTR_enter_at_line_start", false, "|abc", "\r", "\n|abc"},
+                      Eset{"LTR_space_closes_the_word", false, "|", "c s", "c s|"},
+                      Eset{"RTL_space_closes_the_word", true, "|", "c s", "|s c"},
+                      Eset{"LTR_word_rewritten_after_delete", false, "cx|s", "\b", "|C"},
+                      Eset{"LTR_selection_letter", false, "a[bc|d", "x", "ax|d"},
+                      Eset{"RTL_selection_letter", true, "a[bc|d", "x", "a|xd"},
+                      Eset{"LTR_selection_backspace", false, "a[bc|d", "\b", "a|d"},
+                      Eset{"RTL_selection_backspace_steps_left", true, "a[bc|d", "\b", "|ad"},
+                      Eset{"RTL_selection_enter_only_deletes", true, "a[bc|d", "\r", "|ad"},
+                      Eset{"LTR_second_line", false, "ab\nc|", "s", "ab\nC|"},
+                      Eset{"RTL_empty_last_line", true, "ab\n|", "x", "ab\n|x"}),
     [](const auto& info) { return std::string(info.param.nev); });
 
-TEST(Gepeles, SzoAKurzornalOlvasasiSorrendben) {
+TEST(Gepeles, WordAtTheCaretInReadingOrder) {
   Gepelo bj(false, "xy ab|cd ef");
   std::string elotte, utana;
   bj.segito.SzoAKurzornal(false, elotte, utana);
@@ -140,7 +143,7 @@ TEST(Gepeles, SzoAKurzornalOlvasasiSorrendben) {
   EXPECT_EQ(elotte + utana, "");
 }
 
-TEST(Gepeles, LatinModbanSemmiNemValtozik) {
+TEST(Gepeles, NothingChangesInLatinMode) {
   Gepelo g(true, "ab|");
   g.allapot.Mod = TMod::Latin;
   EXPECT_FALSE(g.segito.MRovasKeyDown(kVkDelete, {}));
@@ -153,7 +156,7 @@ TEST(Gepeles, LatinModbanSemmiNemValtozik) {
   EXPECT_EQ(g.kornyezet.kerdesek, 0);
 }
 
-TEST(Gepeles, SajatBevitelAlattAKulcsAPanelre) {
+TEST(Gepeles, DuringOwnInputTheKeyGoesToThePane) {
   Gepelo g(true, "|");
   g.allapot.BelsoBevitel = 1;
   EXPECT_EQ(g.segito.MRovasKeyPress('('), '(');
@@ -161,7 +164,7 @@ TEST(Gepeles, SajatBevitelAlattAKulcsAPanelre) {
   EXPECT_EQ(g.panel.Kep(), "|");
 }
 
-TEST(Gepeles, PanelParancsokKijelolesselMegmaradnak) {
+TEST(Gepeles, PaneCommandsSurviveASelection) {
   // Ctrl+C, Ctrl+X, Ctrl+A, Tab reach the pane before anything deletes the
   // selection (the pane copies or cuts it); the key then ends as usual with
   // the selection collapsed.
@@ -186,9 +189,9 @@ struct BeillesztesEset {
 
 void PrintTo(const BeillesztesEset& e, std::ostream* os) { *os << e.nev; }
 
-class BeillesztesTest : public ::testing::TestWithParam<BeillesztesEset> {};
+class PasteTest : public ::testing::TestWithParam<BeillesztesEset> {};
 
-TEST_P(BeillesztesTest, CtrlVEsShiftInsert) {
+TEST_P(PasteTest, CtrlVAndShiftInsert) {
   const BeillesztesEset& e = GetParam();
   Gepelo g(e.jobbrolBalra, "x|");
   g.kornyezet.valasz = e.valasz;
@@ -206,15 +209,15 @@ TEST_P(BeillesztesTest, CtrlVEsShiftInsert) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Esetek, BeillesztesTest,
-    ::testing::Values(BeillesztesEset{"Igen_atrovva", false, true, true, "csak", "xCak|", 1},
-                      BeillesztesEset{"Nem_valtozatlan", false, false, true, "csak", "xcsak|", 1},
-                      BeillesztesEset{"JB_soronkent_tukrozve", true, true, false, "acs\r\nbe",
+    Cases, PasteTest,
+    ::testing::Values(BeillesztesEset{"Yes_transliterated", false, true, true, "csak", "xCak|", 1},
+                      BeillesztesEset{"No_unchanged", false, false, true, "csak", "xcsak|", 1},
+                      BeillesztesEset{"RTL_mirrored_line_by_line", true, true, false, "acs\r\nbe",
                                       "xCa\neb\n|", 1},
-                      BeillesztesEset{"Ures_kerdes_nelkul", false, true, true, "", "x|", 0}),
+                      BeillesztesEset{"Empty_without_asking", false, true, true, "", "x|", 0}),
     [](const auto& info) { return std::string(info.param.nev); });
 
-TEST(Gepeles, MotorHibajaraSemmiSemKerulBeEsAVagolapUres) {
+TEST(Gepeles, OnAnEngineErrorNothingIsInsertedAndTheClipboardIsEmpty) {
   Gepelo g(false, "x|");
   g.kornyezet.atrovHiba = true;
   g.kornyezet.vagolap.szoveg = "cs";
@@ -224,7 +227,7 @@ TEST(Gepeles, MotorHibajaraSemmiSemKerulBeEsAVagolapUres) {
   EXPECT_EQ(g.allapot.BelsoBevitel, 0);
 }
 
-TEST(Gepeles, MasHonnanJottBeillesztesAVagolapotBekenHagyja) {
+TEST(Gepeles, APasteFromElsewhereLeavesTheClipboardAlone) {
   // The middle button pastes the primary selection: the clipboard keeps its own text.
   for (bool valasz : {true, false}) {
     Gepelo g(false, "x|");
@@ -237,7 +240,7 @@ TEST(Gepeles, MasHonnanJottBeillesztesAVagolapotBekenHagyja) {
   }
 }
 
-TEST(Gepeles, UresSzovegBeillesztesenekNincsHatasa) {
+TEST(Gepeles, PastingEmptyTextHasNoEffect) {
   Gepelo g(false, "a[b|");
   g.segito.RovasBeillesztes("");
   g.segito.MIBeillesztesClick();
@@ -245,7 +248,7 @@ TEST(Gepeles, UresSzovegBeillesztesenekNincsHatasa) {
   EXPECT_EQ(g.kornyezet.kerdesek, 0);
 }
 
-TEST(Gepeles, MenuBeillesztesNemUritiAVagolapot) {
+TEST(Gepeles, MenuPasteDoesNotEmptyTheClipboard) {
   Gepelo g(false, "|");
   g.kornyezet.valasz = false;
   g.kornyezet.vagolap.szoveg = "ab";

@@ -5,8 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "hamis.h"
+#include "platform/win1250.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 const std::string kJbNyito =
     "<p align=\"right\" style=\"font-size: 16pt;\"><font face=\"Rovasjel jb\">";
@@ -14,7 +17,7 @@ const std::string kFelulNyito =
     "<p align=\"right\" style=\"font-size: 16pt; unicode-bidi: bidi-override; direction: "
     "rtl;\"><font face=\"Rovasjel jb\">&#8238;";
 
-TEST(HtmlVagolap, Bekezdesek) {
+TEST(HtmlVagolap, Paragraphs) {
   struct {
     const char* torzs;
     const char* vart;
@@ -33,14 +36,14 @@ TEST(HtmlVagolap, Bekezdesek) {
     EXPECT_EQ(BekezdesekbeFoglalas(e.torzs, "<", ">"), e.vart) << e.torzs;
 }
 
-TEST(HtmlVagolap, NyitoResz) {
+TEST(HtmlVagolap, OpeningPart) {
   EXPECT_EQ(HtmlNyitoResz(false, 16, "Rovasjel jb", false),
             "<p align=\"left\" style=\"font-size: 16pt;\"><font face=\"Rovasjel jb\">");
   EXPECT_EQ(HtmlNyitoResz(true, 16, "Rovasjel jb", false), kJbNyito);
   EXPECT_EQ(HtmlNyitoResz(true, 16, "Rovasjel jb", true), kFelulNyito);
 }
 
-TEST(HtmlVagolap, JobbrolBalraFelulbiralasNelkul) {
+TEST(HtmlVagolap, RightToLeftWithoutOverride) {
   TMasolasAdatai a = MasolasAdatai("cba", true, 16, "Rovasjel jb", false);
   EXPECT_EQ(a.szoveg, "cba");
   EXPECT_EQ(a.toredek, kJbNyito + "cba</font></p>");
@@ -53,7 +56,7 @@ TEST(HtmlVagolap, JobbrolBalraFelulbiralasNelkul) {
   EXPECT_EQ(rekord.size(), 164u);
 }
 
-TEST(HtmlVagolap, FelulbiralassalOlvasasiSorrendbenKetBekezdes) {
+TEST(HtmlVagolap, TwoParagraphsInReadingOrderWithOverride) {
   // Only with the Office 2010 box and right-to-left text.
   EXPECT_EQ(MasolasAdatai("cba", false, 16, "Rovasjel jb", true).toredek.find("rtl"),
             std::string::npos);
@@ -64,13 +67,13 @@ TEST(HtmlVagolap, FelulbiralassalOlvasasiSorrendbenKetBekezdes) {
   EXPECT_EQ(HtmlFejlec(a.toredek).size(), 346u);
 }
 
-TEST(HtmlVagolap, Utf8CsakAToredekben) {
-  TMasolasAdatai a = MasolasAdatai("\xE1<&", false, 12, "X", false);
-  EXPECT_EQ(a.szoveg, "\xE1<&");
-  EXPECT_NE(a.toredek.find(">\xC3\xA1<&</font>"), std::string::npos);
+TEST(HtmlVagolap, Utf8OnlyInTheFragment) {
+  TMasolasAdatai a = MasolasAdatai("á<&"_hu, false, 12, "X", false);
+  EXPECT_EQ(a.szoveg, "á<&"_hu);
+  EXPECT_NE(a.toredek.find(">á<&</font>"), std::string::npos);
 }
 
-TEST(HtmlVagolap, NagyRekordOffszetjeiIgazak) {
+TEST(HtmlVagolap, OffsetsOfALargeRecordAreRight) {
   for (size_t hossz : {size_t{999'916}, size_t{999'917}, size_t{2'000'000}}) {
     std::string toredek(hossz, 'x');
     std::string rekord = HtmlFejlec(toredek);
@@ -89,7 +92,7 @@ TEST(HtmlVagolap, NagyRekordOffszetjeiIgazak) {
             std::string::npos);
 }
 
-TEST(HtmlVagolap, UresPanelCsakHtml) {
+TEST(HtmlVagolap, EmptyPaneGivesOnlyHtml) {
   THamisVagolap v;
   v.szoveg = "regi";
   TMasolasAdatai a = MasolasAdatai("", false, 16, "Rovasjel jb", false);
@@ -103,7 +106,7 @@ TEST(HtmlVagolap, UresPanelCsakHtml) {
 // The Unicode copy: lines of the pane back in reading order, the breaks kept
 // (but the one mirroring adds after the last line),
 // "<" and "&" escaped, every paragraph marked with language and direction.
-TEST(HtmlVagolap, UnicodeMasolas) {
+TEST(HtmlVagolap, UnicodeCopy) {
   const TBetuKepesseg k("Rovasjel jb");
   const std::string a = "\U00010CC0", b = "\U00010CC2";
   const std::string p =

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win1250.h"
 #include "ui/main/inditas.h"
 #include "ui/main/letoltesidozito.h"
 
 namespace {
 
-TEST(LetoltesIdozito, HatvanMasodpercTevekenysegNelkulEgyszer) {
+using namespace win1250::literals;
+
+TEST(LetoltesIdozito, OnceAfterSixtySecondsWithoutActivity) {
   TLetoltesIdozito t;
   for (int i = 1; i < 60; ++i) ASSERT_FALSE(t.Tick(false)) << i;
   EXPECT_TRUE(t.Tick(false));
@@ -15,7 +18,7 @@ TEST(LetoltesIdozito, HatvanMasodpercTevekenysegNelkulEgyszer) {
   for (int i = 0; i < 100; ++i) EXPECT_FALSE(t.Tick(false));
 }
 
-TEST(LetoltesIdozito, TevekenysegUtanSohaNemFut) {
+TEST(LetoltesIdozito, NeverRunsAfterActivity) {
   TLetoltesIdozito t;
   for (int i = 0; i < 30; ++i) t.Tick(false);
   for (int i = 0; i < 200; ++i) EXPECT_FALSE(t.Tick(true));
@@ -30,8 +33,8 @@ struct Naplo {
     return {[this](const std::string& s) {
               ++kerdes;
               EXPECT_EQ(s,
-                        "Nem tal\xE1lhat\xF3 az alap\xE9rtelmezett 'Rovasjel jb' "
-                        "bet\xFBk\xE9szlet. Telep\xEDted most?");
+                        "Nem található az alapértelmezett 'Rovasjel jb' "
+                        "betűkészlet. Telepíted most?"_hu);
               return valasz;
             },
             [this] {
@@ -42,7 +45,7 @@ struct Naplo {
   }
 };
 
-TEST(BetukeszletEllenorzese, Esetek) {
+TEST(BetukeszletEllenorzese, Cases) {
   struct {
     std::vector<std::string> csaladok;
     bool valasz, talalt;

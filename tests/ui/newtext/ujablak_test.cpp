@@ -15,7 +15,7 @@
 
 namespace {
 
-TEST(UjablakAnimacio, Atrovo) {
+TEST(UjablakAnimacio, TransliteratorTimerMovesTheCover) {
   TUjablakAnimacio a;
   a.AtrovoTimer();
   EXPECT_EQ(a.Takaro1Left, 17);
@@ -34,7 +34,7 @@ TEST(UjablakAnimacio, Atrovo) {
   EXPECT_EQ(a.Takaro1Width, 321);
 }
 
-TEST(UjablakAnimacio, KurzorLepesei) {
+TEST(UjablakAnimacio, CursorSteps) {
   TUjablakAnimacio a;
   const int helyek[] = {127, 104, 86, 61, 45, 15, 127, 104};
   for (int i = 0; i < 8; ++i) {
@@ -72,7 +72,7 @@ T* Gyerek(TUjablak& u, const QString& szoveg, int index = 0) {
   return nullptr;
 }
 
-TEST(Ujablak, FeliratokEsMeret) {
+TEST(Ujablak, CaptionsAndSize) {
   App();
   TUjablak u;
   EXPECT_EQ(u.windowTitle(), QString::fromUtf8("Új rovás szöveg"));
@@ -96,7 +96,7 @@ TEST(Ujablak, FeliratokEsMeret) {
   EXPECT_EQ(megnyitva, 1);
 }
 
-TEST(Ujablak, MindenKattinthatoResz) {
+TEST(Ujablak, EveryClickablePart) {
   App();
   TUjablak u;
   auto kezdetu = [&](const char* eleje) -> QLabel* {
@@ -136,7 +136,7 @@ TEST(Ujablak, MindenKattinthatoResz) {
   }
 }
 
-TEST(Ujablak, MegsemMegtartjaAValasztast) {
+TEST(Ujablak, CancelKeepsTheChoice) {
   App();
   TUjablak u;
   Futtat(u, [&] { u.Lehetoseg2Click(); });
@@ -147,7 +147,7 @@ TEST(Ujablak, MegsemMegtartjaAValasztast) {
   EXPECT_EQ(u.Valasztas(), 1);
 }
 
-TEST(Ujablak, EnterNemValasztNincsAlapertelmezettGomb) {
+TEST(Ujablak, EnterDoesNotChooseThereIsNoDefaultButton) {
   App();
   TUjablak u;
   Futtat(u, [&] { u.Lehetoseg2Click(); });
@@ -162,7 +162,7 @@ TEST(Ujablak, EnterNemValasztNincsAlapertelmezettGomb) {
   EXPECT_EQ(u.Valasztas(), 1);
 }
 
-TEST(Ujablak, AnimacioCsakLathatoan) {
+TEST(Ujablak, AnimationOnlyWhileVisible) {
   App();
   TUjablak u;
   EXPECT_FALSE(u.AtrovoIdozito()->isActive());

@@ -32,9 +32,9 @@ QApplication& App() {
   return *app;
 }
 
-class AblakTest : public ::testing::Test {
+class BeallitasokablakTest : public ::testing::Test {
  protected:
-  AblakTest() {
+  BeallitasokablakTest() {
     App();
     allapot.Letrehozas();
     ablak = std::make_unique<TBeallitasokablak>(allapot);
@@ -45,7 +45,7 @@ class AblakTest : public ::testing::Test {
     });
     ablak->show();
   }
-  ~AblakTest() override { uzenet::SetValaszolo({}); }
+  ~BeallitasokablakTest() override { uzenet::SetValaszolo({}); }
 
   template <class T = QWidget>
   T* W(const char* nev) {
@@ -72,7 +72,7 @@ class AblakTest : public ::testing::Test {
   bool valasz = false;
 };
 
-TEST_F(AblakTest, EnablingFollowsTheControls) {
+TEST_F(BeallitasokablakTest, EnablingFollowsTheControls) {
   struct Eset {
     const char* leiras;
     std::function<void()> tett;
@@ -144,7 +144,7 @@ TEST_F(AblakTest, EnablingFollowsTheControls) {
   EXPECT_FALSE(W<QCheckBox>("PMelyK")->isChecked());
 }
 
-TEST_F(AblakTest, OkSavesCancelDoesNotResetAsksFirst) {
+TEST_F(BeallitasokablakTest, OkSavesCancelDoesNotResetAsksFirst) {
   const std::string eredeti = dir.Olvas("rovas.ini");
   W<QComboBox>("LMeret")->setCurrentIndex(0);  // "5"
   Kattint("GMegsem");
@@ -182,7 +182,7 @@ bool Azonos(const TBetuKepesseg& a, const TBetuKepesseg& b) {
          a.MelyKJel == b.MelyKJel && a.KiterjesztettKor == b.KiterjesztettKor;
 }
 
-TEST_F(AblakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
+TEST_F(BeallitasokablakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
   const TBetuKepesseg mentett(modell.Betukeszlet), masik("Osi betusor bj");
   ASSERT_FALSE(Azonos(mentett, masik));
   W<QComboBox>("LBetukeszlet")->setCurrentText(QStringLiteral("Osi betusor bj"));
@@ -192,7 +192,7 @@ TEST_F(AblakTest, CancelledFontLeavesTheRecordOfTheSavedFont) {
   EXPECT_EQ(modell.Betukeszlet, "Rovasjel jb");
 }
 
-TEST_F(AblakTest, HelpOfTheOptionUnderTheMouse) {
+TEST_F(BeallitasokablakTest, HelpOfTheOptionUnderTheMouse) {
   EXPECT_EQ(ablak->SugoIndex(), 0);
   ASSERT_FALSE(W("PHKezdoEKihagy")->isEnabled());
   struct Eset {
@@ -216,7 +216,7 @@ TEST_F(AblakTest, HelpOfTheOptionUnderTheMouse) {
   EXPECT_TRUE(ablak->Sugo()->accessibleName().startsWith(QStringLiteral("Hangzóugratás: hatókör")));
 }
 
-TEST_F(AblakTest, PageButtonColours) {
+TEST_F(BeallitasokablakTest, PageButtonColours) {
   const auto szin = [&](int lap) {
     return ablak->LapGomb(lap)->palette().color(QPalette::Window).rgb() & 0xFFFFFF;
   };
@@ -241,7 +241,7 @@ TEST_F(AblakTest, PageButtonColours) {
   EXPECT_TRUE(W("PKapcsolat")->isVisible());
 }
 
-TEST_F(AblakTest, FontHelpListsTheInstalledFonts) {
+TEST_F(BeallitasokablakTest, FontHelpListsTheInstalledFonts) {
   const auto pipak = [&] {
     std::vector<bool> out;
     for (const auto& o : ablak->Sugo()->Motor().Objektumok()) {
@@ -261,7 +261,7 @@ TEST_F(AblakTest, FontHelpListsTheInstalledFonts) {
   EXPECT_EQ(pipak(), vart);
 }
 
-TEST_F(AblakTest, EveryControlHasAnAccessibleName) {
+TEST_F(BeallitasokablakTest, EveryControlHasAnAccessibleName) {
   EXPECT_EQ(ablak->windowTitle(), QStringLiteral("Rovás beállítások"));
   for (QWidget* w : ablak->findChildren<QWidget*>()) {
     if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||

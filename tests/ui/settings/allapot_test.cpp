@@ -4,16 +4,19 @@
 #include <functional>
 
 #include "platform/programdir.h"
+#include "platform/win1250.h"
 #include "segedek.h"
 #include "ui/settings/beallitasallapot.h"
 
 namespace {
 
+using namespace win1250::literals;
+
 using namespace std::chrono;
 
 const TIdopont kMa = TIdopont{local_days{2026y / 3 / 14}.time_since_epoch() + hours{9}};
 
-class AllapotTest : public ::testing::Test {
+class BeallitasAllapotTest : public ::testing::Test {
  protected:
   TBeallitasKornyezet Kornyezet() {
     TBeallitasKornyezet k;
@@ -78,7 +81,7 @@ const char kFrissFajl[] =
     "zzs-ZZ,\\bk-\xB3,k\\b-K,\\bK-\xB3,\xB3\\b-K,\\B\xB3\\B-k,\\BK\\B-k\r\n"
     "PKivetelesSzavakOnmukodo=1\r\nPOffice2010=1\r\nLUtolsoFrissites=Soha\r\n";
 
-TEST_F(AllapotTest, FirstRunWritesEveryKeyWithTheDefaults) {
+TEST_F(BeallitasAllapotTest, FirstRunWritesEveryKeyWithTheDefaults) {
   dir.Ir("szo.xml", "<szo mit=\"a\" mire=\"b\"/>\r\n<szo mit=\"c\" mire=\"d\"/>\r\n");
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Letrehozas();
@@ -99,7 +102,7 @@ TEST_F(AllapotTest, FirstRunWritesEveryKeyWithTheDefaults) {
   EXPECT_TRUE(allapot.AutomatikusLetoltesEsedekes());
 }
 
-TEST_F(AllapotTest, FilesLiveInTheProgramDirectoryNotTheWorkingDirectory) {
+TEST_F(BeallitasAllapotTest, FilesLiveInTheProgramDirectoryNotTheWorkingDirectory) {
   TempKonyvtar munka;
   munka.Ir("rovas.ini", "[Alap]\nLMeret=40\n");
   munka.Ir("szo.xml", "<szo mit=\"a\" mire=\"b\"/>\n");
@@ -118,7 +121,7 @@ TEST_F(AllapotTest, FilesLiveInTheProgramDirectoryNotTheWorkingDirectory) {
   EXPECT_EQ(allapot.V.CSzavakSzama, "0");
 }
 
-TEST_F(AllapotTest, CreationWithAFileLoadsItAndLeavesItAlone) {
+TEST_F(BeallitasAllapotTest, CreationWithAFileLoadsItAndLeavesItAlone) {
   const std::string file =
       "[Alap]\nLMeret=40\nLBetukeszlet=rovasjel bj\n[Egyeni]\nLUtolsoFrissites=2026.03.10\n";
   dir.Ir("rovas.ini", file);
@@ -135,7 +138,7 @@ TEST_F(AllapotTest, CreationWithAFileLoadsItAndLeavesItAlone) {
   EXPECT_FALSE(allapot.AutomatikusLetoltesEsedekes());  // 4 days ago
 }
 
-TEST_F(AllapotTest, ResetRestoresTheDefaultsButNotTheLabels) {
+TEST_F(BeallitasAllapotTest, ResetRestoresTheDefaultsButNotTheLabels) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.V.LMeret = 3;
   allapot.V.PEgyeniBeallitasok = true;
@@ -177,7 +180,7 @@ TEST(OfficeProba, SubkeysOf2010AndLater) {
   EXPECT_FALSE(OfficeProba(platform::SystemOfficeRegistry()));
 }
 
-TEST_F(AllapotTest, ApplyCopiesEveryControlIntoTheModel) {
+TEST_F(BeallitasAllapotTest, ApplyCopiesEveryControlIntoTheModel) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   TBeallitasVezerlok& v = allapot.V;
   v.LBetukeszlet = Index(FelkinaltBetukeszletek(), "Osi betusor bj");
@@ -197,7 +200,7 @@ TEST_F(AllapotTest, ApplyCopiesEveryControlIntoTheModel) {
   v.PHHosszutRovidit = true;
   v.PHKezdoEKihagy = false;
   v.PEgyeniBeallitasok = true;
-  v.SzEBetukeszlet = "Saj\xE1t";
+  v.SzEBetukeszlet = "Saját"_hu;
   v.LESzovegirany = 1;
   v.SzEElsoKor = "a-b";
   v.SzEMasodikKor = "c-d";
@@ -222,7 +225,7 @@ TEST_F(AllapotTest, ApplyCopiesEveryControlIntoTheModel) {
   EXPECT_TRUE(modell.HHosszutRovidit);
   EXPECT_FALSE(modell.HKezdoEKihagy);
   EXPECT_TRUE(modell.EgyeniBeallitasok);
-  EXPECT_EQ(modell.EBetukeszlet, "Saj\xE1t");
+  EXPECT_EQ(modell.EBetukeszlet, "Saját"_hu);
   EXPECT_EQ(modell.ESzovegirany, 2);  // item 1 "Balról jobbra" is direction 2
   EXPECT_EQ(modell.EElsoKor, "a-b");
   EXPECT_EQ(modell.EMasodikKor, "c-d");
@@ -233,7 +236,7 @@ TEST_F(AllapotTest, ApplyCopiesEveryControlIntoTheModel) {
   EXPECT_EQ(modell.ESzovegirany, 1);
 }
 
-TEST_F(AllapotTest, FontSelectionChangeBuildsTheRecordOfTheChosenFont) {
+TEST_F(BeallitasAllapotTest, FontSelectionChangeBuildsTheRecordOfTheChosenFont) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.V.LBetukeszlet = Index(FelkinaltBetukeszletek(), "Rovasjel bj");
   allapot.BetukeszletValtozas();
@@ -245,7 +248,7 @@ TEST_F(AllapotTest, FontSelectionChangeBuildsTheRecordOfTheChosenFont) {
   EXPECT_TRUE(modell.BetuKepesseg->JobbrolBalraIras);
 }
 
-TEST_F(AllapotTest, ShowingThrowsAwayCancelledChanges) {
+TEST_F(BeallitasAllapotTest, ShowingThrowsAwayCancelledChanges) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Letrehozas();
   // The user picks another font (the record follows at once), then cancels.
@@ -273,7 +276,7 @@ TEST_F(AllapotTest, ShowingThrowsAwayCancelledChanges) {
   EXPECT_EQ(dir.Olvas("rovas.ini"), mentett);
 }
 
-TEST_F(AllapotTest, EnablingTable) {
+TEST_F(BeallitasAllapotTest, EnablingTable) {
   struct Row {
     const char* name;
     bool egyeni, szamok, melyK;
@@ -358,7 +361,7 @@ struct LoadRow {
   std::function<void(TBeallitasVezerlok&)> change;
 };
 
-TEST_F(AllapotTest, LoadValidatesEveryKey) {
+TEST_F(BeallitasAllapotTest, LoadValidatesEveryKey) {
   const int bj = Index(FelkinaltBetukeszletek(), "Rovasjel bj");
   const int osi = Index(FelkinaltBetukeszletek(), "Osi betusor jb");
   auto keep = [](TBeallitasVezerlok&) {};
@@ -399,8 +402,8 @@ TEST_F(AllapotTest, LoadValidatesEveryKey) {
       {"custom direction 2", "[Egyeni]\nLESzovegirany=2\n", [](auto& v) { v.LESzovegirany = 1; }},
       {"custom direction 0", "[Egyeni]\nLESzovegirany=0\n", keep},
       {"custom direction 3", "[Egyeni]\nLESzovegirany=3\n", keep},
-      {"custom font any text", "[Egyeni]\nSzEBetukeszlet=Saj\xE1t bet\xFB\n",
-       [](auto& v) { v.SzEBetukeszlet = "Saj\xE1t bet\xFB"; }},
+      {"custom font any text", "[Egyeni]\nSzEBetukeszlet=Saját betű\n"_hu,
+       [](auto& v) { v.SzEBetukeszlet = "Saját betű"_hu; }},
       {"rule list cut", "[Egyeni]\nSzEElsoKor=" + hosszu + "\n",
        [&](auto& v) { v.SzEElsoKor = hosszu.substr(0, 2047); }},
       {"rule lists", "[Egyeni]\nSzEMasodikKor=x-y\nSzESzamokKore=\nSzEGepeleskor=k-K\n",
@@ -427,7 +430,7 @@ TEST_F(AllapotTest, LoadValidatesEveryKey) {
   }
 }
 
-TEST_F(AllapotTest, MissingKeysKeepWhateverTheControlsHold) {
+TEST_F(BeallitasAllapotTest, MissingKeysKeepWhateverTheControlsHold) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   TBeallitasVezerlok& v = allapot.V;
   v.LBetukeszlet = 5;
@@ -452,7 +455,7 @@ TEST_F(AllapotTest, MissingKeysKeepWhateverTheControlsHold) {
   EXPECT_EQ(allapot.UtolsoFrissitesIdo(), DatumErtelmezes("2026.03.13"));
 }
 
-TEST_F(AllapotTest, LastUpdateTextGivesTheTime) {
+TEST_F(BeallitasAllapotTest, LastUpdateTextGivesTheTime) {
   struct Row {
     const char* text;
     TIdopont want;
@@ -474,7 +477,7 @@ TEST_F(AllapotTest, LastUpdateTextGivesTheTime) {
   }
 }
 
-TEST_F(AllapotTest, SaveThenLoadGivesBackEveryControl) {
+TEST_F(BeallitasAllapotTest, SaveThenLoadGivesBackEveryControl) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Alaphelyzet();
   TBeallitasVezerlok& v = allapot.V;
@@ -493,7 +496,7 @@ TEST_F(AllapotTest, SaveThenLoadGivesBackEveryControl) {
   v.PHHosszutRovidit = true;
   v.PHKezdoEKihagy = false;
   v.PEgyeniBeallitasok = true;
-  v.SzEBetukeszlet = "Any \xE1\xE9 font";
+  v.SzEBetukeszlet = "Any áé font"_hu;
   v.LESzovegirany = 1;
   v.SzEElsoKor = "a-b,\\bx-y";
   v.SzEMasodikKor = "c-d";
@@ -512,19 +515,19 @@ TEST_F(AllapotTest, SaveThenLoadGivesBackEveryControl) {
   EXPECT_EQ(m2.EGepeleskor, "[;]-x,=-y");
 }
 
-TEST_F(AllapotTest, LoadFailureKeepsTheModelAndWarns) {
+TEST_F(BeallitasAllapotTest, LoadFailureKeepsTheModelAndWarns) {
   std::filesystem::create_directory(dir.Fajl("rovas.ini"));  // exists, cannot be read
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Alaphelyzet();
   TBeallitasEredmeny e = allapot.Betoltes();
   EXPECT_FALSE(e.Siker);
-  EXPECT_EQ(e.Uzenet, std::string("Hiba a be\xE1ll\xEDt\xE1sok bet\xF6lt\xE9se k\xF6zben:\r\n") +
+  EXPECT_EQ(e.Uzenet, std::string("Hiba a beállítások betöltése közben:\r\n"_hu) +
                           "Unable to read " + dir.Fajl("rovas.ini") + ": Is a directory");
   EXPECT_FALSE(modell.Valtozott);  // the apply step did not run
   EXPECT_EQ(modell.Meret, 0);
 }
 
-TEST_F(AllapotTest, LoadFailureDuringCreationIsSilentAndTheModelStillGetsValues) {
+TEST_F(BeallitasAllapotTest, LoadFailureDuringCreationIsSilentAndTheModelStillGetsValues) {
   std::filesystem::create_directory(dir.Fajl("rovas.ini"));
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Letrehozas();
@@ -534,7 +537,7 @@ TEST_F(AllapotTest, LoadFailureDuringCreationIsSilentAndTheModelStillGetsValues)
   EXPECT_TRUE(std::filesystem::is_directory(dir.Fajl("rovas.ini")));  // not overwritten
 }
 
-TEST_F(AllapotTest, SaveFailureStopsButTheModelHasTheNewValues) {
+TEST_F(BeallitasAllapotTest, SaveFailureStopsButTheModelHasTheNewValues) {
   TBeallitasKornyezet k = Kornyezet();
   k.ProgramKonyvtar = dir.Fajl("missing");
   TBeallitasAllapot allapot(modell, k);
@@ -542,7 +545,7 @@ TEST_F(AllapotTest, SaveFailureStopsButTheModelHasTheNewValues) {
   allapot.V.LMeret = 0;  // "5"
   TBeallitasEredmeny e = allapot.Mentes();
   EXPECT_FALSE(e.Siker);
-  EXPECT_EQ(e.Uzenet, std::string("Hiba a be\xE1ll\xEDt\xE1sok ment\xE9se k\xF6zben:\r\n") +
+  EXPECT_EQ(e.Uzenet, std::string("Hiba a beállítások mentése közben:\r\n"_hu) +
                           "Unable to write to " + dir.Fajl("missing") +
                           "/rovas.ini: No such file or directory");
   EXPECT_EQ(modell.Meret, 5);
@@ -555,7 +558,7 @@ TEST_F(AllapotTest, SaveFailureStopsButTheModelHasTheNewValues) {
   EXPECT_NE(m2.BetuKepesseg, nullptr);
 }
 
-TEST_F(AllapotTest, SaveFailsWhereTheFileCannotHoldTheValue) {
+TEST_F(BeallitasAllapotTest, SaveFailsWhereTheFileCannotHoldTheValue) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Alaphelyzet();
   allapot.V.SzEMasodikKor = "a-b\r\nLMeret=99";  // would smuggle in a key
@@ -568,7 +571,7 @@ TEST_F(AllapotTest, SaveFailsWhereTheFileCannotHoldTheValue) {
   EXPECT_EQ(file.find("LMeret=99"), std::string::npos);
 }
 
-TEST_F(AllapotTest, SingleKeysWithTheLoaderRules) {
+TEST_F(BeallitasAllapotTest, SingleKeysWithTheLoaderRules) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.Alaphelyzet();
   EXPECT_TRUE(allapot.KulcsBeallitasa("lmeret", "0x28"));
@@ -588,7 +591,7 @@ TEST_F(AllapotTest, SingleKeysWithTheLoaderRules) {
   EXPECT_FALSE(modell.Valtozott);  // nothing applied yet
 }
 
-TEST_F(AllapotTest, RecordLastUpdateWritesTodayAndIgnoresFailures) {
+TEST_F(BeallitasAllapotTest, RecordLastUpdateWritesTodayAndIgnoresFailures) {
   dir.Ir("rovas.ini", "[Alap]\r\nLMeret=20\r\n");
   TBeallitasAllapot allapot(modell, Kornyezet());
   allapot.UtolsoFrissitesRogzitese();
@@ -600,7 +603,7 @@ TEST_F(AllapotTest, RecordLastUpdateWritesTodayAndIgnoresFailures) {
   EXPECT_NO_THROW(masik.UtolsoFrissitesRogzitese());
 }
 
-TEST_F(AllapotTest, ExceptionWordHandOver) {
+TEST_F(BeallitasAllapotTest, ExceptionWordHandOver) {
   TBeallitasAllapot allapot(modell, Kornyezet());
   EXPECT_FALSE(allapot.SzoListaBetoltese());  // missing file
   EXPECT_EQ(allapot.V.CSzavakSzama, "0");

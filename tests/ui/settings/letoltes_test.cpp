@@ -3,18 +3,21 @@
 #include <gtest/gtest.h>
 
 #include "platform/letoltes.h"
+#include "platform/win1250.h"
 #include "segedek.h"
 #include "ui/settings/beallitasallapot.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 using namespace std::chrono;
 
 const TIdopont kMost = TIdopont{local_days{2026y / 3 / 14}.time_since_epoch() + hours{15}};
 const std::string kRegiLista = "<szo mit=\"regi\" mire=\"r\"/>\r\n";
 const std::string kUjLista =
-    "<?xml version=\"1.0\"?>\r\n<szavak>\r\n<szo mit=\"igazs\xC3\xA1g\" "
-    "mire=\"igaz\bs\xC3\xA1g\"/>\r\n"
+    "<?xml version=\"1.0\"?>\r\n<szavak>\r\n<szo mit=\"igazság\" "
+    "mire=\"igaz\bság\"/>\r\n"
     "<szo mit=\"sasszem\" mire=\"sas\bszem\"/>\r\n</szavak>\r\n";
 const std::string kIni = "[Alap]\r\nLMeret=20\r\n";
 
@@ -58,8 +61,8 @@ class LetoltesTest : public ::testing::Test {
   }
 
   std::string Hiba(const std::string& cim) {
-    return "A kiv\xE9teles szavak friss\xEDt\xE9se sikertelen volt.\r\n"
-           "Hiba az URL bet\xF6lt\xE9sekor: " +
+    return "A kivételes szavak frissítése sikertelen volt.\r\n"
+           "Hiba az URL betöltésekor: "_hu +
            cim + "/szo.xml";
   }
 
@@ -82,12 +85,12 @@ TEST_F(LetoltesTest, SuccessReplacesTheListAndRecordsTheDate) {
   EXPECT_TRUE(e.Siker);
   EXPECT_TRUE(e.ListaAtveve);
   EXPECT_EQ(e.UzenetFajta, TLetoltesEredmeny::kInformacio);
-  EXPECT_EQ(e.Uzenet, "A kiv\xE9teles szavak friss\xEDt\xE9se sikeres volt.");
+  EXPECT_EQ(e.Uzenet, "A kivételes szavak frissítése sikeres volt."_hu);
   EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
   EXPECT_FALSE(dir.Van("szo.xml.tmp"));
   EXPECT_EQ(dir.Olvas("rovas.ini"), kIni + "[Egyeni]\r\nLUtolsoFrissites=2026.03.14\r\n");
   ASSERT_NE(modell.KivetelesSzoLista, nullptr);
-  EXPECT_EQ(*modell.KivetelesSzoLista, (TSzoLista{"igazs\xE1g=igaz\bs\xE1g", "sasszem=sas\bszem"}));
+  EXPECT_EQ(*modell.KivetelesSzoLista, (TSzoLista{"igazság=igaz\bság"_hu, "sasszem=sas\bszem"}));
   EXPECT_EQ(a->V.CSzavakSzama, "2");
   EXPECT_EQ(a->V.LUtolsoFrissites, "2026.03.14");
   EXPECT_EQ(a->UtolsoFrissitesIdo(), kMost);

@@ -4,9 +4,12 @@
 
 #include <filesystem>
 
+#include "platform/win1250.h"
 #include "segedek.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 TEST(SzoLista, LineRules) {
   struct Row {
@@ -34,14 +37,13 @@ TEST(SzoLista, LineRules) {
       {"single quotes", "<szo mit='a' mire='b'/>", std::nullopt},
       {"extra space", "<szo mit=\"a\"  mire=\"b\"/>", "a="},
       {"no entity decoding", "<szo mit=\"a&amp;b\" mire=\"c\"/>", "a&amp;b=c"},
-      {"a and a accent", "<szo mit=\"\xC3\xA1g\" mire=\"\xC3\xA1\bg\"/>", "\xE1g=\xE1\bg"},
-      {"capital A accent stays", "<szo mit=\"\xC3\x81g\" mire=\"x\"/>", "\xC3\x81g=x"},
+      {"a and a accent", "<szo mit=\"ág\" mire=\"á\bg\"/>", "ág=á\bg"_hu},
+      {"capital A accent stays", "<szo mit=\"Ág\" mire=\"x\"/>", "Ág=x"},
       {"nine vowels",
-       "<szo mit=\"\xC3\xA1\xC3\xA9\xC3\xAD\xC3\xB3\xC3\xB6\xC5\x91\xC3\xBA\xC3\xBC\xC5\xB1\" "
-       "mire=\"\xC5\xB1\xC3\xA1\"/>",
-       "\xE1\xE9\xED\xF3\xF6\xF5\xFA\xFC\xFB=\xFB\xE1"},
-      {"other letters stay", "<szo mit=\"\xC3\xA4\xC5\x91\" mire=\"\xE2\x82\xAC\"/>",
-       "\xC3\xA4\xF5=\xE2\x82\xAC"},
+       "<szo mit=\"áéíóöőúüű\" "
+       "mire=\"űá\"/>",
+       "áéíóöőúüű=űá"_hu},
+      {"other letters stay", "<szo mit=\"äő\" mire=\"€\"/>", "\xC3\xA4\xF5=\xE2\x82\xAC"},
   };
   for (const Row& r : rows) EXPECT_EQ(SzoSorErtelmezese(r.line), r.want) << r.name;
 }
@@ -59,10 +61,10 @@ TEST(SzoLista, TheThousandByteCut) {
 
 TEST(SzoLista, ConversionTouchesOnlyTheNinePairs) {
   EXPECT_EQ(SzoAtalakitas("plain ascii 123"), "plain ascii 123");
-  EXPECT_EQ(SzoAtalakitas("\xC3"), "\xC3");                          // a lone lead byte
-  EXPECT_EQ(SzoAtalakitas("\xC3\xC3\xA1"), "\xC3\xE1");              // the pair after it
-  EXPECT_EQ(SzoAtalakitas("\xA1\xC3"), "\xA1\xC3");                  // halves in the wrong order
-  EXPECT_EQ(SzoAtalakitas("\xC3\x89\xC5\x90"), "\xC3\x89\xC5\x90");  // capitals É and Ő
+  EXPECT_EQ(SzoAtalakitas("\xC3"), "\xC3");              // a lone lead byte
+  EXPECT_EQ(SzoAtalakitas("\xC3\xC3\xA1"), "\xC3\xE1");  // the pair after it
+  EXPECT_EQ(SzoAtalakitas("\xA1\xC3"), "\xA1\xC3");      // halves in the wrong order
+  EXPECT_EQ(SzoAtalakitas("ÉŐ"), "ÉŐ");                  // capitals É and Ő
 }
 
 TEST(SzoLista, LineEndsOfEveryKind) {
@@ -88,8 +90,7 @@ TEST(SzoLista, AWholeFileInOrder) {
       "<!-- <szo mit=\"comment\" mire=\"x\"/> -->\r\n"
       "<szo mit=\"\xC5\x91zsuta\" mire=\"\xC5\x91z\bsuta\"/>\r\n"
       "</szavak>\r\n";
-  EXPECT_EQ(SzoListaSzovegbol(file),
-            (TSzoLista{"igazs\xE1g=igaz\bs\xE1g", "\xF5zsuta=\xF5z\bsuta"}));
+  EXPECT_EQ(SzoListaSzovegbol(file), (TSzoLista{"igazság=igaz\bság"_hu, "őzsuta=őz\bsuta"_hu}));
 }
 
 TEST(SzoLista, HugeLineAndBinaryJunk) {
