@@ -274,7 +274,7 @@ TEST_F(BeallitasokablakTest, EveryControlHasAnAccessibleName) {
   EXPECT_EQ(ablak->LapGomb(2)->accessibleName(), QStringLiteral("Egyéni"));
 }
 
-TEST_F(AblakTest, WhatAreTheseSaysWhyTheListCannotBeOpened) {
+TEST_F(BeallitasokablakTest, WhatAreTheseSaysWhyTheListCannotBeOpened) {
   ablak->MikEzek();  // no szo.xml yet
   std::ofstream(allapot.SzoXml()) << "<szavak>\n</szavak>\n";
   ablak->MikEzek();  // the offscreen desktop opens nothing
