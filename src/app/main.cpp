@@ -8,12 +8,15 @@
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
+#include "platform/win1250.h"
 #include "ui/image/kepablak.h"
 #include "ui/main/foablak.h"
 #include "ui/main/inditas.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
 #include "ui/settings/beallitasokablak.h"
+
+using namespace win1250::literals;
 
 int main(int argc, char* argv[]) {
   // A file-size limit makes a write fail (and the old file stay) instead of killing the program.
@@ -36,7 +39,7 @@ int main(int argc, char* argv[]) {
        }});
 
   // 3. The application title (also the caption of the standard error box).
-  QApplication::setApplicationName(qtkodolas::ToQ("Rov\xE1s"));
+  QApplication::setApplicationName(qtkodolas::ToQ("Rovás"_hu));
 
   // 4. The windows, in order: main window, mode chooser, then the settings
   // window, whose state loads rovas.ini (or writes the defaults) and reads szo.xml.

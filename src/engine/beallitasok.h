@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "fonts/betukepesseg.h"
+#include "platform/win1250.h"
 
 // Direction codes of the settings and of HasznaltIrany; the settings add 0, by font.
 enum TIrany : uint8_t { kIranyBetukeszletSzerint = 0, kJobbrolBalra = 1, kBalrolJobbra = 2 };
@@ -97,6 +98,7 @@ class TRovasBeallitasok {
 
 // The values the settings window's reset ("Alaphelyzet") puts into its controls.
 namespace beallitas_alap {
+using namespace win1250::literals;
 inline constexpr bool Osszerovas = false;
 inline constexpr bool MelyK = true;
 inline constexpr uint8_t AKHasznalatiMod = 0;
@@ -111,10 +113,9 @@ inline constexpr bool SzamokBJ = true;
 inline constexpr int32_t Meret = 16;
 inline constexpr std::string_view Betukeszlet = "Rovasjel jb";
 inline constexpr std::string_view EBetukeszlet = "Rovasjel jb";
-// \xB3 is the Windows-1250 byte of "ł".
 inline constexpr std::string_view EElsoKor =
     "cs-C,ccs-CC,gy-G,ggy-GG,ly-L,lly-LL,ny-N,nny-NN,sz-S,ssz-SS,ty-T,tty-TT,zs-Z,zzs-ZZ,"
-    "x-kS,y-i,q-kv,w-v,\\bK-\xB3,\xB3\\b-K,\\B\xB3\\B-k,\\BK\\B-k";
+    "x-kS,y-i,q-kv,w-v,\\bK-ł,ł\\b-K,\\Bł\\B-k,\\BK\\B-k"_hu;
 inline constexpr std::string_view EMasodikKor = "";
 inline constexpr std::string_view ESzamokKore = "1-1,5-2,10-3,50-4,100-5,500-6,1000-7";
 inline constexpr uint8_t HModszer = 0;
@@ -124,5 +125,5 @@ inline constexpr uint8_t Irany = 0;
 inline constexpr bool KiterjesztettBetuk = true;
 inline constexpr std::string_view EGepeleskor =
     "cs-C,ccs-CC,gy-G,ggy-GG,ly-L,lly-LL,ny-N,nny-NN,sz-S,ssz-SS,ty-T,tty-TT,zs-Z,zzs-ZZ,"
-    "\\bk-\xB3,k\\b-K,\\bK-\xB3,\xB3\\b-K,\\B\xB3\\B-k,\\BK\\B-k";
+    "\\bk-ł,k\\b-K,\\bK-ł,ł\\b-K,\\Bł\\B-k,\\BK\\B-k"_hu;
 }  // namespace beallitas_alap

@@ -5,8 +5,10 @@
 
 namespace {
 
-constexpr char kJel = '\x01';         // dropped letter, removed at the end of the stage
-constexpr char kElvalaszto = '\x08';  // separator, removed at the end of the pipeline
+constexpr char kJel = '\x01';               // dropped letter, removed at the end of the stage
+constexpr char kElvalaszto = '\x08';        // separator, removed at the end of the pipeline
+constexpr char kNemTorhetoSzokoz = '\xA0';  // no-break space
+constexpr char kHosszuE = "é"_hu[0];
 
 enum : uint16_t {
   kMaganhangzo = 1 << 0,
@@ -23,16 +25,13 @@ constexpr std::array<uint16_t, 256> OsztalyTabla() {
   std::array<uint16_t, 256> t{};
   for (int c = 'a'; c <= 'z'; ++c) t[c] |= kSzobetu | kMassalhangzo;
   for (int c = '0'; c <= '9'; ++c) t[c] |= kSzobetu | kMassalhangzo;
-  t[0x08] |= kSzobetu | kMassalhangzo;
-  // a o u á ó ú
-  for (unsigned char c : {'a', 'o', 'u', '\xE1', '\xF3', '\xFA'}) t[c] |= kMaganhangzo | kMely;
-  // e i é í ö ő ü ű
-  for (unsigned char c : {'e', 'i', '\xE9', '\xED', '\xF6', '\xF5', '\xFC', '\xFB'})
-    t[c] |= kMaganhangzo | kMagas;
+  t[kElvalaszto] |= kSzobetu | kMassalhangzo;
+  for (unsigned char c : std::string_view("aouáóú"_hu)) t[c] |= kMaganhangzo | kMely;
+  for (unsigned char c : std::string_view("eiéíöőüű"_hu)) t[c] |= kMaganhangzo | kMagas;
   for (int c = 0; c < 256; ++c) {
     if (t[c] & kMaganhangzo) t[c] |= kSzobetu | kEMarad;
   }
-  for (unsigned char c : {'!', ',', '-', '.', ';', '?', '\xA0'}) t[c] |= kEMarad;
+  for (unsigned char c : {'!', ',', '-', '.', ';', '?', kNemTorhetoSzokoz}) t[c] |= kEMarad;
   for (unsigned char c : {'c', 'd', 's', 't', 'z'}) t[c] |= kElvalasztoKell;
   for (unsigned char c : {'!', '.', '?'}) t[c] |= kMondatVege;
   return t;
@@ -97,7 +96,7 @@ void TRovoHangzougrato::Setal(std::string& s) const {
     case 2:
       for (size_t i = 0; i + 1 < n; ++i) {
         const char c = s[i];
-        if (c == 'e' || (modszer_ == 2 && c == '\xE9')) {
+        if (c == 'e' || (modszer_ == 2 && c == kHosszuE)) {
           if (Van(s[i + 1], kEMarad))
             ++i;
           else

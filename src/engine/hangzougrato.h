@@ -21,6 +21,9 @@
 #include <string_view>
 
 #include "engine/gyorsrovo.h"
+#include "platform/win1250.h"
+
+using namespace win1250::literals;
 
 class TRovoHangzougrato {
  public:
@@ -50,6 +53,4 @@ class TRovoHangzougrato {
 inline constexpr std::string_view kIsmetlodoEgyesitoKor =
     "bb-b,cc-c,ccs-cs,ddz-dz,ddzs-dzs,ff-f,gg-g,ggy-gy,hh-h,jj-j,kk-k,ll-l,lly-ly,mm-m,nn-nn,"
     "nny-ny,pp-p,rr-r,ss-s,ssz-sz,tt-t,tty-ty,vv-v,zz-z,zzs-zs";
-// á-a, é-e, í-i, ó-o, ő-ö, ú-u, ű-ü
-inline constexpr std::string_view kHosszuRoviditoKor =
-    "\xE1-a,\xE9-e,\xED-i,\xF3-o,\xF5-\xF6,\xFA-u,\xFB-\xFC";
+inline constexpr std::string_view kHosszuRoviditoKor = "á-a,é-e,í-i,ó-o,ő-ö,ú-u,ű-ü"_hu;

@@ -8,6 +8,9 @@
 
 namespace {
 
+constexpr char kElvalaszto = '\x08';   // separator, removed by the last stage
+constexpr char kZarojelHely = '\x02';  // the bracket swap's placeholder, read as ")"
+
 constexpr std::array<unsigned char, 256> KisbetuTabla() {
   std::array<unsigned char, 256> t{};
   for (int c = 0; c < 256; ++c) t[c] = static_cast<unsigned char>(c);
@@ -23,7 +26,7 @@ constexpr std::array<unsigned char, 256> TukorTabla() {
   // "(" goes through 0x02 to ")", so a 0x02 of the input ends as ")" too.
   t['('] = ')';
   t[')'] = '(';
-  t[0x02] = ')';
+  t[kZarojelHely] = ')';
   t['['] = ']';
   t[']'] = '[';
   t['{'] = '}';
@@ -60,7 +63,7 @@ void LekepezHelyben(std::string& s, const std::array<unsigned char, 256>& tabla,
       kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '('), egyenlo(v, ')')));
       kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '['), egyenlo(v, ']')));
       kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '{'), egyenlo(v, '}')));
-      kulon = _mm_or_si128(kulon, egyenlo(v, '\x02'));
+      kulon = _mm_or_si128(kulon, egyenlo(v, kZarojelHely));
     }
     const __m128i betu = _mm_cmplt_epi8(_mm_add_epi8(v, eltol), nagy);
     v = _mm_add_epi8(v, _mm_and_si128(betu, kis));
@@ -98,8 +101,9 @@ std::string TRovoMuszakiJavito::Alkalmaz(std::string_view szoveg) const {
 }
 
 void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const {
-  const size_t elso = s.find('\x08');
-  if (elso != std::string::npos) s.erase(std::remove(s.begin() + elso, s.end(), '\x08'), s.end());
+  const size_t elso = s.find(kElvalaszto);
+  if (elso != std::string::npos)
+    s.erase(std::remove(s.begin() + elso, s.end(), kElvalaszto), s.end());
 }
 
 TKarvo::TKarvo(TRovasBeallitasok& beallitasok) { Epit(beallitasok); }

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+namespace {
+constexpr char kElvalaszto = '\x08';  // separator, removed at the end of the pipeline
+}  // namespace
+
 std::string TRovoKivetelezo::Szabalylista(const std::vector<std::string>& lista) {
   std::string szabalyok;
   for (const std::string& sor : lista) {
@@ -10,7 +14,7 @@ std::string TRovoKivetelezo::Szabalylista(const std::vector<std::string>& lista)
     const std::string_view nev =
         eq == std::string::npos ? std::string_view{} : std::string_view(sor).substr(0, eq);
     std::string ertek = eq == std::string::npos ? std::string{} : sor.substr(eq + 1);
-    std::replace(ertek.begin(), ertek.end(), '|', '\x08');
+    std::replace(ertek.begin(), ertek.end(), '|', kElvalaszto);
     szabalyok += ',';
     szabalyok += nev;
     szabalyok += '-';

@@ -57,8 +57,7 @@ void MegnyitasiHiba(const std::string& nev, QWidget* szulo) {
 bool TelepitoInditasa() {
   const std::string telepito = platform::ProgramFile("RovasFendra.exe");
   if (!platform::FileExists(telepito)) {
-    uzenet::Hiba(
-        "Nem tal\xE1lhat\xF3 a bet\xFBk\xE9szlet telep\xEDt\xF5 \"RovasFendra.exe\" program.");
+    uzenet::Hiba("Nem található a betűkészlet telepítő \"RovasFendra.exe\" program."_hu);
     return false;
   }
   if (!rendszer::Megnyitas(telepito)) {

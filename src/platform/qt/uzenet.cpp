@@ -5,6 +5,9 @@
 #include <QPushButton>
 
 #include "platform/qt/kodolas.h"
+#include "platform/win1250.h"
+
+using namespace win1250::literals;
 
 namespace uzenet {
 namespace {
@@ -38,7 +41,7 @@ bool Mutat(Fajta fajta, const std::string& szoveg, QWidget* szulo, bool standard
       box.setIcon(QMessageBox::Information);
       break;
   }
-  if (!igen) box.addButton(qtkodolas::ToQ("Ok\xE9"), QMessageBox::AcceptRole);
+  if (!igen) box.addButton(qtkodolas::ToQ("Oké"_hu), QMessageBox::AcceptRole);
   box.exec();
   return igen != nullptr && box.clickedButton() == igen;
 }
@@ -48,14 +51,13 @@ bool Mutat(Fajta fajta, const std::string& szoveg, QWidget* szulo, bool standard
 std::string Felirat(Fajta fajta) {
   switch (fajta) {
     case Fajta::Figyelmeztetes:
-      return "Figyelmeztet\xE9s";
+      return "Figyelmeztetés"_hu;
     case Fajta::Hiba:
       return "Hiba";
     case Fajta::Informacio:
-      return "Inform\xE1"
-             "ci\xF3";
+      return "Információ"_hu;
     case Fajta::Kerdes:
-      return "K\xE9rd\xE9s";
+      return "Kérdés"_hu;
   }
   return {};
 }

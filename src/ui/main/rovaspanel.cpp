@@ -48,7 +48,7 @@ int KarakterKod(const QKeyEvent* e) {
 }  // namespace
 
 TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo), pMRovas2_(new QMenu(this)) {
-  pMRovas2_->addAction(qtkodolas::ToQ("Beilleszt\xE9s"), this, &TRovasPanel::MIBeillesztes);
+  pMRovas2_->addAction(qtkodolas::ToQ("Beillesztés"_hu), this, &TRovasPanel::MIBeillesztes);
   mIUnicodeMasolas_ = pMRovas2_->addAction(qtkodolas::ToQ("Másolás Unicode rovásírással"_hu), this,
                                            &TRovasPanel::MIUnicodeMasolasClick);
   pMRovas2_->setToolTipsVisible(true);

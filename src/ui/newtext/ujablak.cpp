@@ -11,7 +11,9 @@
 
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
+#include "platform/win1250.h"
 
+using namespace win1250::literals;
 using qtkodolas::ToQ;
 
 namespace {
@@ -53,7 +55,7 @@ QLabel* Magyarazat(const char* szoveg, QWidget* szulo) {
 }  // namespace
 
 TUjablak::TUjablak(QWidget* szulo) : QDialog(szulo) {
-  setWindowTitle(ToQ("\xDAj rov\xE1s sz\xF6veg"));
+  setWindowTitle(ToQ("Új rovás szöveg"_hu));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(619, 264);
@@ -61,7 +63,7 @@ TUjablak::TUjablak(QWidget* szulo) : QDialog(szulo) {
   betu.setPixelSize(13);
   setFont(betu);
 
-  auto* label1 = new QLabel(ToQ("Mit szeretn\xE9l tenni?"), this);
+  auto* label1 = new QLabel(ToQ("Mit szeretnél tenni?"_hu), this);
   QFont kerdes = betu;
   kerdes.setPixelSize(17);
   kerdes.setBold(true);
@@ -70,39 +72,38 @@ TUjablak::TUjablak(QWidget* szulo) : QDialog(szulo) {
   label1->setGeometry(8, 6, 465, 26);
 
   QLabel* image2 = Kep("OSSZEFOG", 483, 36, 128, 128, this);
-  image2->setToolTip(ToQ("\xD6sszefog\xE1s!"));
-  image2->setAccessibleName(ToQ("\xD6sszefog\xE1s!"));
+  image2->setToolTip(ToQ("Összefogás!"_hu));
+  image2->setAccessibleName(ToQ("Összefogás!"_hu));
 
   panel1_ = Panel(8, 36, this);
   label2_ = Magyarazat(
-      "Latin bet\xFBkkel sz\xF6veget \xEDrni (vagy a v\xE1g\xF3lapr\xF3l beilleszteni).\n"
-      "A program v\xE9gezze el az \xE1trov\xE1st, amit a v\xE1g\xF3lapra m\xE1solhatok.",
+      "Latin betűkkel szöveget írni (vagy a vágólapról beilleszteni).\n"
+      "A program végezze el az átrovást, amit a vágólapra másolhatok."_hu,
       panel1_);
   label2_->setWordWrap(false);
   image1_ = Kep("ROVAS1", 14, 53, 324, 46, panel1_);
-  image1_->setAccessibleName(ToQ("Latin sz\xF6veg \xE1trov\xE1sa"));
+  image1_->setAccessibleName(ToQ("Latin szöveg átrovása"_hu));
   takaro1_ = Takaro(14, 51, 324, 48, panel1_);
-  button1_ = new QPushButton(ToQ("\xCDgy legyen"), panel1_);
+  button1_ = new QPushButton(ToQ("Így legyen"_hu), panel1_);
   button1_->setGeometry(352, 62, 100, 27);
 
   panel2_ = Panel(8, 150, this);
   label3_ = Magyarazat(
-      "Rov\xE1s bet\xFBkkel sz\xF6veget \xEDrni. A program seg\xEDtsen a sz\xF6veg "
-      "jobbr\xF3l-balra \xEDr\xE1s\xE1"
-      "ban \xE9s a v\xE1g\xF3lapra m\xE1sol\xE1sban.",
+      "Rovás betűkkel szöveget írni. A program segítsen a szöveg "
+      "jobbról-balra írásában és a vágólapra másolásban."_hu,
       panel2_);
   image3_ = Kep("ROVAS2", 18, 53, 109, 31, panel2_);
-  image3_->setAccessibleName(ToQ("Rov\xE1s sz\xF6veg \xEDr\xE1sa"));
+  image3_->setAccessibleName(ToQ("Rovás szöveg írása"_hu));
   takaro2_ = Takaro(18, 48, 109, 39, panel2_);
   kurzor_ = Kep("KURZOR", 127, 53, 1, 31, panel2_);
   kurzor_->setCursor(Qt::PointingHandCursor);
-  button2_ = new QPushButton(ToQ("\xCDgy legyen"), panel2_);
+  button2_ = new QPushButton(ToQ("Így legyen"_hu), panel2_);
   button2_->setGeometry(352, 62, 100, 27);
 
-  bBeallitasok_ = new QPushButton(ToQ("Be\xE1ll\xEDt\xE1sok..."), this);
+  bBeallitasok_ = new QPushButton(ToQ("Beállítások..."_hu), this);
   bBeallitasok_->setGeometry(483, 196, 128, 27);
   bBeallitasok_->setEnabled(false);  // until the settings window exists
-  bMegsem_ = new QPushButton(ToQ("M\xE9gsem"), this);
+  bMegsem_ = new QPushButton(ToQ("Mégsem"_hu), this);
   bMegsem_->setGeometry(483, 228, 128, 27);
 
   for (QWidget* w : {static_cast<QWidget*>(panel1_), static_cast<QWidget*>(label2_),

@@ -34,29 +34,31 @@
 
 #include "engine/beallitasok.h"
 #include "platform/office.h"
+#include "platform/win1250.h"
 #include "ui/settings/datum.h"
 #include "ui/settings/szolista.h"
 
+using namespace win1250::literals;
+
 // Choices of the drop-down lists, in list order; a list control holds the index.
 inline constexpr std::array<std::string_view, 3> kIranyok = {
-    "Bet\xFBk\xE9szlet alapj\xE1n", "Jobbr\xF3l balra", "Balr\xF3l jobbra"};
+    "Betűkészlet alapján"_hu, "Jobbról balra"_hu, "Balról jobbra"_hu};
 inline constexpr std::array<std::string_view, 34> kMeretek = {
     "5",  "6",  "7",  "8",  "9",  "10", "11", "12", "13", "14", "15", "16",
     "17", "18", "19", "20", "21", "22", "24", "26", "28", "30", "32", "34",
     "36", "40", "45", "50", "55", "60", "70", "80", "90", "100"};
 inline constexpr std::array<std::string_view, 4> kAKHasznalatiModok = {
-    "Hangrendileg", "Sz\xF3 v\xE9g\xE9n", "Sz\xF3 elej\xE9n", "Sz\xF3 mindk\xE9t v\xE9g\xE9n"};
+    "Hangrendileg", "Szó végén"_hu, "Szó elején"_hu, "Szó mindkét végén"_hu};
 inline constexpr std::array<std::string_view, 6> kHModszerek = {
     "Kikapcsolva",
-    "Csak az 'e' kiugrat\xE1sa",
-    "Az 'e' \xE9s '\xE9' kiugrat\xE1sa",
-    "Ism\xE9tl\xF5"
-    "d\xF5 mag\xE1nhangz\xF3 kiugrat\xE1sa",
-    "Azonos hangrend\xFB mag\xE1nhangz\xF3 kiugrat\xE1sa",
-    "Minden mag\xE1nhangz\xF3 kiugrat\xE1sa"};
-inline constexpr std::array<std::string_view, 3> kHHatokorok = {"Sz\xF3", "Mondat", "Sz\xF6veg"};
-inline constexpr std::array<std::string_view, 2> kESzovegiranyok = {"Jobbr\xF3l balra",
-                                                                    "Balr\xF3l jobbra"};
+    "Csak az 'e' kiugratása"_hu,
+    "Az 'e' és 'é' kiugratása"_hu,
+    "Ismétlődő magánhangzó kiugratása"_hu,
+    "Azonos hangrendű magánhangzó kiugratása"_hu,
+    "Minden magánhangzó kiugratása"_hu};
+inline constexpr std::array<std::string_view, 3> kHHatokorok = {"Szó"_hu, "Mondat", "Szöveg"_hu};
+inline constexpr std::array<std::string_view, 2> kESzovegiranyok = {"Jobbról balra"_hu,
+                                                                    "Balról jobbra"_hu};
 
 // The last-update label before the first update.
 inline constexpr std::string_view kSoha = "Soha";
@@ -188,19 +190,16 @@ struct TBeallitasKornyezet {
 };
 
 // Message texts.
-inline constexpr std::string_view kBetoltesHiba =
-    "Hiba a be\xE1ll\xEDt\xE1sok bet\xF6lt\xE9se k\xF6zben:\r\n";
-inline constexpr std::string_view kMentesHiba =
-    "Hiba a be\xE1ll\xEDt\xE1sok ment\xE9se k\xF6zben:\r\n";
+inline constexpr std::string_view kBetoltesHiba = "Hiba a beállítások betöltése közben:\r\n"_hu;
+inline constexpr std::string_view kMentesHiba = "Hiba a beállítások mentése közben:\r\n"_hu;
 inline constexpr std::string_view kFrissitesSikeres =
-    "A kiv\xE9teles szavak friss\xEDt\xE9se sikeres volt.";
+    "A kivételes szavak frissítése sikeres volt."_hu;
 inline constexpr std::string_view kFrissitesSikertelen =
-    "A kiv\xE9teles szavak friss\xEDt\xE9se sikertelen volt.\r\n";
+    "A kivételes szavak frissítése sikertelen volt.\r\n"_hu;
 
-inline constexpr std::string_view kAlaphelyzetKerdes =
-    "Visszat\xE9r\xE9s az alapbe\xE1ll\xEDt\xE1sokra?";
+inline constexpr std::string_view kAlaphelyzetKerdes = "Visszatérés az alapbeállításokra?"_hu;
 inline constexpr std::string_view kSzoXmlHianyzik =
-    "Nem tal\xE1lhat\xF3 a kiv\xE9teles szavakat tartalmaz\xF3 \"szo.xml\" \xE1llom\xE1ny.";
+    "Nem található a kivételes szavakat tartalmazó \"szo.xml\" állomány."_hu;
 
 // True when the Office key lists any of "14.0" ... "22.0" (any letter case);
 // false when it lists none, cannot be opened, or anything fails.

@@ -9,6 +9,8 @@
 
 #include "platform/win1250.h"
 
+using namespace win1250::literals;
+
 namespace {
 
 constexpr std::string_view kElem = "<szo mit=\"";
@@ -47,22 +49,16 @@ std::string_view IdezojelElott(std::string_view s) {
 }  // namespace
 
 std::string SzoAtalakitas(std::string_view szoveg) {
-  struct Par {
-    char a, b, cel;
-  };
-  static constexpr Par kParok[] = {
-      {'\xC3', '\xA1', '\xE1'}, {'\xC3', '\xA9', '\xE9'}, {'\xC3', '\xAD', '\xED'},
-      {'\xC3', '\xB3', '\xF3'}, {'\xC3', '\xB6', '\xF6'}, {'\xC5', '\x91', '\xF5'},
-      {'\xC3', '\xBA', '\xFA'}, {'\xC3', '\xBC', '\xFC'}, {'\xC5', '\xB1', '\xFB'},
-  };
-  // Each letter in turn over the whole text, as a chain of replace-alls.
+  // Each letter in turn over the whole text, as a chain of replace-alls; the
+  // UTF-8 form of each of these letters is two bytes long.
   std::string s(szoveg);
-  for (const Par& p : kParok) {
+  for (const char cel : std::string_view("áéíóöőúüű"_hu)) {
+    const std::string utf8 = win1250::ToUtf8(std::string_view(&cel, 1));
     std::string ki;
     ki.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
-      if (s[i] == p.a && i + 1 < s.size() && s[i + 1] == p.b) {
-        ki += p.cel;
+      if (s[i] == utf8[0] && i + 1 < s.size() && s[i + 1] == utf8[1]) {
+        ki += cel;
         ++i;
       } else {
         ki += s[i];
