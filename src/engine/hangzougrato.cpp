@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/vezerlobajtok.h"
+
 namespace {
 
-constexpr char kJel = '\x01';               // dropped letter, removed at the end of the stage
-constexpr char kElvalaszto = '\x08';        // separator, removed at the end of the pipeline
 constexpr char kNemTorhetoSzokoz = '\xA0';  // no-break space
 constexpr char kHosszuE = "é"_hu[0];
 

@@ -4,12 +4,11 @@
 #include <array>
 #if defined(__SSE2__)
 #include <emmintrin.h>
+
+#include "engine/vezerlobajtok.h"
 #endif
 
 namespace {
-
-constexpr char kElvalaszto = '\x08';   // separator, removed by the last stage
-constexpr char kZarojelHely = '\x02';  // the bracket swap's placeholder, read as ")"
 
 constexpr std::array<unsigned char, 256> KisbetuTabla() {
   std::array<unsigned char, 256> t{};

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-namespace {
-constexpr char kElvalaszto = '\x08';  // separator, removed at the end of the pipeline
-}  // namespace
+#include "engine/vezerlobajtok.h"
 
 std::string TRovoKivetelezo::Szabalylista(const std::vector<std::string>& lista) {
   std::string szabalyok;
