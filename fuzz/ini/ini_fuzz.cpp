@@ -42,11 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (auto v = ini.Read(section, key); v && v->size() > platform::IniFile::kMaxValue) std::abort();
 
   const std::string value = "v=a l\xE1[e]";
-  try {
-    ini.WriteString(section, key, value);
-  } catch (const platform::IniError&) {
-    return 0;  // names the file cannot hold
-  }
+  if (!ini.WriteString(section, key, value).ok()) return 0;  // names the file cannot hold
   // Blanks around a name are not part of it.
   auto trimmed = [](std::string s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.pop_back();

@@ -169,13 +169,11 @@ int Kep(int argc, char** argv) {
 
   // Picture settings: defaults, --kep-ini files, then single keys.
   TKepBeallitasok kb;
-  try {
-    for (const std::string& ini : k.kepIni) {
-      if (!Olvashato(ini)) return Hiba("cannot read '" + ini + "'");
-      kb = TKepBeallitasok::Betoltes(platform::IniFile(ini));
-    }
-  } catch (const platform::IniError& e) {
-    return Hiba(e.what());
+  for (const std::string& utvonal : k.kepIni) {
+    if (!Olvashato(utvonal)) return Hiba("cannot read '" + utvonal + "'");
+    const platform::IniFile ini(utvonal);
+    kb = TKepBeallitasok::Betoltes(ini);
+    if (!ini.ReadStatus().ok()) return Hiba(ini.ReadStatus().Message());
   }
   for (const auto& [kulcs, ertek] : k.kepKulcsok) {
     if (!kb.KulcsBeallitasa(kulcs, ertek))

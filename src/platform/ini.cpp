@@ -137,14 +137,14 @@ std::string CutValue(std::string_view v) {
   return std::string(v.substr(0, IniFile::kMaxValue));
 }
 
-}  // namespace
+Status ReadError(const std::string& file, int error) {
+  return Status::Error("Unable to read " + file + ": " + SystemErrorText(error));
+}
+Status WriteError(const std::string& file, int error) {
+  return Status::Error("Unable to write to " + file + ": " + SystemErrorText(error));
+}
 
-IniError::IniError(Operation op, const std::string& file, int error)
-    : std::runtime_error((op == kRead ? "Unable to read " : "Unable to write to ") + file + ": " +
-                         SystemErrorText(error)),
-      op_(op),
-      file_(file),
-      errno_(error) {}
+}  // namespace
 
 std::optional<int> ParseIniInteger(std::string_view s) {
   int base = 10;
@@ -185,7 +185,8 @@ std::optional<std::string> IniFile::Read(std::string_view section, std::string_v
     case ReadResult::kMissing:
       return std::nullopt;
     case ReadResult::kError:
-      throw IniError(IniError::kRead, path_, errno);
+      if (readStatus_.ok()) readStatus_ = ReadError(path_, errno);
+      return std::nullopt;
     case ReadResult::kOk:
       break;
   }
@@ -211,15 +212,15 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+Status IniFile::WriteString(std::string_view section, std::string_view key,
+                            std::string_view value) {
   if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
       section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
       Trim(key).empty()) {
-    throw IniError(IniError::kWrite, path_, EINVAL);
+    return WriteError(path_, EINVAL);
   }
   std::string text;
-  if (ReadWholeFile(path_, text) == ReadResult::kError)
-    throw IniError(IniError::kWrite, path_, errno);
+  if (ReadWholeFile(path_, text) == ReadResult::kError) return WriteError(path_, errno);
 
   std::vector<Line> lines = Parse(text);
   Place place = Find(lines, text, section, key);
@@ -238,15 +239,16 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
     text += "[" + std::string(section) + "]\r\n" + keyLine + "\r\n";
   }
-  if (const int error = ReplaceFile(path_, text)) throw IniError(IniError::kWrite, path_, error);
+  if (const int error = ReplaceFile(path_, text)) return WriteError(path_, error);
+  return {};
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
-  WriteString(section, key, std::to_string(value));
+Status IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  return WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
+Status IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  return WriteString(section, key, value ? "1" : "0");
 }
 
 }  // namespace platform

@@ -15,46 +15,32 @@
 //   NUL byte and to at most kMaxValue bytes (the default too, like the
 //   platform's 2048-byte read buffer);
 // - a missing file, section or key gives the default;
-// - an existing file that cannot be read (a directory, no permission) raises
-//   IniError "Unable to read %s", since silently answering defaults would
-//   make the caller overwrite the user's settings.
+// - an existing file that cannot be read (a directory, no permission) gives
+//   the default too, and the object's ReadStatus() holds the error "Unable to
+//   read %s", since silently answering defaults would make the caller
+//   overwrite the user's settings.
 //
 // Writing a key replaces its line, or appends it at the end of its section,
 // or appends the section at the end of the file; every other byte of the file
 // is kept. Lines written end with CR LF. The file is replaced through a
 // temporary file and a rename (fajlcsere.h), so a failed or interrupted write
 // leaves the file as it was; a read-only file is not replaced. A refused
-// write raises IniError "Unable to write to %s" (the full path). A key,
+// write returns the error "Unable to write to %s" (the full path). A key,
 // section or value holding CR, LF or NUL cannot be stored in a line and is
 // refused the same way rather than corrupting the file. Leading and trailing
 // blanks of a value do not survive a round trip (they are trimmed on
 // reading); quotes around a value are kept as data.
 //
-// The error's text is the message above followed by ": " and the system's
+// An error's message is the text above followed by ": " and the system's
 // reason ("Unable to write to /home/u/rovas.ini: No space left on device").
 
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
+
 namespace platform {
-
-class IniError : public std::runtime_error {
- public:
-  enum Operation { kRead, kWrite };
-  // `error` is the errno of the refused call.
-  IniError(Operation op, const std::string& file, int error);
-
-  Operation Op() const { return op_; }
-  const std::string& File() const { return file_; }
-  int Errno() const { return errno_; }
-
- private:
-  Operation op_;
-  std::string file_;
-  int errno_;
-};
 
 class IniFile {
  public:
@@ -77,13 +63,17 @@ class IniFile {
   // Read as an integer; any non-zero value is true.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, int value);
+  // The first read of this object that found the file unreadable, else OK.
+  const Status& ReadStatus() const { return readStatus_; }
+
+  Status WriteString(std::string_view section, std::string_view key, std::string_view value);
+  Status WriteInteger(std::string_view section, std::string_view key, int value);
   // Written as "1" or "0".
-  void WriteBool(std::string_view section, std::string_view key, bool value);
+  Status WriteBool(std::string_view section, std::string_view key, bool value);
 
  private:
   std::string path_;
+  mutable Status readStatus_;
 };
 
 // The integer rule of ReadInteger on a bare text; nullopt when it is not a number.

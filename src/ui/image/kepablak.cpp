@@ -151,10 +151,10 @@ TKepAblak::TKepAblak(QWidget* foablak)
   resize(szelesseg, 454);
 
   // FormCreate: rovaskep.ini, the margins' rule, the background.
-  try {
-    b_ = TKepBeallitasok::Betoltes(platform::IniFile(platform::ProgramFile("rovaskep.ini")));
-  } catch (const platform::IniError&) {
-    iniOlvashatatlan_ = true;
+  {
+    const platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
+    b_ = TKepBeallitasok::Betoltes(ini);
+    iniOlvashatatlan_ = !ini.ReadStatus().ok();
   }
   Vezerlokbe();
   if (const int index = BeepitettHatterIndex(b_.Hatter))
@@ -353,12 +353,9 @@ TKepAblak::~TKepAblak() {
   ki.Betumeret = EgeszSzam(qtkodolas::FromQ(betumeret_->currentText())).value_or(16);
   ki.Hatter = beepitettHatter_ ? BeepitettHatterNev(beepitettHatter_) : "";
   if (!sajatHatter_.empty() && platform::FileExists(sajatHatter_)) ki.Hatter = sajatHatter_;
-  try {
-    platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
-    ki.Mentes(ini);
-  } catch (const platform::IniError& e) {
-    uzenet::StandardHiba(e.what());
-  }
+  platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
+  if (const platform::Status mentes = ki.Mentes(ini); !mentes.ok())
+    uzenet::StandardHiba(mentes.Message());
 }
 
 QLineEdit* TKepAblak::Mezo(TSzamMezo mezo) const {

@@ -71,9 +71,11 @@ TKepBeallitasok TKepBeallitasok::Betoltes(const platform::IniFile& ini) {
   return b;
 }
 
-void TKepBeallitasok::Mentes(platform::IniFile& ini) const {
-  for (const TEgeszKulcs& k : kKulcsok) ini.WriteInteger(kSzakasz, k.nev, k.olvas(*this));
-  ini.WriteString(kSzakasz, "Hatter", Hatter);
+platform::Status TKepBeallitasok::Mentes(platform::IniFile& ini) const {
+  for (const TEgeszKulcs& k : kKulcsok) {
+    if (platform::Status s = ini.WriteInteger(kSzakasz, k.nev, k.olvas(*this)); !s.ok()) return s;
+  }
+  return ini.WriteString(kSzakasz, "Hatter", Hatter);
 }
 
 bool TKepBeallitasok::KulcsBeallitasa(std::string_view kulcs, std::string_view ertek) {

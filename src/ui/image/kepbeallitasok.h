@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/status.h"
 #include "ui/image/elrendezes.h"
 #include "ui/image/kepfajl.h"
 
@@ -35,10 +36,11 @@ struct TKepBeallitasok {
 
   // Loads section "Fo": a missing key, or a value out of its range, gives the
   // default; too wide margins both become 5. "Hatter" is kept as written.
-  // Raises platform::IniError when the file exists but cannot be read.
+  // A file that exists but cannot be read gives the defaults and leaves its
+  // error in ini.ReadStatus().
   static TKepBeallitasok Betoltes(const platform::IniFile& ini);
-  // Writes every key; raises platform::IniError on a refused write.
-  void Mentes(platform::IniFile& ini) const;
+  // Writes every key; the first refused write ends it and is returned.
+  platform::Status Mentes(platform::IniFile& ini) const;
 
   // Sets one rovaskep.ini key from its text with the loader's checks; false
   // (nothing changed) for an unknown key or an invalid value.

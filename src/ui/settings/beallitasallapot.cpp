@@ -356,13 +356,16 @@ TBeallitasEredmeny TBeallitasAllapot::MentesFajlba(const std::string& utvonal) {
 }
 
 TBeallitasEredmeny TBeallitasAllapot::Betolt(const std::string& utvonal) {
-  try {
-    platform::IniFile ini(utvonal);
-    for (const TBeallitasKulcs& k : kKulcsok)
-      KulcsErtek(k, ini.Read(k.szakasz, k.nev), V, utolsoFrissites_);
-  } catch (const std::exception& e) {
-    return {false, letrehozas_ ? std::string() : std::string(kBetoltesHiba) + e.what()};
-  }
+  const platform::IniFile ini(utvonal);
+  TBeallitasVezerlok olvasott = V;
+  TIdopont frissites = utolsoFrissites_;
+  for (const TBeallitasKulcs& k : kKulcsok)
+    KulcsErtek(k, ini.Read(k.szakasz, k.nev), olvasott, frissites);
+  if (!ini.ReadStatus().ok())
+    return {false,
+            letrehozas_ ? std::string() : std::string(kBetoltesHiba) + ini.ReadStatus().Message()};
+  V = olvasott;
+  utolsoFrissites_ = frissites;
   Alkalmaz();
   return {};
 }
@@ -370,34 +373,30 @@ TBeallitasEredmeny TBeallitasAllapot::Betolt(const std::string& utvonal) {
 TBeallitasEredmeny TBeallitasAllapot::Ment(const std::string& utvonal) {
   platform::IniFile ini(utvonal);
   Alkalmaz();
-  try {
-    for (const TBeallitasKulcs& k : kKulcsok) {
-      const TKulcsErtek e = Ertek(k);
-      switch (k.fajta) {
-        case TKulcsFajta::kLogikai:
-          ini.WriteBool(k.szakasz, k.nev, e.szam != 0);
-          break;
-        case TKulcsFajta::kLista:
-        case TKulcsFajta::kMeret:
-        case TKulcsFajta::kESzovegirany:
-          ini.WriteInteger(k.szakasz, k.nev, e.szam);
-          break;
-        default:
-          ini.WriteString(k.szakasz, k.nev, e.szoveg);
-      }
+  for (const TBeallitasKulcs& k : kKulcsok) {
+    const TKulcsErtek e = Ertek(k);
+    platform::Status iras;
+    switch (k.fajta) {
+      case TKulcsFajta::kLogikai:
+        iras = ini.WriteBool(k.szakasz, k.nev, e.szam != 0);
+        break;
+      case TKulcsFajta::kLista:
+      case TKulcsFajta::kMeret:
+      case TKulcsFajta::kESzovegirany:
+        iras = ini.WriteInteger(k.szakasz, k.nev, e.szam);
+        break;
+      default:
+        iras = ini.WriteString(k.szakasz, k.nev, e.szoveg);
     }
-  } catch (const std::exception& e) {
-    return {false, letrehozas_ ? std::string() : std::string(kMentesHiba) + e.what()};
+    if (!iras.ok())
+      return {false, letrehozas_ ? std::string() : std::string(kMentesHiba) + iras.Message()};
   }
   return {};
 }
 
 void TBeallitasAllapot::UtolsoFrissitesRogzitese() {
-  try {
-    platform::IniFile(RovasIni()).WriteString(kEgyeni, "LUtolsoFrissites", DatumSzoveg(Most()));
-  } catch (...) {
-    // The date is a convenience; a refused write must not disturb the download.
-  }
+  // The date is a convenience; a refused write must not disturb the download.
+  (void)platform::IniFile(RovasIni()).WriteString(kEgyeni, "LUtolsoFrissites", DatumSzoveg(Most()));
 }
 
 bool TBeallitasAllapot::SzoListaBetoltese() { return SzoListaBetoltese(SzoXml()); }

@@ -73,10 +73,10 @@ TEST(KepBeallitasok, IniRoundTrip) {
   b.HatterIgazitas = THatterIgazitas::Kozepre;
   b.Hatter = "/kepek/háttér.png"_hu;
   platform::IniFile ini(ut);
-  b.Mentes(ini);
+  EXPECT_TRUE(b.Mentes(ini).ok());
   const TKepBeallitasok vissza = TKepBeallitasok::Betoltes(ini);
   platform::IniFile ujra(IdeiglenesIni(""));
-  vissza.Mentes(ujra);
+  EXPECT_TRUE(vissza.Mentes(ujra).ok());
   std::ifstream a(ut, std::ios::binary), c(ujra.FileName(), std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(a), {}),
             std::string(std::istreambuf_iterator<char>(c), {}));
