@@ -192,7 +192,7 @@ bool TRegKif::SearchFrom(size_t pos) {
   const int len = input_len_;
   if (pos > static_cast<size_t>(len)) return false;
   try {
-    return program_->matcher.Search(program_->code, reinterpret_cast<const uint8_t*>(input_.data()),
+    return program_->matcher.Search(program_->code, reinterpret_cast<const uint8_t*>(text_.data()),
                                     len, static_cast<int>(pos), start_, end_, steps_left_);
   } catch (...) {
     ClearSlots();
@@ -200,16 +200,34 @@ bool TRegKif::SearchFrom(size_t pos) {
   }
 }
 
-bool TRegKif::Exec(std::string_view text) {
-  input_.assign(text);
+void TRegKif::SetText(std::string_view text) {
+  text_ = text;
   has_input_ = true;
   // The text ends at its first NUL byte.
-  const size_t nul = input_.find('\0');
-  const size_t len = nul == std::string::npos ? input_.size() : nul;
+  const size_t nul = text_.find('\0');
+  const size_t len = nul == std::string_view::npos ? text_.size() : nul;
   input_len_ = len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
   steps_left_ = kStepBase + kStepsPerByte * (int64_t{input_len_} + 1);
   ClearSlots();
+}
+
+bool TRegKif::Exec(std::string_view text) {
+  input_.assign(text);
+  SetText(input_);
   return SearchFrom(0);
+}
+
+template <class F>
+void TRegKif::ForEachMatch(std::string_view text, F each_match) {
+  struct Restore {
+    TRegKif& re;
+    ~Restore() { re.SetText(re.input_); }
+  } restore{*this};
+  SetText(text);
+  if (!SearchFrom(0)) return;
+  do {
+    each_match();
+  } while (ExecNext());
 }
 
 bool TRegKif::ExecNext() {
@@ -230,7 +248,7 @@ int TRegKif::MatchLength(int n) const {
 
 std::string TRegKif::MatchText(int n) const {
   if (n < 0 || n >= kSlots || !has_input_ || start_[n] < 0) return {};
-  return input_.substr(start_[n], end_[n] - start_[n]);
+  return std::string(text_.substr(start_[n], end_[n] - start_[n]));
 }
 
 // A template split into literal text and group references, parsed once per
@@ -309,7 +327,7 @@ struct TRegKif::Template {
       } else if (p.group < kSlots && re.start_[p.group] >= 0) {
         const size_t n = static_cast<size_t>(re.end_[p.group] - re.start_[p.group]);
         if (n > limit - std::min(limit, out.size())) throw ERegKif(ERegKif::kOutputLimit);
-        out.append(re.input_, re.start_[p.group], n);
+        out.append(re.text_.substr(re.start_[p.group], n));
       }
     }
   }
@@ -328,22 +346,20 @@ std::string TRegKif::ReplaceAll(std::string_view text, std::string_view tmpl, bo
   std::string out;
   out.reserve(text.size());
   size_t copy = 0;
-  if (Exec(text)) {
-    const Template parsed(expand ? tmpl : std::string_view());
-    const size_t limit = OutputBudget::Limit();
-    do {
-      out.append(input_, copy, start_[0] - copy);
-      if (expand) {
-        parsed.Expand(*this, out, limit);
-      } else {
-        out += tmpl;
-      }
-      copy = end_[0];
-      if (out.size() > limit) throw ERegKif(ERegKif::kOutputLimit);
-    } while (ExecNext());
-  }
+  const Template parsed(expand ? tmpl : std::string_view());
+  const size_t limit = OutputBudget::Limit();
+  ForEachMatch(text, [&] {
+    out.append(text.substr(copy, start_[0] - copy));
+    if (expand) {
+      parsed.Expand(*this, out, limit);
+    } else {
+      out += tmpl;
+    }
+    copy = end_[0];
+    if (out.size() > limit) throw ERegKif(ERegKif::kOutputLimit);
+  });
   // Bytes after a NUL are not searched but still belong to the text.
-  out.append(input_, copy, std::string::npos);
+  out.append(text.substr(copy));
   OutputBudget::Check(out.size());
   return out;
 }
@@ -366,11 +382,9 @@ void TRegKif::OutputBudget::Check(size_t bytes) {
 
 void TRegKif::SplitBy(std::string_view text, std::vector<std::string>& pieces) {
   size_t from = 0;
-  if (Exec(text)) {
-    do {
-      pieces.push_back(input_.substr(from, start_[0] - from));
-      from = end_[0];
-    } while (ExecNext());
-  }
-  pieces.push_back(input_.substr(from));
+  ForEachMatch(text, [&] {
+    pieces.emplace_back(text.substr(from, start_[0] - from));
+    from = end_[0];
+  });
+  pieces.emplace_back(text.substr(from));
 }

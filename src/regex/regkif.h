@@ -157,7 +157,13 @@ class TRegKif {
   void Compile();
   void EnsureCompiled();
   void ClearSlots();
+  // Makes `text` the searched text (slots cleared, step budget renewed).
+  void SetText(std::string_view text);
   bool SearchFrom(size_t pos);
+  // Runs `each_match` for every match of `text`, searching the caller's text in
+  // place; the slots are unset afterwards, so no copy of it is needed.
+  template <class F>
+  void ForEachMatch(std::string_view text, F each_match);
 
   std::string expression_;
   unsigned modifiers_;
@@ -166,8 +172,9 @@ class TRegKif {
   std::string line_separators_;
   std::string line_paired_;
   std::unique_ptr<Program> program_;
-  std::string input_;
-  int input_len_ = 0;  // up to the first NUL
+  std::string input_;      // Exec's own copy of its text
+  std::string_view text_;  // the text searched: input_, or a replace-all's argument
+  int input_len_ = 0;      // up to the first NUL
   bool has_input_ = false;
   int64_t steps_left_ = 0;  // of the current text's step budget
   int start_[kSlots];
