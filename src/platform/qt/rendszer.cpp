@@ -1,6 +1,7 @@
 #include "platform/qt/rendszer.h"
 
 #include <fontconfig/fontconfig.h>
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,9 @@
 using namespace win1250::literals;
 
 namespace rendszer {
+
+THomokora::THomokora() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+THomokora::~THomokora() { QApplication::restoreOverrideCursor(); }
 
 std::vector<std::string> TelepitettBetukeszletek() {
   std::vector<std::string> nevek;

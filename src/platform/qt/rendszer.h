@@ -10,6 +10,15 @@ class QWidget;
 
 namespace rendszer {
 
+// The wait cursor for the lifetime of one piece of work.
+class THomokora {
+ public:
+  THomokora();
+  ~THomokora();
+  THomokora(const THomokora&) = delete;
+  THomokora& operator=(const THomokora&) = delete;
+};
+
 // The installed font families, Windows-1250.
 std::vector<std::string> TelepitettBetukeszletek();
 

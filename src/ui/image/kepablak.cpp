@@ -36,12 +36,6 @@ namespace {
 constexpr TSzamMezo kMezok[6] = {TSzamMezo::Szelesseg, TSzamMezo::Magassag,  TSzamMezo::FelsoMargo,
                                  TSzamMezo::BalMargo,  TSzamMezo::JobbMargo, TSzamMezo::Sorkoz};
 
-class THomokora {
- public:
-  THomokora() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~THomokora() { QApplication::restoreOverrideCursor(); }
-};
-
 // The picture of an alignment button: five lines aligned its way.
 QIcon IgazitasIkon(TIgazitas igazitas) {
   QPixmap kep(16, 16);
@@ -418,7 +412,7 @@ void TKepAblak::SzovegAtadasa(const std::string& szoveg, const std::string& betu
 
 void TKepAblak::Ujrarajzolas() {
   if (!vanSzoveg_) return;
-  THomokora homokora;
+  rendszer::THomokora homokora;
   Vezerlokbol();
   auto rajzolo = std::make_unique<TKepRajzolo>(szoveg_, betukeszletNev_, b_,
                                                irany_->checkedId() == 1, &hatterKep_);
@@ -473,7 +467,7 @@ void TKepAblak::Hatter_SajatClick() {
 bool TKepAblak::HatterFajlBetoltese(const std::string& utvonal) {
   std::optional<TKepAdat> adat;
   {
-    THomokora homokora;
+    rendszer::THomokora homokora;
     adat = HatterFajlBeolvasas(utvonal);
   }
   QImage kep = adat ? HatterKepbol(*adat) : QImage();
@@ -521,7 +515,7 @@ void TKepAblak::MentesClick() {
   if (utvonal.empty()) return;
   std::string hiba;
   {
-    THomokora homokora;
+    rendszer::THomokora homokora;
     const QImage kep = Kep();
     if (kep.isNull() && vanSzoveg_) {
       hiba = "Nincs elég memória a "_hu + std::to_string(b_.Szelesseg) + " × "_hu +

@@ -52,15 +52,6 @@ class TLinkCimke : public QLabel {
 
 namespace {
 
-// The wait cursor for the lifetime of one piece of work.
-class THomokora {
- public:
-  THomokora() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~THomokora() { QApplication::restoreOverrideCursor(); }
-  THomokora(const THomokora&) = delete;
-  THomokora& operator=(const THomokora&) = delete;
-};
-
 QPushButton* Gomb(const char* felirat, const char* sugo, QWidget* szulo) {
   auto* gomb = new QPushButton(ToQ(felirat), szulo);
   gomb->setToolTip(ToQ(sugo));
@@ -212,7 +203,7 @@ bool TFoablak::Vedett(const std::function<void()>& muvelet) {
 bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
   std::optional<std::string> hiba;
   {
-    THomokora homokora;
+    rendszer::THomokora homokora;
     try {
       muvelet();
     } catch (const std::exception& e) {
@@ -269,7 +260,7 @@ void TFoablak::LatinAtrovasa() {
           [&] { mRovas_->SetSzoveg(mag_.PanelSzoveg(FromQSorok(mLatin_->toPlainText()))); }))
     return;
   if (kepAblak_ && kepAblak_->Lathato()) {
-    THomokora homokora;
+    rendszer::THomokora homokora;
     BKepClick(false);
   }
 }
@@ -317,7 +308,7 @@ void TFoablak::TimerLetoltesTimer() {
   if (!idozito_.Tick(mag_.Allapot().Tevekenyseg)) return;
   timerLetoltes_.stop();
   if (beallitasAllapot_ && beallitasAllapot_->AutomatikusLetoltesEsedekes()) {
-    THomokora homokora;
+    rendszer::THomokora homokora;
     beallitasAllapot_->Letoltes(true);
   }
 }

@@ -513,9 +513,11 @@ void TBeallitasokablak::MikEzek() {
 }
 
 void TBeallitasokablak::FrissitesMost() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const TLetoltesEredmeny e = allapot_.Letoltes(false);
-  QApplication::restoreOverrideCursor();
+  TLetoltesEredmeny e;
+  {
+    rendszer::THomokora homokora;
+    e = allapot_.Letoltes(false);
+  }
   VezerlokBe();
   if (e.UzenetFajta == TLetoltesEredmeny::kInformacio) uzenet::Informacio(e.Uzenet, this);
   if (e.UzenetFajta == TLetoltesEredmeny::kHiba) uzenet::Hiba(e.Uzenet, this);
