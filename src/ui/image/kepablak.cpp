@@ -20,6 +20,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "engine/beallitasok.h"
 #include "platform/fajlcsere.h"
 #include "platform/ini.h"
 #include "platform/programdir.h"
@@ -341,10 +342,8 @@ TKepAblak::~TKepAblak() {
   if (iniOlvashatatlan_) return;
   Vezerlokbol();
   TKepBeallitasok ki = b_;
-  // The boxes as they stand, 400, 300 and 16 when they hold no number.
-  ki.Szelesseg = EgeszSzam(qtkodolas::FromQ(mezok_[0]->text())).value_or(400);
-  ki.Magassag = EgeszSzam(qtkodolas::FromQ(mezok_[1]->text())).value_or(300);
-  ki.Betumeret = EgeszSzam(qtkodolas::FromQ(betumeret_->currentText())).value_or(16);
+  DobozokAtvetele(ki, qtkodolas::FromQ(mezok_[0]->text()), qtkodolas::FromQ(mezok_[1]->text()),
+                  qtkodolas::FromQ(betumeret_->currentText()));
   ki.Hatter = beepitettHatter_ ? BeepitettHatterNev(beepitettHatter_) : "";
   if (!sajatHatter_.empty() && platform::FileExists(sajatHatter_)) ki.Hatter = sajatHatter_;
   platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
@@ -400,7 +399,7 @@ void TKepAblak::SzovegAtadasa(const std::string& szoveg, const std::string& betu
                               bool csakFrissites, int irany) {
   szoveg_ = szoveg;
   betukeszletNev_ = betukeszlet;
-  irany_->button(irany == 1 ? 1 : 2)->setChecked(true);
+  irany_->button(irany == kJobbrolBalra ? kJobbrolBalra : kBalrolJobbra)->setChecked(true);
   vanSzoveg_ = true;
   Ujrarajzolas();
   if (!csakFrissites) {
@@ -485,8 +484,8 @@ void TKepAblak::HatterBeallitasa(QImage kep) {
   hatterKep_ = std::move(kep);
   if (hatterKep_.size() != QSize(b_.Szelesseg, b_.Magassag) && vanSzoveg_ &&
       uzenet::Kerdes("Átméretezzem a rovásfeliratos képet a betöltött képhez?"_hu, this)) {
-    b_.Szelesseg = std::clamp(hatterKep_.width(), 100, 20000);
-    b_.Magassag = std::clamp(hatterKep_.height(), 100, 20000);
+    b_.Szelesseg = std::clamp(hatterKep_.width(), kMeretMin, kMeretMax);
+    b_.Magassag = std::clamp(hatterKep_.height(), kMeretMin, kMeretMax);
     mezok_[0]->setText(QString::number(b_.Szelesseg));
     mezok_[1]->setText(QString::number(b_.Magassag));
   }

@@ -32,16 +32,16 @@ const TEgeszKulcs kKulcsok[] = {
     ROVAS_MEZO("Dolt", Dolt, 0, 1),
     ROVAS_MEZO("Betuszin", Betuszin, kAkarmi, kAkarmi),
     ROVAS_MEZO("Hatterszin", Hatterszin, kAkarmi, kAkarmi),
-    ROVAS_MEZO("Szelesseg", Szelesseg, 100, 20000),
-    ROVAS_MEZO("Magassag", Magassag, 100, 20000),
+    ROVAS_MEZO("Szelesseg", Szelesseg, kMeretMin, kMeretMax),
+    ROVAS_MEZO("Magassag", Magassag, kMeretMin, kMeretMax),
     ROVAS_MEZO("Elsimitas", Elsimitas, 0, 1),
-    ROVAS_MEZO("Betumeret", Betumeret, 1, 1000),
+    ROVAS_MEZO("Betumeret", Betumeret, 1, kBetumeretMax),
     ROVAS_MEZO("Kepfajta", Kepfajta, 1, 3),
     ROVAS_MEZO("Atlatszo", Atlatszo, 0, 1),
-    ROVAS_MEZO("FelsoMargo", FelsoMargo, 0, 9000),
-    ROVAS_MEZO("BalMargo", BalMargo, 0, 9000),
-    ROVAS_MEZO("JobbMargo", JobbMargo, 0, 9000),
-    ROVAS_MEZO("Sorkoz", Sorkoz, 0, 9000),
+    ROVAS_MEZO("FelsoMargo", FelsoMargo, 0, kMargoMax),
+    ROVAS_MEZO("BalMargo", BalMargo, 0, kMargoMax),
+    ROVAS_MEZO("JobbMargo", JobbMargo, 0, kMargoMax),
+    ROVAS_MEZO("Sorkoz", Sorkoz, 0, kMargoMax),
     ROVAS_MEZO("HatterIgazitas", HatterIgazitas, 1, 3),
 };
 #undef ROVAS_MEZO
@@ -147,19 +147,27 @@ bool SzamBeallitasa(TKepBeallitasok& b, TSzamMezo mezo, std::string_view szoveg)
   };
   switch (mezo) {
     case TSzamMezo::Szelesseg:
-      return Tarol(b.Szelesseg, 100, 20000);
+      return Tarol(b.Szelesseg, kMeretMin, kMeretMax);
     case TSzamMezo::Magassag:
-      return Tarol(b.Magassag, 100, 20000);
+      return Tarol(b.Magassag, kMeretMin, kMeretMax);
     case TSzamMezo::FelsoMargo:
-      return Tarol(b.FelsoMargo, 0, 9000);
+      return Tarol(b.FelsoMargo, 0, kMargoMax);
     case TSzamMezo::BalMargo:
-      return Tarol(b.BalMargo, 0, std::min(9000, b.Szelesseg - 5 - b.JobbMargo));
+      return Tarol(b.BalMargo, 0, std::min(kMargoMax, b.Szelesseg - 5 - b.JobbMargo));
     case TSzamMezo::JobbMargo:
-      return Tarol(b.JobbMargo, 0, std::min(9000, b.Szelesseg - 5 - b.BalMargo));
+      return Tarol(b.JobbMargo, 0, std::min(kMargoMax, b.Szelesseg - 5 - b.BalMargo));
     case TSzamMezo::Sorkoz:
-      return Tarol(b.Sorkoz, 0, 9000);
+      return Tarol(b.Sorkoz, 0, kMargoMax);
     case TSzamMezo::Betumeret:
-      return Tarol(b.Betumeret, 1, 1000);
+      return Tarol(b.Betumeret, 1, kBetumeretMax);
   }
   return false;
+}
+
+void DobozokAtvetele(TKepBeallitasok& b, std::string_view szelesseg, std::string_view magassag,
+                     std::string_view betumeret) {
+  const TKepBeallitasok alap;
+  b.Szelesseg = EgeszSzam(szelesseg).value_or(alap.Szelesseg);
+  b.Magassag = EgeszSzam(magassag).value_or(alap.Magassag);
+  b.Betumeret = EgeszSzam(betumeret).value_or(alap.Betumeret);
 }

@@ -18,6 +18,11 @@ class IniFile;
 
 enum class THatterIgazitas { Mozaik = 1, Nyujtott = 2, Kozepre = 3 };
 
+// The valid ranges of the number settings.
+inline constexpr int kMeretMin = 100, kMeretMax = 20000;  // picture width and height, pixels
+inline constexpr int kMargoMax = 9000;                    // margins and line spacing, pixels
+inline constexpr int kBetumeretMax = 1000;                // font size, points (from 1)
+
 struct TKepBeallitasok {
   TIgazitas Igazitas = TIgazitas::Jobbra;
   bool Felkover = false;
@@ -72,3 +77,8 @@ int Ertek(const TKepBeallitasok& b, TSzamMezo mezo);
 
 // A box's text as the integer it holds ("  12" and "+12" too), nullopt otherwise.
 std::optional<int> EgeszSzam(std::string_view szoveg);
+
+// What is written at exit takes the width, height and font-size boxes as they
+// stand; a box without a number gives the default.
+void DobozokAtvetele(TKepBeallitasok& b, std::string_view szelesseg, std::string_view magassag,
+                     std::string_view betumeret);

@@ -128,4 +128,13 @@ TEST(KepBeallitasok, KeysAndBackgroundNames) {
   EXPECT_EQ(Rgb(0x332211), 0x112233u);
 }
 
+TEST(KepBeallitasok, BoxesTakenAtExitFallBackToTheDefaults) {
+  TKepBeallitasok b;
+  b.Szelesseg = 900;
+  DobozokAtvetele(b, " 640", "", "x");
+  EXPECT_EQ(b.Szelesseg, 640);
+  EXPECT_EQ(b.Magassag, 300);
+  EXPECT_EQ(b.Betumeret, 16);
+}
+
 }  // namespace
