@@ -1,7 +1,6 @@
 // rovas-cli atrov end to end: settings sources, encodings, mirroring, errors.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,14 +9,10 @@
 #include <iterator>
 #include <string>
 
+#include "futtatas.h"
 #include "platform/win1250.h"
 
 namespace {
-
-struct Futas {
-  int allapot;
-  std::string ki;
-};
 
 std::string Ideiglenes(const std::string& nev, const std::string& tartalom) {
   const auto ut = std::filesystem::temp_directory_path() /
@@ -30,17 +25,8 @@ std::string Ideiglenes(const std::string& nev, const std::string& tartalom) {
 Futas Cli(const std::string& args, const std::string& be,
           const std::string& hibakimenet = "/dev/null") {
   const std::string bemenet = Ideiglenes("stdin", be);
-  const std::string parancs =
-      std::string(ROVAS_CLI) + " " + args + " < '" + bemenet + "' 2>'" + hibakimenet + "'";
-  FILE* p = popen(parancs.c_str(), "r");
-  Futas f{-1, {}};
-  if (!p) return f;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0) f.ki.append(buf, n);
-  const int st = pclose(p);
-  f.allapot = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return f;
+  return Futtat(std::string(ROVAS_CLI) + " " + args + " < '" + bemenet + "' 2>'" + hibakimenet +
+                "'");
 }
 
 Futas Atrov(const std::string& args, const std::string& be) { return Cli("atrov " + args, be); }

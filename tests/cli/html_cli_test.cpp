@@ -1,7 +1,6 @@
 // rovas-cli html end to end: the layout lines, the picture and usage errors.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -11,26 +10,16 @@
 #include <sstream>
 #include <string>
 
-namespace {
+#include "futtatas.h"
 
-struct Futas {
-  int allapot;
-  std::string ki;
-};
+namespace {
 
 Futas Html(const std::string& args, const std::string& be) {
   const auto bemenet =
       std::filesystem::temp_directory_path() / ("html_cli_" + std::to_string(getpid()));
   std::ofstream(bemenet, std::ios::binary) << be;
-  const std::string parancs =
-      std::string(ROVAS_CLI) + " html " + args + " < '" + bemenet.string() + "' 2>/dev/null";
-  Futas f{-1, {}};
-  FILE* p = popen(parancs.c_str(), "r");
-  if (!p) return f;
-  char buf[4096];
-  for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) f.ki.append(buf, n);
-  const int st = pclose(p);
-  f.allapot = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+  const Futas f = Futtat(std::string(ROVAS_CLI) + " html " + args + " < '" + bemenet.string() +
+                         "' 2>/dev/null");
   std::filesystem::remove(bemenet);
   return f;
 }

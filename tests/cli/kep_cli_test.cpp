@@ -2,7 +2,6 @@
 // written picture and the exit statuses.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,14 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "futtatas.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Futas {
-  int allapot = -1;
-  std::string ki, hiba;
-};
 
 class KepCli : public ::testing::Test {
  protected:
@@ -39,16 +35,8 @@ class KepCli : public ::testing::Test {
   }
   // Runs rovas-cli kep with `args` and `be` on stdin.
   Futas Kep(const std::string& args, const std::string& be) const {
-    const std::string parancs = std::string(ROVAS_CLI) + " kep " + args + " < '" +
-                                Fajl("stdin", be) + "' 2> '" + Ut("stderr") + "'";
-    Futas f;
-    FILE* p = popen(parancs.c_str(), "r");
-    if (!p) return f;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) f.ki.append(buf, n);
-    const int st = pclose(p);
-    f.allapot = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    Futas f = Futtat(std::string(ROVAS_CLI) + " kep " + args + " < '" + Fajl("stdin", be) +
+                     "' 2> '" + Ut("stderr") + "'");
     f.hiba = Beolvas(Ut("stderr"));
     return f;
   }
