@@ -415,3 +415,11 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
     if (hianyzo_ == 0) return;  // every group is known to match: nothing left to learn
   }
 }
+
+bool TGyorsRovo::SoronBelul() const {
+  for (const Lepes& l : lepesek_) {
+    if (l.mag >= 0 && !kor_.Magok()[l.mag]->SoronBelul()) return false;
+  }
+  return std::all_of(szavak_.begin(), szavak_.end(),
+                     [](const Szo& sz) { return SorbaIllo(sz.minta) && SorbaIllo(sz.csere); });
+}

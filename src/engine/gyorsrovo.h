@@ -40,6 +40,11 @@ class TGyorsRovo {
 
   const TRovo& Kor() const { return kor_; }
 
+  // Whether the round, applied to each line of a text (with its CR LF) on its
+  // own, gives what it gives on the whole text, as long as the text has no
+  // NUL: every rule that changes the text keeps to the lines (TRovoMag::SoronBelul).
+  bool SoronBelul() const;
+
  private:
   // A literal word rule. `elotte`/`utana`: 0 no assertion, 1 "\b", 2 "\B".
   struct Szo {

@@ -43,8 +43,9 @@ inline bool Van(char c, uint16_t osztaly) {
   return kOsztaly[static_cast<unsigned char>(c)] & osztaly;
 }
 
-// The harmony class of a byte; also the "last vowel class" state of method 4.
-enum class Hangrend { kNincs, kMely, kMagas };
+// The harmony class of a byte; also the "last vowel class" state of method 4,
+// whose values are its memory between texts.
+enum class Hangrend { kNincs = TRovoHangzougrato::kNincsEmlek, kMely, kMagas };
 
 Hangrend HangrendJe(char c) {
   if (Van(c, kMely)) return Hangrend::kMely;
@@ -70,17 +71,28 @@ std::string TRovoHangzougrato::Alkalmaz(std::string_view szoveg) {
 }
 
 void TRovoHangzougrato::AlkalmazHelyben(std::string& s) {
+  int emlek = kNincsEmlek;
+  AlkalmazHelyben(s, emlek);
+}
+
+void TRovoHangzougrato::AlkalmazHelyben(std::string& s, int& emlek, std::vector<int>* sorvegek) {
   if (modszer_ == 0) return;
   egyesito_->AlkalmazHelyben(s);
   rovidito_->AlkalmazHelyben(s);
   s += kJel;  // end sentinel: the "next" of the last letter
-  if (s.size() >= 2) Setal(s);
+  if (s.size() >= 2) Setal(s, emlek, sorvegek);
   s.erase(std::remove(s.begin(), s.end(), kJel), s.end());
+}
+
+bool TRovoHangzougrato::SoronBelul() const {
+  return modszer_ == 0 || (egyesito_->SoronBelul() && rovidito_->SoronBelul());
 }
 
 // The walk over every letter but the sentinel. `i + 1` is never touched before
 // `i` moves on, so each test sees the follower as it stands in the input.
-void TRovoHangzougrato::Setal(std::string& s) const {
+// A line end is neither a vowel nor a follower that changes a decision, so the
+// walk over a text equals the walks over its lines chained by their memory.
+void TRovoHangzougrato::Setal(std::string& s, int& emlek, std::vector<int>* sorvegek) const {
   const size_t n = s.size();
   auto kihagy = [&s](size_t i) { s[i] = Van(s[i + 1], kElvalasztoKell) ? kElvalaszto : kJel; };
   // Scope reset for methods 3 and 4: true when `c` ends the scope's unit.
@@ -106,14 +118,14 @@ void TRovoHangzougrato::Setal(std::string& s) const {
       break;
 
     case 3: {
-      int utolso = -1;  // the last vowel seen, -1 for none
+      int utolso = emlek;  // the last vowel seen, -1 for none
       for (size_t i = 0; i + 1 < n; ++i) {
         const char c = s[i];
         const char kov = s[i + 1];
-        if (hatarol(c)) {
-          utolso = -1;
-          continue;
-        }
+        const bool hatar = hatarol(c);
+        if (hatar) utolso = kNincsEmlek;
+        if (c == '\n' && sorvegek) sorvegek->push_back(utolso);
+        if (hatar) continue;
         if (Van(c, kMaganhangzo)) {
           if (Van(kov, kMaganhangzo)) {
             utolso = static_cast<unsigned char>(kov);
@@ -132,18 +144,19 @@ void TRovoHangzougrato::Setal(std::string& s) const {
           s[i] = ak;
         }
       }
+      emlek = utolso;
       break;
     }
 
     case 4: {
-      Hangrend utolso = Hangrend::kNincs;
+      Hangrend utolso = static_cast<Hangrend>(emlek);
       for (size_t i = 0; i + 1 < n; ++i) {
         const char c = s[i];
         const char kov = s[i + 1];
-        if (hatarol(c)) {
-          utolso = Hangrend::kNincs;
-          continue;
-        }
+        const bool hatar = hatarol(c);
+        if (hatar) utolso = Hangrend::kNincs;
+        if (c == '\n' && sorvegek) sorvegek->push_back(static_cast<int>(utolso));
+        if (hatar) continue;
         const Hangrend h = HangrendJe(c);
         if (h == Hangrend::kNincs) {
           if (ak != 0 && utolso == Hangrend::kMely && c == 'k') s[i] = ak;
@@ -164,6 +177,7 @@ void TRovoHangzougrato::Setal(std::string& s) const {
           utolso = h;
         }
       }
+      emlek = static_cast<int>(utolso);
       break;
     }
 

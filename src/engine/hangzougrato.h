@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/gyorsrovo.h"
 #include "platform/win1250.h"
@@ -38,8 +39,20 @@ class TRovoHangzougrato {
   // The same, replacing `s`.
   void AlkalmazHelyben(std::string& s);
 
+  // What the walk of methods 3 and 4 remembers at a point of the text: the
+  // last vowel (method 3) or its harmony class (method 4) of the open scope,
+  // kNincsEmlek when there is none, as at the start of a text. Line ends keep
+  // it in the sentence and text scopes and clear it in the word scope.
+  static constexpr int kNincsEmlek = -1;
+  // AlkalmazHelyben on a text that continues one whose walk ended with
+  // `emlek`; leaves in `emlek` what the walk remembers at the end. With
+  // `sorvegek`, appends what it remembers after each LF.
+  void AlkalmazHelyben(std::string& s, int& emlek, std::vector<int>* sorvegek = nullptr);
+  // Whether the preparing rounds keep to the lines (see TGyorsRovo::SoronBelul).
+  bool SoronBelul() const;
+
  private:
-  void Setal(std::string& s) const;
+  void Setal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
 
   unsigned char modszer_;
   unsigned char hatokor_;

@@ -172,8 +172,20 @@ bool TKarvo::Epit(TRovasBeallitasok& m) {
   r1_ = std::move(r1);
   r2_ = std::move(r2);
   rn_ = std::move(rn);
+  soronkent_.reset();
+  ++valtozat_;
   m.SetValtozott(false);
   return true;
+}
+
+bool TKarvo::SoronkentAtrovhato() {
+  Frissit();
+  if (!soronkent_) {
+    // Folding, mirroring and the separator removal work byte by byte.
+    soronkent_ = kivetelezo_->SoronBelul() && hangzougrato_->SoronBelul() && szam_->SoronBelul() &&
+                 elso_kor_->SoronBelul() && masodik_kor_->SoronBelul();
+  }
+  return *soronkent_;
 }
 
 std::string TKarvo::Atrov(std::string_view szoveg) {
@@ -185,6 +197,18 @@ std::string TKarvo::Atrov(std::string_view szoveg) {
 }
 
 void TKarvo::AtrovHelyben(std::string& s) {
+  int emlek = TRovoHangzougrato::kNincsEmlek;
+  Futtat(s, emlek, nullptr);
+}
+
+void TKarvo::AtrovHelyben(std::string& s, std::vector<int>& sorvegek) {
+  int emlek = TRovoHangzougrato::kNincsEmlek;
+  Futtat(s, emlek, &sorvegek);
+}
+
+void TKarvo::SorAtrovasa(std::string& sor, int& emlek) { Futtat(sor, emlek, nullptr); }
+
+void TKarvo::Futtat(std::string& s, int& emlek, std::vector<int>* sorvegek) {
   Epit(*beallitasok_);
   if (s.empty()) return;
   const TRegKif::OutputBudget keret(KimenetKeret(s.size()));
@@ -197,7 +221,7 @@ void TKarvo::AtrovHelyben(std::string& s) {
   }
   LekepezHelyben(s, tabla, kisbetus_, tukor);
   kivetelezo_->AlkalmazHelyben(s);
-  hangzougrato_->AlkalmazHelyben(s);
+  hangzougrato_->AlkalmazHelyben(s, emlek, sorvegek);
   if (szamok_elore_) szam_->AlkalmazHelyben(s);
   elso_kor_->AlkalmazHelyben(s);
   masodik_kor_->AlkalmazHelyben(s);

@@ -24,8 +24,10 @@
 // kStepLimit) instead of exhausting memory or time.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/beallitasok.h"
 #include "engine/gyorsrovo.h"
@@ -57,6 +59,25 @@ class TKarvo {
   // Rebuilds the stages when `beallitasok` is not the model held or the held
   // model is marked changed; clears the mark. Returns whether it rebuilt.
   bool Epit(TRovasBeallitasok& beallitasok);
+  // Epit with the model held.
+  bool Frissit() { return Epit(*beallitasok_); }
+  // Counts the builds: a result made with another count used other stages.
+  unsigned Valtozat() const { return valtozat_; }
+
+  // Line by line, for editors that transliterate again only the lines an edit
+  // touched. A text's lines are taken with their CR LF (the last one without).
+  // Whether, with the stages as built, every text without NUL gives the
+  // concatenation of what its lines give when each line starts with the
+  // vowel-skipping memory the line before it left (TRovoHangzougrato): no
+  // rule reads or writes across a line end, and none writes NUL, CR or LF.
+  // Worked out at the first call after each build.
+  bool SoronkentAtrovhato();
+  // Transliterates one line, its walk starting with `emlek`; leaves in
+  // `emlek` the memory after the line. Throws ERegKif as Atrov does.
+  void SorAtrovasa(std::string& sor, int& emlek);
+  // AtrovHelyben that also appends to `sorvegek` the memory after each line
+  // end (nothing when the vowel-skipping method keeps no memory).
+  void AtrovHelyben(std::string& s, std::vector<int>& sorvegek);
 
   // What the last build assembled (read by checks and tools).
   const std::string& ElsoKorLista() const { return r1_; }
@@ -70,6 +91,8 @@ class TKarvo {
   bool SzamokForditva() const { return szam_->Megfordit(); }
 
  private:
+  void Futtat(std::string& s, int& emlek, std::vector<int>* sorvegek);
+
   TRovasBeallitasok* beallitasok_ = nullptr;
   std::unique_ptr<TRovoKivetelezo> kivetelezo_;
   std::unique_ptr<TRovoHangzougrato> hangzougrato_;
@@ -79,6 +102,8 @@ class TKarvo {
   std::unique_ptr<TRovoMuszakiJavito> javito_;
   bool kisbetus_ = false;
   bool szamok_elore_ = false;
+  std::optional<bool> soronkent_;
+  unsigned valtozat_ = 0;
   std::string r1_, r2_, rn_;
 };
 

@@ -25,6 +25,7 @@ class TRovoKivetelezo {
   // Throws ERegKif when a name is not a valid pattern.
   std::string Alkalmaz(std::string_view szoveg) { return kor_.Alkalmaz(szoveg); }
   void AlkalmazHelyben(std::string& s) { kor_.AlkalmazHelyben(s); }
+  bool SoronBelul() const { return kor_.SoronBelul(); }
 
   // The rule list built from the exception words (",name-value" per line).
   static std::string Szabalylista(const std::vector<std::string>& lista);

@@ -91,6 +91,8 @@ std::string TRovoMag::Alkalmaz(std::string_view szoveg) {
   return kif_->ReplaceAll(szoveg, csere_, true);
 }
 
+bool TRovoMag::SoronBelul() const { return kif_->LineLocal() && SorbaIllo(csere_); }
+
 TRovo::TRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto) {
   Epit(szabalyok, darab_elvalaszto, resz_elvalaszto);
 }

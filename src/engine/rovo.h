@@ -36,6 +36,9 @@ class TRovoMag {
 
   const std::string& Minta() const { return kif_->Expression(); }
   const std::string& Csere() const { return csere_; }
+  // Whether the rule keeps to the lines (TRegKif::LineLocal) and its
+  // replacement writes no NUL, CR or LF.
+  bool SoronBelul() const;
 
  private:
   std::string csere_;
@@ -66,6 +69,12 @@ class TRovo {
  private:
   std::vector<std::unique_ptr<TRovoMag>> magok_;
 };
+
+// Whether `szoveg` holds no NUL, CR or LF, the bytes a line-by-line
+// transliteration must not see written.
+inline bool SorbaIllo(std::string_view szoveg) {
+  return szoveg.find_first_of(std::string_view("\0\r\n", 3)) == std::string_view::npos;
+}
 
 // Splits at every separator. Each separator ends a piece (empty ones too); the
 // text after the last separator is a piece only when it is non-empty:

@@ -116,6 +116,11 @@ TRovoSzam::TRovoSzam(std::string_view szabalyok, char darab_elvalaszto, char res
 
 TRovoSzam::~TRovoSzam() = default;
 
+bool TRovoSzam::SoronBelul() const {
+  return !atir_ || (std::all_of(egyesek_.begin(), egyesek_.end(), SorbaIllo) &&
+                    std::all_of(otosok_.begin(), otosok_.end(), SorbaIllo));
+}
+
 // Every number is replaced where its match stands, in one pass. This gives
 // what protecting the numbers with runs of 0x01 placeholders and restoring
 // them last to first gives, in time linear in the count of numbers, and no

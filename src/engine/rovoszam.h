@@ -34,6 +34,8 @@ class TRovoSzam {
 
   bool Atir() const { return atir_; }
   bool Megfordit() const { return megfordit_; }
+  // Whether the numerals write no NUL, CR or LF (numbers never span a line end).
+  bool SoronBelul() const;
 
   // One number (a whole match of the number pattern) in convert mode.
   std::string SzamotAtir(std::string_view szam) const;

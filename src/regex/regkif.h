@@ -146,6 +146,13 @@ class TRegKif {
   // Appends the pieces between matches, then the rest (possibly empty).
   void SplitBy(std::string_view text, std::vector<std::string>& pieces);
 
+  // Whether every match lies inside one line and depends on that line alone,
+  // so that searching each line of a text (with or without its CR LF) finds
+  // what searching the whole text finds there: the pattern cannot match the
+  // empty string, consume CR or LF, or assert the start or end of the text or
+  // of a line. False for an invalid or empty pattern.
+  bool LineLocal() const;
+
   // The message of an error number ("No errors" for 0, "Unknown error" for
   // numbers without a text).
   static std::string ErrorMsg(int code);

@@ -8,42 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "alapmodell.h"
 #include "platform/win1250.h"
 
 namespace {
 
 std::string W(std::string_view utf8) { return win1250::FromUtf8(utf8); }
-
-// A model as the settings window's reset leaves it, with the given font.
-std::unique_ptr<TRovasBeallitasok> Alap(std::string_view betukeszlet = "Rovasjel jb") {
-  namespace a = beallitas_alap;
-  auto m = std::make_unique<TRovasBeallitasok>();
-  m->SetOsszerovas(a::Osszerovas);
-  m->SetMelyK(a::MelyK);
-  m->SetAKHasznalatiMod(a::AKHasznalatiMod);
-  m->SetKepjelek(a::Kepjelek);
-  m->SetHKezdoEKihagy(a::HKezdoEKihagy);
-  m->SetSzamok(a::Szamok);
-  m->SetEgyeniBeallitasok(a::EgyeniBeallitasok);
-  m->SetHIsmetlodoEgyesit(a::HIsmetlodoEgyesit);
-  m->SetKivetelesSzavak(a::KivetelesSzavak);
-  m->SetHHosszutRovidit(a::HHosszutRovidit);
-  m->SetSzamokBJ(a::SzamokBJ);
-  m->SetMeret(a::Meret);
-  m->SetBetukeszlet(betukeszlet);
-  m->SetEBetukeszlet(a::EBetukeszlet);
-  m->SetEElsoKor(a::EElsoKor);
-  m->SetEMasodikKor(a::EMasodikKor);
-  m->SetESzamokKore(a::ESzamokKore);
-  m->SetBetuKepesseg(std::make_unique<TBetuKepesseg>(betukeszlet));
-  m->SetHModszer(a::HModszer);
-  m->SetHHatokor(a::HHatokor);
-  m->SetESzovegirany(a::ESzovegirany);
-  m->SetIrany(a::Irany);
-  m->SetKiterjesztettBetuk(a::KiterjesztettBetuk);
-  m->SetEGepeleskor(a::EGepeleskor);
-  return m;
-}
 
 // Custom settings with the given rounds and no number list: only the stages
 // under test change the text.

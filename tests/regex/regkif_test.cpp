@@ -411,6 +411,30 @@ TEST(RegKifMatching, WordBoundaries) {
   });
 }
 
+// What a line-by-line transliteration may rely on: the match stays inside a line.
+TEST(RegKifMatching, LineLocalPatterns) {
+  const struct {
+    const char* minta;
+    const char* mods;
+    bool soron_belul;
+  } sorok[] = {
+      {"\\bk\\B", "", true},    {"a(b|c){2,5}\\1", "", true},
+      {"[a-z]+\\w*", "", true}, {"\\d+[.,]?", "", true},
+      {"a\\sb", "", false},     {"[^e]k", "", false},
+      {".k", "", false},        {".k", "-s", true},
+      {"\\Wk", "", false},      {"(^|a)k", "", false},
+      {"k$", "m", false},       {"a?", "", false},
+      {"\\x0Ak", "", false},    {"(a", "", false},
+      {"", "", false},
+  };
+  for (const auto& sor : sorok) {
+    TRegKif k;
+    k.SetExpression(sor.minta);
+    k.SetModifierStr(sor.mods);
+    EXPECT_EQ(k.LineLocal(), sor.soron_belul) << sor.minta << " " << sor.mods;
+  }
+}
+
 TEST(RegKifMatching, TextEndsAtNul) {
   RunMatchTable({
       {"b", "", std::string("a\0b", 3), "nomatch"},
