@@ -61,6 +61,28 @@ inline std::string FromQSorok(const QString& text, char replacement = '?') {
   return out;
 }
 
+// One paragraph (QTextBlock::text()) of a document as the document's
+// toPlainText() gives it: no-break spaces as spaces, line separators as line
+// ends (CR LF).
+inline std::string FromQBekezdes(QString text, char replacement = '?') {
+  for (QChar& ch : text) {
+    switch (ch.unicode()) {
+      case 0xFDD0:  // the beginning and end of a frame
+      case 0xFDD1:
+      case QChar::ParagraphSeparator:
+      case QChar::LineSeparator:
+        ch = u'\n';
+        break;
+      case QChar::Nbsp:
+        ch = u' ';
+        break;
+      default:
+        break;
+    }
+  }
+  return FromQSorok(text, replacement);
+}
+
 // The Windows-1250 byte of one character, or -1 when it has none.
 inline int Bajt(QChar ch) { return win1250::FromUnicode(ch.unicode()); }
 

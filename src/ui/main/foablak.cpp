@@ -9,9 +9,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <optional>
+#include <vector>
 
 #include "platform/fajlcsere.h"
 #include "platform/programdir.h"
@@ -24,7 +28,6 @@
 #include "ui/settings/beallitasallapot.h"
 
 using namespace win1250::literals;
-using qtkodolas::FromQSorok;
 using qtkodolas::ToQ;
 
 class TLinkCimke : public QLabel {
@@ -165,7 +168,8 @@ void TFoablak::Bekotes() {
   connect(bMasol_, &QPushButton::clicked, this, &TFoablak::MasolClick);
   connect(bKep_, &QPushButton::clicked, this, [this] { BKepClick(true); });
   connect(bLatinAtrovasa_, &QPushButton::clicked, this, &TFoablak::LatinAtrovasa);
-  connect(mLatin_, &QPlainTextEdit::textChanged, this, &TFoablak::MLatinChange);
+  connect(mLatin_->document(), &QTextDocument::contentsChange, this,
+          [this](int pozicio, int, int beirt) { MLatinChange(pozicio, beirt); });
   connect(mRovas_, &TRovasPanel::MIBeillesztes, this,
           [this] { Vedett([this] { segito_->MIBeillesztesClick(); }); });
   connect(mRovas_, &TRovasPanel::MIUnicodeMasolasClick, this, &TFoablak::MIUnicodeMasolasClick);
@@ -246,19 +250,55 @@ void TFoablak::BeallitasokAlkalmazasa() {
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
 }
 
-void TFoablak::MLatinChange() {
-  const QString szoveg = mLatin_->toPlainText();
-  if (szoveg == latinSzoveg_) return;  // formatting only, or the same text again
-  latinSzoveg_ = szoveg;
-  if (pOnmukodo_->isChecked()) LatinAtrovasa();
+// Only the paragraphs the change touched are read: the ones from the change's
+// start to the end of what it inserted stand for the old ones in between,
+// whose number the paragraph count tells.
+void TFoablak::MLatinChange(int pozicio, int beirt) {
+  const QTextDocument* d = mLatin_->document();
+  TSorosAtrovo& latin = mag_.Latin();
+  const int db = d->blockCount();
+  QTextBlock blokk = d->findBlock(pozicio);
+  const QTextBlock utolso = d->findBlock(std::min(pozicio + beirt, d->characterCount() - 1));
+  size_t elso = static_cast<size_t>(blokk.blockNumber());
+  long long regi =
+      utolso.blockNumber() - blokk.blockNumber() + 1LL - db + static_cast<long long>(latin.SorDb());
+  if (!blokk.isValid() || !utolso.isValid() || regi < 0 ||
+      elso + static_cast<size_t>(regi) > latin.SorDb()) {  // not as expected: read it all
+    blokk = d->firstBlock();
+    elso = 0;
+    regi = static_cast<long long>(latin.SorDb());
+  }
+  std::vector<std::string> uj;
+  for (; blokk.isValid(); blokk = blokk.next()) {
+    uj.push_back(qtkodolas::FromQBekezdes(blokk.text()));
+    if (blokk == utolso) break;
+  }
+  const bool atrov = pOnmukodo_->isChecked();
+  TSorosAtrovo::TValtozas v;
+  const bool rendben = HomokoraAlatt([&] {
+    v = latin.Csere(elso, static_cast<size_t>(regi), std::move(uj), atrov);
+    if (!atrov || !v.szoveg) return;
+    if (v.egesz)
+      mRovas_->SetSzoveg(mag_.PanelSzoveg());
+    else
+      mRovas_->SorokCsereje(v.elso, v.regi, mag_.PanelSorok(v));
+  });
+  if (!v.szoveg) return;
   mag_.Allapot().Tevekenyseg = true;
+  if (rendben && atrov) KepKovetes();
 }
 
 void TFoablak::LatinAtrovasa() {
   // The wait cursor stays until the pane shows the result: filling it takes time too.
-  if (!HomokoraAlatt(
-          [&] { mRovas_->SetSzoveg(mag_.PanelSzoveg(FromQSorok(mLatin_->toPlainText()))); }))
+  if (!HomokoraAlatt([&] {
+        mag_.Latin().Atrovas();
+        mRovas_->SetSzoveg(mag_.PanelSzoveg());
+      }))
     return;
+  KepKovetes();
+}
+
+void TFoablak::KepKovetes() {
   if (kepAblak_ && kepAblak_->Lathato()) {
     rendszer::THomokora homokora;
     BKepClick(false);
@@ -273,9 +313,7 @@ void TFoablak::BKepClick(bool kuldo) {
     return;
   if (!kepAblak_ || (!kuldo && !kepAblak_->Lathato())) return;
   std::string szoveg;
-  if (!HomokoraAlatt(
-          [&] { szoveg = mag_.KepSzoveg(FromQSorok(mLatin_->toPlainText()), mRovas_->Szoveg()); }))
-    return;
+  if (!HomokoraAlatt([&] { szoveg = mag_.KepSzoveg(mRovas_->Szoveg()); })) return;
   kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
                            beallitasok_.HasznaltIrany());
 }

@@ -90,7 +90,10 @@ class TFoablak : public QWidget {
   void VezerlokLetrehozasa();
   void Elrendezes();
   void Bekotes();
-  void MLatinChange();
+  // A change of the Latin pane: `pozicio` and `beirt` as the document reports them.
+  void MLatinChange(int pozicio, int beirt);
+  // The image window shown follows the text.
+  void KepKovetes();
   // Runs `muvelet`; an error from the engine goes to the standard error box.
   bool Vedett(const std::function<void()>& muvelet);
   // The same under the wait cursor, which is gone before an error box shows.
@@ -121,7 +124,6 @@ class TFoablak : public QWidget {
   TRovasPanel* mRovas_;
   QTimer nyito_;
   QTimer timerLetoltes_;
-  QString latinSzoveg_;  // MLatin's last text: setting the same text is no change
 
   std::unique_ptr<TGepelesSegito> segito_;
 };

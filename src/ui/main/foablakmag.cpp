@@ -25,8 +25,24 @@ std::string TFoablakMag::PanelSzoveg(const std::string& latin) {
   return PanelAlak(beallitasok_, Motor().Atrov(latin));
 }
 
-std::string TFoablakMag::KepSzoveg(const std::string& latin, const std::string& panel) {
-  return LatinMod() ? Motor().Atrov(latin) : PanelAlak(beallitasok_, panel);
+TSorosAtrovo& TFoablakMag::Latin() {
+  if (!latin_) latin_ = std::make_unique<TSorosAtrovo>(Motor());
+  return *latin_;
+}
+
+std::string TFoablakMag::PanelSzoveg() { return PanelAlak(beallitasok_, Latin().Kimenet()); }
+
+std::vector<std::string> TFoablakMag::PanelSorok(const TSorosAtrovo::TValtozas& valtozas) {
+  std::vector<std::string> sorok;
+  for (size_t i = valtozas.elso; i < valtozas.elso + valtozas.uj; ++i) {
+    const std::string& sor = Latin().Kimenet(i);
+    sorok.push_back(JobbrolBalra() ? Megforditas(sor) : sor);
+  }
+  return sorok;
+}
+
+std::string TFoablakMag::KepSzoveg(const std::string& panel) {
+  return LatinMod() ? Latin().Eredmeny() : PanelAlak(beallitasok_, panel);
 }
 
 std::string TFoablakMag::GepelesiSzabalyok(const std::string& szo) {

@@ -12,6 +12,7 @@
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
 #include "engine/rovo.h"
+#include "engine/sorosatrovo.h"
 #include "platform/vagolap.h"
 #include "ui/main/gepeles.h"
 
@@ -43,9 +44,17 @@ class TFoablakMag : public IGepelesKornyezet {
 
   // Latin text as the rovás pane shows it: transliterated, mirrored in right-to-left.
   std::string PanelSzoveg(const std::string& latin) override;
-  // The picture's text in reading order: in Latin text mode the Latin text
-  // transliterated afresh, in direct rovás mode the pane's text un-mirrored.
-  std::string KepSzoveg(const std::string& latin, const std::string& panel);
+
+  // The Latin pane's text by lines and its transliteration, kept up to date
+  // line by line as the pane changes.
+  TSorosAtrovo& Latin();
+  // The rovás pane's text for the Latin pane's (the whole of Latin()'s output).
+  std::string PanelSzoveg();
+  // The rovás pane's lines that Latin() changed by lines.
+  std::vector<std::string> PanelSorok(const TSorosAtrovo::TValtozas& valtozas);
+  // The picture's text in reading order: in Latin text mode the Latin text's
+  // transliteration, in direct rovás mode the pane's text un-mirrored.
+  std::string KepSzoveg(const std::string& panel);
   // Whether handing this much text to the image window needs the question.
   static bool HosszuSzoveg(size_t karakterek) { return karakterek >= kHosszuSzoveg; }
 
@@ -61,5 +70,6 @@ class TFoablakMag : public IGepelesKornyezet {
   IVagolap* vagolap_;
   TFoablakAllapot allapot_;
   std::unique_ptr<TKarvo> motor_;
+  std::unique_ptr<TSorosAtrovo> latin_;
   std::unique_ptr<TRovo> gepelesiSzabalyok_;
 };

@@ -111,6 +111,40 @@ void TRovasPanel::SetSzoveg(const std::string& szoveg) {
   kiirtErvenyes_ = true;
 }
 
+void TRovasPanel::SorokCsereje(size_t elso, size_t regi, const std::vector<std::string>& uj) {
+  QTextDocument* d = document();
+  QString szoveg;
+  for (size_t i = 0; i < uj.size(); ++i) {
+    if (i) szoveg += u'\n';
+    szoveg += qtkodolas::ToQ(uj[i]);
+  }
+  const int e = static_cast<int>(elso);
+  QTextCursor c(d);
+  if (regi > 0) {
+    const QTextBlock utolso = d->findBlockByNumber(e + static_cast<int>(regi) - 1);
+    int kezdet = d->findBlockByNumber(e).position();
+    int veg = utolso.position() + utolso.length() - 1;  // the end of its text
+    if (uj.empty()) {                                   // the lines go with one line end
+      if (utolso.next().isValid())
+        veg = utolso.next().position();
+      else if (kezdet > 0)
+        --kezdet;
+    }
+    c.setPosition(kezdet);
+    c.setPosition(veg, QTextCursor::KeepAnchor);
+  } else if (e < d->blockCount()) {
+    c.setPosition(d->findBlockByNumber(e).position());
+    szoveg += u'\n';
+  } else {
+    c.movePosition(QTextCursor::End);
+    szoveg.prepend(u'\n');
+  }
+  d->setUndoRedoEnabled(false);
+  c.insertText(szoveg);
+  d->setUndoRedoEnabled(true);
+  kiirtErvenyes_ = false;
+}
+
 void TRovasPanel::keyPressEvent(QKeyEvent* e) {
   if (!segito_) {
     QPlainTextEdit::keyPressEvent(e);

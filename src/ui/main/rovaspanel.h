@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/main/gepeles.h"
 
@@ -29,6 +30,8 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   std::string Szoveg() const;
   // Replaces the text; only the part that differs is rewritten.
   void SetSzoveg(const std::string& szoveg);
+  // Lines [elso, elso + regi) give way to `uj` (lines without their ends).
+  void SorokCsereje(size_t elso, size_t regi, const std::vector<std::string>& uj);
 
   // Pasting by the X11 middle button or the Paste key: in direct rovás mode
   // the paste procedure.

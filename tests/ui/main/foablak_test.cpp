@@ -18,17 +18,21 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/sorok.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
+#include "ui/main/foablakmag.h"
 #include "ui/main/rovaspanel.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
@@ -483,6 +487,43 @@ TEST_F(FoablakTest, HelpTheDesktopCannotOpen) {
 }
 
 }  // namespace
+
+// Editing the Latin pane as a user does (typing, Enter, pasting several lines,
+// deleting across lines, no-break spaces and line separators, undo) keeps the
+// rovás pane as the whole text's transliteration would have it, whether the
+// settings let the window update it line by line or not.
+TEST_F(FoablakTest, LatinEditsKeepTheRovasPaneAsTheWholeTextGivesIt) {
+  const std::vector<std::vector<std::pair<const char*, const char*>>> beallitasok = {
+      {{"LHModszer", "4"}, {"LHHatokor", "2"}, {"LIrany", "2"}},
+      {{"LHModszer", "3"}, {"LHHatokor", "0"}},
+      {{"LBetukeszlet", "Rovas Kiterjesztett JB"}, {"PSzamok", "1"}}};
+  const QStringList darabok = {QStringLiteral("kapa"),          QStringLiteral("\n"),
+                               QStringLiteral("ember \u00e9s"), QStringLiteral("1848. 3. 15"),
+                               QStringLiteral("\u00a0"),        QStringLiteral("\u2028"),
+                               QStringLiteral("a\nkk\n\nő"),    QStringLiteral("(x)")};
+  std::mt19937 g(11);
+  for (const auto& b : beallitasok) {
+    for (const auto& [kulcs, ertek] : b) allapot.KulcsBeallitasa(kulcs, ertek);
+    allapot.Alkalmaz();
+    allapot.BetukeszletValtozas();
+    ablak.BeallitasokAlkalmazasa();
+    QPlainTextEdit* latin = ablak.MLatin();
+    latin->setPlainText(QStringLiteral("kert\nkapa\n\nigazs\u00e1g"));
+    for (int i = 0; i < 150; ++i) {
+      QTextCursor c(latin->document());
+      const int n = latin->document()->characterCount() - 1;
+      c.setPosition(static_cast<int>(g() % (n + 1)));
+      if (g() % 3 == 0) c.setPosition(static_cast<int>(g() % (n + 1)), QTextCursor::KeepAnchor);
+      if (g() % 8 == 0)
+        latin->undo();
+      else
+        c.insertText(g() % 4 == 0 ? QString() : darabok[g() % darabok.size()]);
+      ASSERT_EQ(ablak.MRovas()->Szoveg(),
+                PanelAlak(modell, Atrov(qtkodolas::FromQSorok(latin->toPlainText()))))
+          << i;
+    }
+  }
+}
 
 // The rovás pane rewrites only what changed: after any sequence of texts, and
 // of edits made to the pane by other hands in between, it holds the last text.
