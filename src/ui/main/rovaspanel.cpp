@@ -71,43 +71,53 @@ void TRovasPanel::SetUnicodeMasolas(const std::string& miert_nem) {
 
 std::string TRovasPanel::Szoveg() const { return qtkodolas::FromQSorok(toPlainText()); }
 
-// Live transliteration sets the whole text on every keystroke, but a keystroke
-// changes only a little of it: only the characters between the common start
-// and the common end are replaced, so a long document is not laid out anew
-// and the view stays where it was. The undo history is dropped either way.
-void TRovasPanel::SetSzoveg(const std::string& szoveg) {
-  QString uj = qtkodolas::ToQSorok(szoveg);
-  QTextDocument* d = document();
-  const QString regi = kiirtErvenyes_ ? std::move(kiirt_) : toPlainText();
+namespace {
+
+// CR LF pairs in `s`: each is one character in the document.
+size_t CrLfDb(std::string_view s) {
+  size_t db = 0;
+  for (size_t i = s.find("\r\n"); i != std::string_view::npos; i = s.find("\r\n", i + 2)) ++db;
+  return db;
+}
+
+}  // namespace
+
+// Live transliteration may set the whole text on every keystroke, but a
+// keystroke changes only a little of it: only the characters between the
+// common start and the common end are converted and replaced, so a long
+// document is not laid out anew and the view stays where it was. The undo
+// history is dropped either way.
+void TRovasPanel::SetSzoveg(std::string szoveg) {
+  const std::string regi = kiirtErvenyes_ ? std::move(kiirt_) : Szoveg();
+  const size_t kozos = std::min(regi.size(), szoveg.size());
+  size_t eleje = static_cast<size_t>(
+      std::mismatch(regi.begin(), regi.begin() + static_cast<ptrdiff_t>(kozos), szoveg.begin())
+          .first -
+      regi.begin());
+  // A CR is one character with the LF after it: the common start must not split the pair.
+  if (eleje > 0 && regi[eleje - 1] == '\r') --eleje;
+  size_t vege = 0;
+  while (vege < kozos - eleje && regi[regi.size() - 1 - vege] == szoveg[szoveg.size() - 1 - vege])
+    ++vege;
+  if (vege > 0 && szoveg[szoveg.size() - vege] == '\n') --vege;
   sajatValtozas_ = true;
-  const qsizetype kozos = std::min(regi.size(), uj.size());
-  const QChar* r = regi.constData();
-  const QChar* u = uj.constData();
-  // Compared a block at a time, then character by character.
-  constexpr qsizetype kBlokk = 1024;
-  qsizetype eleje = 0;
-  while (eleje + kBlokk <= kozos && !std::memcmp(r + eleje, u + eleje, kBlokk * sizeof(QChar)))
-    eleje += kBlokk;
-  while (eleje < kozos && r[eleje] == u[eleje]) ++eleje;
-  qsizetype vege = 0;
-  const QChar* rv = r + regi.size();
-  const QChar* uv = u + uj.size();
-  while (vege + kBlokk <= kozos - eleje &&
-         !std::memcmp(rv - vege - kBlokk, uv - vege - kBlokk, kBlokk * sizeof(QChar)))
-    vege += kBlokk;
-  while (vege < kozos - eleje && rv[-1 - vege] == uv[-1 - vege]) ++vege;
   if (eleje == 0 && vege == 0) {
-    setPlainText(uj);
-  } else if (eleje < regi.size() || eleje < uj.size()) {
+    setPlainText(qtkodolas::ToQSorok(szoveg));
+  } else if (eleje < regi.size() || eleje < szoveg.size()) {
+    const std::string_view r(regi);
+    const size_t kezdet = eleje - CrLfDb(r.substr(0, eleje));
+    const size_t veg = regi.size() - vege - CrLfDb(r.substr(0, regi.size() - vege));
+    QTextDocument* d = document();
     d->setUndoRedoEnabled(false);
     QTextCursor c(d);
-    c.setPosition(static_cast<int>(eleje));
-    c.setPosition(static_cast<int>(regi.size() - vege), QTextCursor::KeepAnchor);
-    c.insertText(uj.mid(eleje, uj.size() - eleje - vege));
+    c.setPosition(static_cast<int>(kezdet));
+    c.setPosition(static_cast<int>(veg), QTextCursor::KeepAnchor);
+    c.insertText(
+        qtkodolas::ToQSorok(std::string_view(szoveg).substr(eleje, szoveg.size() - eleje - vege)));
     d->setUndoRedoEnabled(true);
   }
   sajatValtozas_ = false;
-  kiirt_ = std::move(uj);
+  kiirt_ = std::move(szoveg);
   kiirtErvenyes_ = true;
 }
 

@@ -29,7 +29,7 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   // The pane's text, Windows-1250 with CR LF line ends.
   std::string Szoveg() const;
   // Replaces the text; only the part that differs is rewritten.
-  void SetSzoveg(const std::string& szoveg);
+  void SetSzoveg(std::string szoveg);
   // Lines [elso, elso + regi) give way to `uj` (lines without their ends).
   void SorokCsereje(size_t elso, size_t regi, const std::vector<std::string>& uj);
 
@@ -66,7 +66,7 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
   TGepelesSegito* segito_ = nullptr;
   std::function<void(const std::string&)> hibaJelzo_;
   // The text SetSzoveg left, valid until anything else changes the document.
-  QString kiirt_;
+  std::string kiirt_;
   bool kiirtErvenyes_ = false;
   bool sajatValtozas_ = false;
 };
