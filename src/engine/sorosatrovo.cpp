@@ -120,24 +120,27 @@ TSorosAtrovo::TValtozas TSorosAtrovo::Csere(size_t elso, size_t torolt, std::vec
     ervenyes_ = false;
     return {.szoveg = true, .egesz = true};
   }
-  if (!sorosan || kulonleges_ > 0 || ujDb > kLegtobbSor) {
+  auto egeszben = [this] {
     TValtozas v = Atrovas();
     v.szoveg = true;
     return v;
-  }
+  };
+  if (!sorosan || kulonleges_ > 0 || ujDb > kLegtobbSor) return egeszben();
   ervenyes_ = false;  // until every touched line is done
   int emlek = elso > 0 ? sorok_[elso - 1].emlek : TRovoHangzougrato::kNincsEmlek;
   size_t k = elso;
-  for (; k < elso + ujDb; ++k) SorAtrovasa(k, emlek);
-  // The lines after the edit change as long as their start memory does.
-  for (; k < sorok_.size() && emlek != kovetkezo; ++k) {
-    if (k - elso == kLegtobbSor) {
-      TValtozas v = Atrovas();
-      v.szoveg = true;
-      return v;
+  try {
+    for (; k < elso + ujDb; ++k) SorAtrovasa(k, emlek);
+    // The lines after the edit change as long as their start memory does.
+    for (; k < sorok_.size() && emlek != kovetkezo; ++k) {
+      if (k - elso == kLegtobbSor) return egeszben();
+      kovetkezo = sorok_[k].emlek;
+      SorAtrovasa(k, emlek);
     }
-    kovetkezo = sorok_[k].emlek;
-    SorAtrovasa(k, emlek);
+  } catch (const ERegKif&) {
+    // A line's budgets are smaller than the text's: the whole text decides
+    // whether the rules really run away.
+    return egeszben();
   }
   ervenyes_ = true;
   return {.szoveg = true,

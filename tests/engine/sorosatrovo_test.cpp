@@ -210,4 +210,16 @@ TEST(SorosAtrovoChange, TheLastLineGainsItsLineEndWhenLinesFollow) {
   EXPECT_EQ(t.Kimenet(), motor.Atrov(t.Szoveg()));
 }
 
+TEST(SorosAtrovoChange, ALineOverItsOwnBudgetGoesWhole) {
+  auto m = Alap();
+  m->SetEgyeniBeallitasok(true);
+  m->SetEElsoKor("a-" + std::string(80, 'x'));
+  TKarvo motor(*m);
+  TSorosAtrovo t(motor);
+  t.Csere(0, 1, std::vector<std::string>(100, std::string(100, 'b')), true);
+  // 80 times 70,000 bytes is over one line's budget but within the text's.
+  EXPECT_TRUE(t.Csere(50, 1, {std::string(70000, 'a')}, true).egesz);
+  EXPECT_EQ(t.Kimenet(), motor.Atrov(t.Szoveg()));
+}
+
 }  // namespace
