@@ -80,6 +80,24 @@ size_t CrLfDb(std::string_view s) {
   return db;
 }
 
+// How many of the first (or, with `hatulrol`, the last) `n` bytes of `a` and
+// `b` agree; compared a block at a time, then byte by byte.
+size_t Egyezo(std::string_view a, std::string_view b, size_t n, bool hatulrol) {
+  const char* pa = hatulrol ? a.data() + a.size() - n : a.data();
+  const char* pb = hatulrol ? b.data() + b.size() - n : b.data();
+  constexpr size_t kBlokk = 1024;
+  size_t k = 0;
+  if (hatulrol) {
+    while (k + kBlokk <= n && !std::memcmp(pa + n - k - kBlokk, pb + n - k - kBlokk, kBlokk))
+      k += kBlokk;
+    while (k < n && pa[n - 1 - k] == pb[n - 1 - k]) ++k;
+  } else {
+    while (k + kBlokk <= n && !std::memcmp(pa + k, pb + k, kBlokk)) k += kBlokk;
+    while (k < n && pa[k] == pb[k]) ++k;
+  }
+  return k;
+}
+
 }  // namespace
 
 // Live transliteration may set the whole text on every keystroke, but a
@@ -90,15 +108,10 @@ size_t CrLfDb(std::string_view s) {
 void TRovasPanel::SetSzoveg(std::string szoveg) {
   const std::string regi = kiirtErvenyes_ ? std::move(kiirt_) : Szoveg();
   const size_t kozos = std::min(regi.size(), szoveg.size());
-  size_t eleje = static_cast<size_t>(
-      std::mismatch(regi.begin(), regi.begin() + static_cast<ptrdiff_t>(kozos), szoveg.begin())
-          .first -
-      regi.begin());
+  size_t eleje = Egyezo(regi, szoveg, kozos, false);
   // A CR is one character with the LF after it: the common start must not split the pair.
   if (eleje > 0 && regi[eleje - 1] == '\r') --eleje;
-  size_t vege = 0;
-  while (vege < kozos - eleje && regi[regi.size() - 1 - vege] == szoveg[szoveg.size() - 1 - vege])
-    ++vege;
+  size_t vege = Egyezo(regi, szoveg, kozos - eleje, true);
   if (vege > 0 && szoveg[szoveg.size() - vege] == '\n') --vege;
   sajatValtozas_ = true;
   if (eleje == 0 && vege == 0) {
