@@ -6,6 +6,11 @@
 
 #include "regex/regkif.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define GYORSROVO_AVX2 1
+#endif
+
 namespace {
 
 // Joining a group checks the word against every member: groups are capped.
@@ -109,6 +114,79 @@ inline uint16_t Par(const char* p) {
 
 size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
 
+// The nibble tables of a group's byte-pair filter (Csoport::szuro): bytes 0-15
+// and 16-31 the buckets whose first byte may have a low or high nibble, 32-63
+// the same for the second byte (every nibble for one-byte words). Each
+// distinct first byte has its own bucket when there are at most 8 of them,
+// else the first bytes sharing a high nibble share one; a bucket's first
+// bytes then pass exactly, and only its second bytes mix their nibbles.
+std::array<uint8_t, 64> SzurotEpit(const std::vector<const std::string*>& szavak) {
+  std::array<uint8_t, 64> t{};
+  std::vector<unsigned> elsok;
+  for (const std::string* w : szavak) {
+    const unsigned b = static_cast<unsigned char>((*w)[0]);
+    if (std::find(elsok.begin(), elsok.end(), b) == elsok.end()) elsok.push_back(b);
+  }
+  const bool keves = elsok.size() <= 8;
+  std::vector<unsigned> kulcsok;  // the bucket of a first byte: its index here, modulo 8
+  for (const std::string* w : szavak) {
+    const unsigned b0 = static_cast<unsigned char>((*w)[0]);
+    const unsigned kulcs = keves ? b0 : b0 >> 4;
+    auto it = std::find(kulcsok.begin(), kulcsok.end(), kulcs);
+    if (it == kulcsok.end()) it = kulcsok.insert(it, kulcs);
+    const uint8_t bit = static_cast<uint8_t>(1u << ((it - kulcsok.begin()) % 8));
+    t[b0 & 15] |= bit;
+    t[16 + (b0 >> 4)] |= bit;
+    if (w->size() == 1) {
+      for (size_t i = 32; i < 64; ++i) t[i] |= bit;
+    } else {
+      const unsigned b1 = static_cast<unsigned char>((*w)[1]);
+      t[32 + (b1 & 15)] |= bit;
+      t[48 + (b1 >> 4)] |= bit;
+    }
+  }
+  return t;
+}
+
+#ifdef GYORSROVO_AVX2
+const bool kAvx2 = __builtin_cpu_supports("avx2");
+
+#define GYORSROVO_AVX2_FN __attribute__((target("avx2"))) inline
+
+// The buckets whose nibble tables (`lo`, `hi`) pass each byte of `v`.
+GYORSROVO_AVX2_FN __m256i Rekeszek(__m256i lo, __m256i hi, __m256i v) {
+  const __m256i also = _mm256_set1_epi8(0x0f);
+  return _mm256_and_si256(_mm256_shuffle_epi8(lo, _mm256_and_si256(v, also)),
+                          _mm256_shuffle_epi8(hi, _mm256_and_si256(_mm256_srli_epi16(v, 4), also)));
+}
+
+GYORSROVO_AVX2_FN __m256i Tabla(const std::array<uint8_t, 64>& szuro, size_t i) {
+  return _mm256_broadcastsi128_si256(
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(szuro.data() + 16 * i)));
+}
+
+// The first block of 32 positions from p whose filter mask (bit i: position
+// p + i) is not empty, among the blocks that end before `utolso` (each reads
+// one byte further); `maszk` is 0 when none is left and p is where the scalar
+// tail begins.
+__attribute__((target("avx2"))) size_t ElsoJelolt(const std::array<uint8_t, 64>& szuro,
+                                                  const unsigned char* t, size_t p, size_t utolso,
+                                                  uint32_t& maszk) {
+  const __m256i lo0 = Tabla(szuro, 0), hi0 = Tabla(szuro, 1);
+  const __m256i lo1 = Tabla(szuro, 2), hi1 = Tabla(szuro, 3);
+  for (; p + 32 <= utolso; p += 32) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p + 1));
+    const __m256i m = _mm256_and_si256(Rekeszek(lo0, hi0, a), Rekeszek(lo1, hi1, b));
+    maszk =
+        ~static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(m, _mm256_setzero_si256())));
+    if (maszk) return p;
+  }
+  maszk = 0;
+  return p;
+}
+#endif
+
 }  // namespace
 
 TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto)
@@ -129,7 +207,13 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     if (cs.szavak.size() > 1) {
       cs.elso.assign(256, 0);
       cs.masodik.assign(256, 0);
+      std::vector<const std::string*> mintak;
+      for (uint32_t w : cs.szavak) mintak.push_back(&szavak_[w].minta);
+      cs.szuro = SzurotEpit(mintak);
     }
+    cs.helyben = std::all_of(cs.szavak.begin(), cs.szavak.end(), [this](uint32_t w) {
+      return szavak_[w].csere.size() <= szavak_[w].minta.size();
+    });
     for (size_t k = 0; k < cs.szavak.size() && !cs.elso.empty(); ++k) {
       const std::string& m = szavak_[cs.szavak[k]].minta;
       const uint64_t bit = uint64_t{1} << k;
@@ -246,9 +330,22 @@ bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) co
 }
 
 bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
-  const char* t = s.data();
+  return cs.helyben ? CsoportotAlkalmaz<true>(cs, s, hatar)
+                    : CsoportotAlkalmaz<false>(cs, s, hatar);
+}
+
+// With kHelyben the output is written over `s` itself: no word lengthens the
+// text, so the output never overtakes the bytes still to be read; only the
+// byte before a match may already be rewritten, and the assertion "\\b" reads
+// it from the previous match's word instead.
+template <bool kHelyben>
+bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
+  char* d = s.data();
+  const char* t = d;
   const size_t n = s.size();
   std::string& ki = Munkaterulet();
+  size_t o = 0;                // in place: the output's length
+  const Szo* elozo = nullptr;  // in place: the match that ended at `masolt`
   bool valtozott = false;
   beszurt_.clear();
   size_t masolt = 0;
@@ -258,6 +355,8 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
   const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
+  size_t blokk = 0;                        // the filter's current block of 32 positions
+  uint32_t maszk = 0;                      // and the positions of it the filter passes
   size_t p = 0;
   while (p < hatar) {
     uint64_t jeloltek = 0;
@@ -270,16 +369,30 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     } else {
       // The words whose first two bytes stand at p (one-byte words: the first).
       const size_t utolso = hatar - 1;
-      // Four positions a round while none of them is a candidate.
-      while (p + 4 <= utolso) {
-        const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
-        const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
-        if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
-            (elso[u[p + 3]] & b4))
-          break;
-        p += 4;
+#ifdef GYORSROVO_AVX2
+      if (kAvx2) {
+        // The next position the filter passes, or the next one of the tail.
+        while (p >= blokk + 32 || !(maszk & (~0u << (p - blokk)))) {
+          if (maszk) p = std::max(p, blokk + 32);
+          blokk = p = ElsoJelolt(cs.szuro, u, p, utolso, maszk);
+          if (!maszk) break;
+        }
+        if (maszk) p = blokk + static_cast<size_t>(__builtin_ctz(maszk & (~0u << (p - blokk))));
+        if (p < utolso) jeloltek = elso[u[p]] & masodik[u[p + 1]];
+      } else
+#endif
+      {
+        // Four positions a round while none of them is a candidate.
+        while (p + 4 <= utolso) {
+          const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
+          const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
+          if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
+              (elso[u[p + 3]] & b4))
+            break;
+          p += 4;
+        }
+        while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
       }
-      while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
       if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
       if (!jeloltek) {
         ++p;
@@ -296,7 +409,11 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       while (j < m && t[p + j] == v[j]) ++j;
       if (j < m) continue;
       if (w.elotte) {
-        const bool elotte = p > 0 && szobetu_[static_cast<unsigned char>(t[p - 1])];
+        bool elotte = false;
+        if (p > 0) {
+          const char c = kHelyben && elozo && p == masolt ? elozo->minta.back() : t[p - 1];
+          elotte = szobetu_[static_cast<unsigned char>(c)];
+        }
         const bool hatarol = elotte != szobetu_[static_cast<unsigned char>(t[p])];
         if (hatarol != (w.elotte == 1)) continue;
       }
@@ -312,23 +429,47 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       ++p;
       continue;
     }
-    if (!valtozott) {
-      valtozott = true;
-      Elokeszit(ki, Tartalekkal(n));
+    if constexpr (kHelyben) {
+      if (o == masolt) {
+        o = p;
+      } else if (p - masolt > 16) {
+        std::memmove(d + o, t + masolt, p - masolt);
+        o += p - masolt;
+      } else {
+        for (size_t i = masolt; i < p; ++i) d[o++] = t[i];
+      }
+      elozo = talalt;
+    } else {
+      if (!valtozott) Elokeszit(ki, Tartalekkal(n));
+      ki.append(t + masolt, p - masolt);
+      o = ki.size();
     }
-    ki.append(t + masolt, p - masolt);
+    valtozott = true;
+    const std::string& csere = talalt->csere;
     if (talalt->nul != std::string::npos && uj_hatar == std::string::npos)
-      uj_hatar = ki.size() + talalt->nul;
-    if (indexelt_) beszurt_.push_back({ki.size(), talalt->csere.size()});
-    ki += talalt->csere;
-    if (talalt->csere.size() > talalt->minta.size()) TRegKif::OutputBudget::Check(ki.size());
+      uj_hatar = o + talalt->nul;
+    if (indexelt_) beszurt_.push_back({o, csere.size()});
+    if constexpr (kHelyben) {
+      for (char c : csere) d[o++] = c;
+    } else {
+      ki += csere;
+      if (csere.size() > talalt->minta.size()) TRegKif::OutputBudget::Check(ki.size());
+    }
     p += talalt->minta.size();
     masolt = p;
   }
   if (!valtozott) return false;
-  if (uj_hatar == std::string::npos) uj_hatar = ki.size() + (hatar - masolt);
-  ki.append(t + masolt, n - masolt);
-  s.swap(ki);
+  if constexpr (kHelyben) {
+    if (uj_hatar == std::string::npos) uj_hatar = o + (hatar - masolt);
+    if (o != masolt) {
+      std::memmove(d + o, t + masolt, n - masolt);
+      s.resize(o + (n - masolt));
+    }
+  } else {
+    if (uj_hatar == std::string::npos) uj_hatar = ki.size() + (hatar - masolt);
+    ki.append(t + masolt, n - masolt);
+    s.swap(ki);
+  }
   hatar = uj_hatar;
   return true;
 }

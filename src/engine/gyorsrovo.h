@@ -18,6 +18,7 @@
 // Rules with other patterns go through the dialect exactly as in
 // TRovo::Alkalmaz, and so do their errors.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -52,11 +53,16 @@ class TGyorsRovo {
   // Consecutive word rules (at most 64) applied in one pass. The masks hold
   // bit k for the k-th word: which words begin with a byte, have a byte second
   // (every byte, for one-byte words), and can match at the text's end.
+  // `szuro` is a coarser test of the same byte pairs that a vector unit reads
+  // 32 positions at a time (see ElsoJelolt): for 8 buckets of words, which low
+  // and high nibbles their first byte and their second byte may have.
   struct Csoport {
     std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
     std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
     std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
+    std::array<uint8_t, 64> szuro{};
+    bool helyben = false;  // no word lengthens the text: the pass writes over it
   };
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
   struct Lepes {
@@ -66,6 +72,8 @@ class TGyorsRovo {
 
   bool Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const;
   // One pass of a group over `s`; false when nothing matched.
+  bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
+  template <bool kHelyben>
   bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
 
   // Marks in `jelen_` every group with a word at a start position in [tol, ig).
