@@ -114,27 +114,29 @@ inline uint16_t Par(const char* p) {
 
 size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
 
-// The nibble tables of a group's byte-pair filter (Csoport::szuro): bytes 0-15
+// The nibble tables of a byte-pair filter (see Csoport::szuro): bytes 0-15
 // and 16-31 the buckets whose first byte may have a low or high nibble, 32-63
 // the same for the second byte (every nibble for one-byte words). Each
 // distinct first byte has its own bucket when there are at most 8 of them,
 // else the first bytes sharing a high nibble share one; a bucket's first
 // bytes then pass exactly, and only its second bytes mix their nibbles.
 std::array<uint8_t, 64> SzurotEpit(const std::vector<const std::string*>& szavak) {
-  std::array<uint8_t, 64> t{};
-  std::vector<unsigned> elsok;
+  bool elso[256] = {};
+  size_t elsok = 0;
   for (const std::string* w : szavak) {
-    const unsigned b = static_cast<unsigned char>((*w)[0]);
-    if (std::find(elsok.begin(), elsok.end(), b) == elsok.end()) elsok.push_back(b);
+    const unsigned char b = static_cast<unsigned char>((*w)[0]);
+    if (!elso[b]) ++elsok;
+    elso[b] = true;
   }
-  const bool keves = elsok.size() <= 8;
-  std::vector<unsigned> kulcsok;  // the bucket of a first byte: its index here, modulo 8
+  std::array<uint8_t, 64> t{};
+  int rekesz[256];
+  std::fill(std::begin(rekesz), std::end(rekesz), -1);
+  int rekeszek = 0;
   for (const std::string* w : szavak) {
     const unsigned b0 = static_cast<unsigned char>((*w)[0]);
-    const unsigned kulcs = keves ? b0 : b0 >> 4;
-    auto it = std::find(kulcsok.begin(), kulcsok.end(), kulcs);
-    if (it == kulcsok.end()) it = kulcsok.insert(it, kulcs);
-    const uint8_t bit = static_cast<uint8_t>(1u << ((it - kulcsok.begin()) % 8));
+    int& r = rekesz[elsok <= 8 ? b0 : b0 >> 4];
+    if (r < 0) r = rekeszek++ % 8;
+    const uint8_t bit = static_cast<uint8_t>(1u << r);
     t[b0 & 15] |= bit;
     t[16 + (b0 >> 4)] |= bit;
     if (w->size() == 1) {
@@ -146,6 +148,21 @@ std::array<uint8_t, 64> SzurotEpit(const std::vector<const std::string*>& szavak
     }
   }
   return t;
+}
+
+// Whether a filter passes few enough byte pairs to beat the scalar search: at
+// most one in eight, counted per bucket (an upper bound).
+bool Szelektiv(const std::array<uint8_t, 64>& t) {
+  size_t parok = 0;
+  for (unsigned k = 0; k < 8; ++k) {
+    size_t elso = 0, masodik = 0;
+    for (unsigned b = 0; b < 256; ++b) {
+      elso += t[b & 15] & t[16 + (b >> 4)] & (1u << k) ? 1 : 0;
+      masodik += t[32 + (b & 15)] & t[48 + (b >> 4)] & (1u << k) ? 1 : 0;
+    }
+    parok += elso * masodik;
+  }
+  return parok <= 65536 / 8;
 }
 
 #ifdef GYORSROVO_AVX2
@@ -187,6 +204,41 @@ __attribute__((target("avx2"))) size_t ElsoJelolt(const std::array<uint8_t, 64>&
 }
 #endif
 
+// The positions a byte-pair filter passes, found 32 at a time: Kovetkezo(p)
+// is the first one from p on, or p itself in the tail the blocks leave.
+class Jelolo {
+ public:
+  // Blocks read t[0 .. utolso]; with `szuro` null every position passes.
+  Jelolo(const std::array<uint8_t, 64>* szuro, const unsigned char* t, size_t utolso)
+      : t_(t), utolso_(utolso) {
+#ifdef GYORSROVO_AVX2
+    if (kAvx2) szuro_ = szuro;
+#else
+    (void)szuro;
+#endif
+  }
+  bool Szur() const { return szuro_ != nullptr; }
+  size_t Kovetkezo(size_t p) {
+#ifdef GYORSROVO_AVX2
+    while (p >= blokk_ + 32 || !(maszk_ & (~0u << (p - blokk_)))) {
+      if (maszk_) p = std::max(p, blokk_ + 32);
+      blokk_ = p = ElsoJelolt(*szuro_, t_, p, utolso_, maszk_);
+      if (!maszk_) return p;
+    }
+    return blokk_ + static_cast<size_t>(__builtin_ctz(maszk_ & (~0u << (p - blokk_))));
+#else
+    return p;
+#endif
+  }
+
+ private:
+  const std::array<uint8_t, 64>* szuro_ = nullptr;
+  const unsigned char* t_;
+  size_t utolso_;
+  size_t blokk_ = 0;    // the current block of 32 positions
+  uint32_t maszk_ = 0;  // and the positions of it the filter passes
+};
+
 }  // namespace
 
 TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto)
@@ -210,6 +262,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
       std::vector<const std::string*> mintak;
       for (uint32_t w : cs.szavak) mintak.push_back(&szavak_[w].minta);
       cs.szuro = SzurotEpit(mintak);
+      cs.szurt = Szelektiv(cs.szuro);
     }
     cs.helyben = std::all_of(cs.szavak.begin(), cs.szavak.end(), [this](uint32_t w) {
       return szavak_[w].csere.size() <= szavak_[w].minta.size();
@@ -289,6 +342,10 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     kovetkezo_szo_[w] = szo_vege_[csucs];
     szo_vege_[csucs] = w;
   }
+  std::vector<const std::string*> mintak;
+  for (const Szo& sz : szavak_) mintak.push_back(&sz.minta);
+  szuro_ = SzurotEpit(mintak);
+  szurt_ = Szelektiv(szuro_);
 }
 
 uint32_t TGyorsRovo::UjCsucs() {
@@ -355,8 +412,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
   const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
-  size_t blokk = 0;                        // the filter's current block of 32 positions
-  uint32_t maszk = 0;                      // and the positions of it the filter passes
+  Jelolo jelolo(cs.szurt ? &cs.szuro : nullptr, u, hatar > 0 ? hatar - 1 : 0);
   size_t p = 0;
   while (p < hatar) {
     uint64_t jeloltek = 0;
@@ -369,19 +425,10 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     } else {
       // The words whose first two bytes stand at p (one-byte words: the first).
       const size_t utolso = hatar - 1;
-#ifdef GYORSROVO_AVX2
-      if (kAvx2) {
-        // The next position the filter passes, or the next one of the tail.
-        while (p >= blokk + 32 || !(maszk & (~0u << (p - blokk)))) {
-          if (maszk) p = std::max(p, blokk + 32);
-          blokk = p = ElsoJelolt(cs.szuro, u, p, utolso, maszk);
-          if (!maszk) break;
-        }
-        if (maszk) p = blokk + static_cast<size_t>(__builtin_ctz(maszk & (~0u << (p - blokk))));
+      if (jelolo.Szur()) {
+        p = jelolo.Kovetkezo(p);
         if (p < utolso) jeloltek = elso[u[p]] & masodik[u[p + 1]];
-      } else
-#endif
-      {
+      } else {
         // Four positions a round while none of them is a candidate.
         while (p + 4 <= utolso) {
           const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
@@ -533,13 +580,19 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
     for (; w != kNincs; w = kovetkezo_szo_[w]) Jelol(csoportja_[w]);
   };
   const uint64_t* van = par_van_.data();
+  auto kezd = [van, t](size_t p) {
+    const unsigned par = t[p] << 8 | t[p + 1];
+    return van[par >> 6] >> (par & 63) & 1;
+  };
+  const size_t utolso = std::min(ig, n - 1);
+  Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
   for (size_t p = tol; p < ig; ++p) {
     // Pairs that begin no word (nor a one-byte word) are passed over quickly.
-    const size_t utolso = std::min(ig, n - 1);
-    while (p < utolso) {
-      const unsigned par = t[p] << 8 | t[p + 1];
-      if (van[par >> 6] >> (par & 63) & 1) break;
-      ++p;
+    if (jelolo.Szur()) {
+      p = jelolo.Kovetkezo(p);
+      if (p < utolso && !kezd(p)) continue;
+    } else {
+      while (p < utolso && !kezd(p)) ++p;
     }
     if (p >= ig) break;
     for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);

@@ -62,6 +62,7 @@ class TGyorsRovo {
     std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
     std::array<uint8_t, 64> szuro{};
+    bool szurt = false;    // the filter is worth reading
     bool helyben = false;  // no word lengthens the text: the pass writes over it
   };
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
@@ -104,6 +105,8 @@ class TGyorsRovo {
   std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
   std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
+  std::array<uint8_t, 64> szuro_{};  // the words' byte-pair filter (as Csoport::szuro)
+  bool szurt_ = false;
   std::vector<char> jelen_;                         // group may match (or is done)
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies
