@@ -108,6 +108,8 @@ TRovoSzam::TRovoSzam(std::string_view szabalyok, char darab_elvalaszto, char res
   }
   for (int k = 0; k < 3; ++k) {
     if (otosok_[k].empty()) otosok_[k] = Ismetel(egyesek_[k], 5);
+    for (int d = 1; d < 10; ++d)
+      jegyek_[k][d] = (d >= 5 ? otosok_[k] : "") + Ismetel(egyesek_[k], d >= 5 ? d - 5 : d);
   }
   atir_ = szamok_be && std::none_of(egyesek_.begin(), egyesek_.end(),
                                     [](const std::string& s) { return s.empty(); });
@@ -210,10 +212,7 @@ void TRovoSzam::JegyeketIr(std::string_view jegyek, std::string& ki) const {
     const size_t kezdet = ki.size();
     for (size_t k = 3; k-- > 0;) {
       const size_t p = 3 * g + k;  // the digit's place, counted from the units
-      if (p >= n) continue;
-      const int d = jegyek[n - 1 - p] - '0';
-      if (d >= 5) ki += otosok_[k];
-      for (int x = d >= 5 ? 5 : 0; x < d; ++x) ki += egyesek_[k];
+      if (p < n) ki += jegyek_[k][jegyek[n - 1 - p] - '0'];
     }
     if (ki.size() == kezdet) continue;
     // A leading lone 1 of thousands or more is left to the multiplier:
