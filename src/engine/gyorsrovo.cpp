@@ -261,6 +261,13 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
       for (uint32_t w : cs.szavak) mintak.push_back(&szavak_[w].minta);
       cs.szuro = SzurotEpit(mintak);
       cs.szurt = Szelektiv(cs.szuro);
+    } else if (const std::string& m = szavak_[cs.szavak[0]].minta; m.size() > 1) {
+      // A lone word: its first two bytes, exactly (memchr finds a one-byte word).
+      const unsigned char b0 = static_cast<unsigned char>(m[0]);
+      const unsigned char b1 = static_cast<unsigned char>(m[1]);
+      cs.szuro[b0 & 15] = cs.szuro[16 + (b0 >> 4)] = 1;
+      cs.szuro[32 + (b1 & 15)] = cs.szuro[48 + (b1 >> 4)] = 1;
+      cs.szurt = true;
     }
     cs.helyben = std::all_of(cs.szavak.begin(), cs.szavak.end(), [this](uint32_t w) {
       return szavak_[w].csere.size() <= szavak_[w].minta.size();
@@ -415,10 +422,19 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   while (p < hatar) {
     uint64_t jeloltek = 0;
     if (egy) {
-      // A lone word: its first byte.
-      const void* e = std::memchr(t + p, szavak_[cs.szavak[0]].minta[0], hatar - p);
-      if (!e) break;
-      p = static_cast<const char*>(e) - t;
+      // A lone word: its first two bytes, or its first byte.
+      const char c = szavak_[cs.szavak[0]].minta[0];
+      if (jelolo.Szur()) {
+        p = jelolo.Kovetkezo(p);
+        if (t[p] != c) {
+          ++p;
+          continue;
+        }
+      } else {
+        const void* e = std::memchr(t + p, c, hatar - p);
+        if (!e) break;
+        p = static_cast<const char*>(e) - t;
+      }
       jeloltek = 1;
     } else {
       // The words whose first two bytes stand at p (one-byte words: the first).
