@@ -184,18 +184,19 @@ std::string TRovoSzam::JegyeketAtir(std::string_view jegyek) const {
 }
 
 void TRovoSzam::SzamotIr(std::string_view szam, std::string& ki) const {
-  std::string s(szam);
-  if (!Datum(s))
-    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
-            s.end());
-  size_t kezdet = 0;  // start of the current digit run
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (Szamjegy(s[i])) continue;
-    JegyeketIr(std::string_view(s).substr(kezdet, i - kezdet), ki);
-    ki += s[i];
-    kezdet = i + 1;
+  // Outside a date, dots and spaces are dropped and join the runs around them.
+  const bool datum = Datum(szam);
+  std::string jegyek;
+  for (char c : szam) {
+    if (Szamjegy(c)) {
+      jegyek += c;
+    } else if (datum || (c != '.' && c != ' ')) {
+      JegyeketIr(jegyek, ki);
+      ki += c;
+      jegyek.clear();
+    }
   }
-  if (kezdet < s.size()) JegyeketIr(std::string_view(s).substr(kezdet), ki);
+  JegyeketIr(jegyek, ki);
 }
 
 // Groups of three digits from the most significant: hundreds, tens and units
