@@ -164,7 +164,13 @@ bool Szelektiv(const std::array<uint8_t, 64>& t) {
 }
 
 #ifdef GYORSROVO_AVX2
-const bool kAvx2 = __builtin_cpu_supports("avx2");
+bool Avx2() {
+  static const bool van = [] {
+    __builtin_cpu_init();  // static initialisers may run before the library's own
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return van;
+}
 
 #define GYORSROVO_AVX2_FN __attribute__((target("avx2"))) inline
 
@@ -210,7 +216,7 @@ class Jelolo {
   Jelolo(const std::array<uint8_t, 64>* szuro, const unsigned char* t, size_t utolso)
       : t_(t), utolso_(utolso) {
 #ifdef GYORSROVO_AVX2
-    if (kAvx2) szuro_ = szuro;
+    if (Avx2()) szuro_ = szuro;
 #else
     (void)szuro;
 #endif
