@@ -120,11 +120,13 @@ size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); 
 // distinct first byte has its own bucket when there are at most 8 of them,
 // else the first bytes sharing a high nibble share one; a bucket's first
 // bytes then pass exactly, and only its second bytes mix their nibbles.
-std::array<uint8_t, 64> SzurotEpit(const std::vector<const std::string*>& szavak) {
+// `minta(i)` is the i-th of `db` words.
+template <class F>
+std::array<uint8_t, 64> SzurotEpit(size_t db, F minta) {
   bool elso[256] = {};
   size_t elsok = 0;
-  for (const std::string* w : szavak) {
-    const unsigned char b = static_cast<unsigned char>((*w)[0]);
+  for (size_t i = 0; i < db; ++i) {
+    const unsigned char b = static_cast<unsigned char>(minta(i)[0]);
     if (!elso[b]) ++elsok;
     elso[b] = true;
   }
@@ -132,17 +134,18 @@ std::array<uint8_t, 64> SzurotEpit(const std::vector<const std::string*>& szavak
   int rekesz[256];
   std::fill(std::begin(rekesz), std::end(rekesz), -1);
   int rekeszek = 0;
-  for (const std::string* w : szavak) {
-    const unsigned b0 = static_cast<unsigned char>((*w)[0]);
+  for (size_t i = 0; i < db; ++i) {
+    const std::string& w = minta(i);
+    const unsigned b0 = static_cast<unsigned char>(w[0]);
     int& r = rekesz[elsok <= 8 ? b0 : b0 >> 4];
     if (r < 0) r = rekeszek++ % 8;
     const uint8_t bit = static_cast<uint8_t>(1u << r);
     t[b0 & 15] |= bit;
     t[16 + (b0 >> 4)] |= bit;
-    if (w->size() == 1) {
-      for (size_t i = 32; i < 64; ++i) t[i] |= bit;
+    if (w.size() == 1) {
+      for (size_t k = 32; k < 64; ++k) t[k] |= bit;
     } else {
-      const unsigned b1 = static_cast<unsigned char>((*w)[1]);
+      const unsigned b1 = static_cast<unsigned char>(w[1]);
       t[32 + (b1 & 15)] |= bit;
       t[48 + (b1 >> 4)] |= bit;
     }
@@ -253,6 +256,10 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   // Steps: dialect rules one by one, word rules in groups, but every word on
   // its own in long rounds: their words seldom group, and checking costs.
   const bool hosszu = magok.size() > kHosszuKor;
+  // Exception-word lists have tens of thousands of rules: no regrowing.
+  szavak_.reserve(magok.size());
+  lepesek_.reserve(magok.size());
+  csoportok_.reserve(magok.size());
   std::vector<uint32_t> csoport;
   auto lezar = [&] {
     if (csoport.empty()) return;
@@ -263,17 +270,13 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     if (cs.szavak.size() > 1) {
       cs.elso.assign(256, 0);
       cs.masodik.assign(256, 0);
-      std::vector<const std::string*> mintak;
-      for (uint32_t w : cs.szavak) mintak.push_back(&szavak_[w].minta);
-      cs.szuro = SzurotEpit(mintak);
-      cs.szurt = Szelektiv(cs.szuro);
-    } else if (const std::string& m = szavak_[cs.szavak[0]].minta; m.size() > 1) {
-      // A lone word: its first two bytes, exactly (memchr finds a one-byte word).
-      const unsigned char b0 = static_cast<unsigned char>(m[0]);
-      const unsigned char b1 = static_cast<unsigned char>(m[1]);
-      cs.szuro[b0 & 15] = cs.szuro[16 + (b0 >> 4)] = 1;
-      cs.szuro[32 + (b1 & 15)] = cs.szuro[48 + (b1 >> 4)] = 1;
-      cs.szurt = true;
+      const std::array<uint8_t, 64> sz =
+          SzurotEpit(cs.szavak.size(),
+                     [&](size_t i) -> const std::string& { return szavak_[cs.szavak[i]].minta; });
+      if (Szelektiv(sz)) {
+        cs.szuro = static_cast<uint32_t>(szurok_.size());
+        szurok_.push_back(sz);
+      }
     }
     cs.helyben = std::all_of(cs.szavak.begin(), cs.szavak.end(), [this](uint32_t w) {
       return szavak_[w].csere.size() <= szavak_[w].minta.size();
@@ -353,9 +356,8 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     kovetkezo_szo_[w] = szo_vege_[csucs];
     szo_vege_[csucs] = w;
   }
-  std::vector<const std::string*> mintak;
-  for (const Szo& sz : szavak_) mintak.push_back(&sz.minta);
-  szuro_ = SzurotEpit(mintak);
+  szuro_ = SzurotEpit(szavak_.size(),
+                      [this](size_t i) -> const std::string& { return szavak_[i].minta; });
   szurt_ = Szelektiv(szuro_);
 }
 
@@ -423,7 +425,17 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
   const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
-  Jelolo jelolo(cs.szurt ? &cs.szuro : nullptr, u, hatar > 0 ? hatar - 1 : 0);
+  // The byte-pair test of the group; a lone word's, made here, is exact.
+  Szuro sajat{};
+  const Szuro* szuro = cs.szuro < szurok_.size() ? &szurok_[cs.szuro] : nullptr;
+  if (const std::string& m = szavak_[cs.szavak[0]].minta; egy && m.size() > 1) {
+    const unsigned char b0 = static_cast<unsigned char>(m[0]);
+    const unsigned char b1 = static_cast<unsigned char>(m[1]);
+    sajat[b0 & 15] = sajat[16 + (b0 >> 4)] = 1;
+    sajat[32 + (b1 & 15)] = sajat[48 + (b1 >> 4)] = 1;
+    szuro = &sajat;
+  }
+  Jelolo jelolo(szuro, u, hatar > 0 ? hatar - 1 : 0);
   size_t p = 0;
   while (p < hatar) {
     uint64_t jeloltek = 0;

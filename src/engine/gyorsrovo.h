@@ -53,18 +53,20 @@ class TGyorsRovo {
   // Consecutive word rules (at most 64) applied in one pass. The masks hold
   // bit k for the k-th word: which words begin with a byte, have a byte second
   // (every byte, for one-byte words), and can match at the text's end.
-  // `szuro` is a coarser test of the same byte pairs that a vector unit reads
-  // 32 positions at a time (see ElsoJelolt): for 8 buckets of words, which low
-  // and high nibbles their first byte and their second byte may have.
+  // `szuro` indexes a coarser test of the same byte pairs (Szuro) when it is
+  // worth reading; a lone word's pass makes its own from its first two bytes.
   struct Csoport {
     std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
     std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
     std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
-    std::array<uint8_t, 64> szuro{};
-    bool szurt = false;    // the filter is worth reading
-    bool helyben = false;  // no word lengthens the text: the pass writes over it
+    uint32_t szuro = UINT32_MAX;  // into szurok_
+    bool helyben = false;         // no word lengthens the text: the pass writes over it
   };
+  // A byte-pair test that a vector unit reads 32 positions at a time: for 8
+  // buckets of words, which low and high nibbles their first byte (bytes 0-15
+  // and 16-31) and their second byte (32-47 and 48-63) may have.
+  using Szuro = std::array<uint8_t, 64>;
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
   struct Lepes {
     int mag = -1;
@@ -91,6 +93,7 @@ class TGyorsRovo {
   bool szobetu_[256] = {};
   std::vector<Lepes> lepesek_;
   std::vector<Csoport> csoportok_;
+  std::vector<Szuro> szurok_;
 
   // The index of rounds with many groups: a trie of the words (the node of
   // every two-byte prefix by a table, deeper nodes by a hash of node and
@@ -105,7 +108,7 @@ class TGyorsRovo {
   std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
   std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
-  std::array<uint8_t, 64> szuro_{};  // the words' byte-pair filter (as Csoport::szuro)
+  Szuro szuro_{};  // the words' byte-pair test, when worth reading
   bool szurt_ = false;
   std::vector<char> jelen_;                         // group may match (or is done)
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
