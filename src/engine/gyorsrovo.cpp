@@ -213,6 +213,7 @@ __attribute__((target("avx2"))) size_t ElsoJelolt(const std::array<uint8_t, 64>&
 
 // The positions a byte-pair filter passes, found 32 at a time: Kovetkezo(p)
 // is the first one from p on, or p itself in the tail the blocks leave.
+// Calls must not go back.
 class Jelolo {
  public:
   // Blocks read t[0 .. utolso]; with `szuro` null every position passes.
@@ -227,12 +228,16 @@ class Jelolo {
   bool Szur() const { return szuro_ != nullptr; }
   size_t Kovetkezo(size_t p) {
 #ifdef GYORSROVO_AVX2
-    while (p >= blokk_ + 32 || !(maszk_ & (~0u << (p - blokk_)))) {
-      if (maszk_) p = std::max(p, blokk_ + 32);
-      blokk_ = p = ElsoJelolt(*szuro_, t_, p, utolso_, maszk_);
-      if (!maszk_) return p;
+    if (p >= farok_) return p;
+    if (p < vege_) {
+      if (const uint32_t m = maszk_ & (~0u << (p - (vege_ - 32))))
+        return vege_ - 32 + static_cast<size_t>(__builtin_ctz(m));
+      p = vege_;
     }
-    return blokk_ + static_cast<size_t>(__builtin_ctz(maszk_ & (~0u << (p - blokk_))));
+    const size_t blokk = ElsoJelolt(*szuro_, t_, p, utolso_, maszk_);
+    if (!maszk_) return farok_ = blokk;
+    vege_ = blokk + 32;
+    return blokk + static_cast<size_t>(__builtin_ctz(maszk_));
 #else
     return p;
 #endif
@@ -242,8 +247,9 @@ class Jelolo {
   const std::array<uint8_t, 64>* szuro_ = nullptr;
   const unsigned char* t_;
   size_t utolso_;
-  size_t blokk_ = 0;    // the current block of 32 positions
-  uint32_t maszk_ = 0;  // and the positions of it the filter passes
+  size_t vege_ = 0;          // the end of the current block of 32 positions
+  uint32_t maszk_ = 0;       // and the positions of it the filter passes
+  size_t farok_ = SIZE_MAX;  // where the tail begins, once reached
 };
 
 }  // namespace
