@@ -270,25 +270,26 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   auto lezar = [&] {
     if (csoport.empty()) return;
     // Bit k of the masks stands for the group's k-th word in rule order.
+    // Its words are consecutive in szavak_.
     Csoport cs;
-    cs.szavak = csoport;
+    cs.tol = csoport.front();
+    cs.db = static_cast<uint32_t>(csoport.size());
     csoport.clear();
-    if (cs.szavak.size() > 1) {
+    const Szo* ws = &szavak_[cs.tol];
+    if (cs.db > 1) {
       cs.elso.assign(256, 0);
       cs.masodik.assign(256, 0);
       const std::array<uint8_t, 64> sz =
-          SzurotEpit(cs.szavak.size(),
-                     [&](size_t i) -> const std::string& { return szavak_[cs.szavak[i]].minta; });
+          SzurotEpit(cs.db, [ws](size_t i) -> const std::string& { return ws[i].minta; });
       if (Szelektiv(sz)) {
         cs.szuro = static_cast<uint32_t>(szurok_.size());
         szurok_.push_back(sz);
       }
     }
-    cs.helyben = std::all_of(cs.szavak.begin(), cs.szavak.end(), [this](uint32_t w) {
-      return szavak_[w].csere.size() <= szavak_[w].minta.size();
-    });
-    for (size_t k = 0; k < cs.szavak.size() && !cs.elso.empty(); ++k) {
-      const std::string& m = szavak_[cs.szavak[k]].minta;
+    cs.helyben =
+        std::all_of(ws, ws + cs.db, [](const Szo& w) { return w.csere.size() <= w.minta.size(); });
+    for (size_t k = 0; k < cs.db && !cs.elso.empty(); ++k) {
+      const std::string& m = ws[k].minta;
       const uint64_t bit = uint64_t{1} << k;
       cs.elso[static_cast<unsigned char>(m[0])] |= bit;
       if (m.size() == 1) {
@@ -326,7 +327,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   if (csoportok_.size() <= kIndexNelkul) return;
   csoportja_.resize(szavak_.size());
   for (uint32_t g = 0; g < csoportok_.size(); ++g) {
-    for (uint32_t w : csoportok_[g].szavak) csoportja_[w] = g;
+    for (uint32_t k = 0; k < csoportok_[g].db; ++k) csoportja_[csoportok_[g].tol + k] = g;
   }
   // A trie of the words: the first two bytes by a table, the rest by a hash.
   par_csucs_.assign(65536, 0);
@@ -427,14 +428,15 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
   size_t masolt = 0;
   size_t uj_hatar = std::string::npos;
   const unsigned char* u = reinterpret_cast<const unsigned char*>(t);
-  const bool egy = cs.szavak.size() == 1;
+  const Szo* ws = &szavak_[cs.tol];  // the group's words
+  const bool egy = cs.db == 1;
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
   const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
   // The byte-pair test of the group; a lone word's, made here, is exact.
   Szuro sajat{};
   const Szuro* szuro = cs.szuro < szurok_.size() ? &szurok_[cs.szuro] : nullptr;
-  if (const std::string& m = szavak_[cs.szavak[0]].minta; egy && m.size() > 1) {
+  if (const std::string& m = ws[0].minta; egy && m.size() > 1) {
     const unsigned char b0 = static_cast<unsigned char>(m[0]);
     const unsigned char b1 = static_cast<unsigned char>(m[1]);
     sajat[b0 & 15] = sajat[16 + (b0 >> 4)] = 1;
@@ -447,7 +449,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     uint64_t jeloltek = 0;
     if (egy) {
       // A lone word: its first two bytes, or its first byte.
-      const char c = szavak_[cs.szavak[0]].minta[0];
+      const char c = ws[0].minta[0];
       if (jelolo.Szur()) {
         p = jelolo.Kovetkezo(p);
         if (t[p] != c) {
@@ -486,7 +488,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     }
     const Szo* talalt = nullptr;
     for (uint64_t maradek = jeloltek; maradek; maradek &= maradek - 1) {
-      const Szo& w = szavak_[cs.szavak[__builtin_ctzll(maradek)]];
+      const Szo& w = ws[__builtin_ctzll(maradek)];
       const size_t m = w.minta.size();
       if (m > hatar - p) continue;
       const char* v = w.minta.data();

@@ -56,8 +56,8 @@ class TGyorsRovo {
   // `szuro` indexes a coarser test of the same byte pairs (Szuro) when it is
   // worth reading; a lone word's pass makes its own from its first two bytes.
   struct Csoport {
-    std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
-    std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
+    uint32_t tol = 0, db = 0;    // its words: szavak_[tol, tol + db), in rule order
+    std::vector<uint64_t> elso;  // 256 masks each; empty for a lone word
     std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
     uint32_t szuro = UINT32_MAX;  // into szurok_
