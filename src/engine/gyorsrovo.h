@@ -15,6 +15,11 @@
 // text, once, to learn which groups can match at all, and keep the index up
 // to date around every splice; the others simply run every group.
 //
+// A pass looks only at the positions whose first two bytes can begin one of
+// its words: with AVX2 (checked at run time) a nibble table per byte tests 32
+// positions at once, else the words' byte masks are read position by
+// position. A pass whose words never lengthen the text rewrites it in place.
+//
 // Rules with other patterns go through the dialect exactly as in
 // TRovo::Alkalmaz, and so do their errors.
 
