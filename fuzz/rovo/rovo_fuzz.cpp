@@ -38,6 +38,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       vege == std::string_view::npos ? std::string_view(minta) : be.substr(vege + 1);
   TRovo lassu(lista, ',', '-');
   TGyorsRovo gyors(lista, ',', '-');
-  if (Alkalmaz(lassu, szoveg) != Alkalmaz(gyors, szoveg)) std::abort();
+  // Rules may multiply the text ("." into "xxx") at every step: lists whose
+  // plain round outgrows a budget are passed over. Every step of the plain
+  // round then stayed within it, so the fast round's passes do too.
+  std::optional<std::string> vart;
+  {
+    const TRegKif::OutputBudget keret(size_t{1} << 20);
+    try {
+      vart = lassu.Alkalmaz(szoveg);
+    } catch (const ERegKif& e) {
+      if (e.ErrorCode() == ERegKif::kOutputLimit) return 0;
+    }
+  }
+  if (vart != Alkalmaz(gyors, szoveg)) std::abort();
   return 0;
 }

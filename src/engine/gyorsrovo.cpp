@@ -6,6 +6,11 @@
 
 #include "regex/regkif.h"
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define GYORSROVO_AVX2 1
+#endif
+
 namespace {
 
 // Joining a group checks the word against every member: groups are capped.
@@ -109,6 +114,144 @@ inline uint16_t Par(const char* p) {
 
 size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
 
+// The nibble tables of a byte-pair filter (see Csoport::szuro): bytes 0-15
+// and 16-31 the buckets whose first byte may have a low or high nibble, 32-63
+// the same for the second byte (every nibble for one-byte words). Each
+// distinct first byte has its own bucket when there are at most 8 of them,
+// else the first bytes sharing a high nibble share one; a bucket's first
+// bytes then pass exactly, and only its second bytes mix their nibbles.
+// `minta(i)` is the i-th of `db` words.
+template <class F>
+std::array<uint8_t, 64> SzurotEpit(size_t db, F minta) {
+  bool elso[256] = {};
+  size_t elsok = 0;
+  for (size_t i = 0; i < db; ++i) {
+    const unsigned char b = static_cast<unsigned char>(minta(i)[0]);
+    if (!elso[b]) ++elsok;
+    elso[b] = true;
+  }
+  std::array<uint8_t, 64> t{};
+  int rekesz[256];
+  std::fill(std::begin(rekesz), std::end(rekesz), -1);
+  int rekeszek = 0;
+  for (size_t i = 0; i < db; ++i) {
+    const std::string& w = minta(i);
+    const unsigned b0 = static_cast<unsigned char>(w[0]);
+    int& r = rekesz[elsok <= 8 ? b0 : b0 >> 4];
+    if (r < 0) r = rekeszek++ % 8;
+    const uint8_t bit = static_cast<uint8_t>(1u << r);
+    t[b0 & 15] |= bit;
+    t[16 + (b0 >> 4)] |= bit;
+    if (w.size() == 1) {
+      for (size_t k = 32; k < 64; ++k) t[k] |= bit;
+    } else {
+      const unsigned b1 = static_cast<unsigned char>(w[1]);
+      t[32 + (b1 & 15)] |= bit;
+      t[48 + (b1 >> 4)] |= bit;
+    }
+  }
+  return t;
+}
+
+// Whether a filter passes few enough byte pairs to beat the scalar search: at
+// most one in eight, counted per bucket (an upper bound). A bucket passes
+// every byte whose low and high nibbles it passes.
+bool Szelektiv(const std::array<uint8_t, 64>& t) {
+  size_t parok = 0;
+  for (unsigned k = 0; k < 8; ++k) {
+    size_t db[4] = {};
+    for (size_t i = 0; i < 64; ++i) db[i / 16] += t[i] >> k & 1;
+    parok += db[0] * db[1] * db[2] * db[3];
+  }
+  return parok <= 65536 / 8;
+}
+
+#ifdef GYORSROVO_AVX2
+bool Avx2() {
+  static const bool van = [] {
+    __builtin_cpu_init();  // static initialisers may run before the library's own
+    return __builtin_cpu_supports("avx2") != 0;
+  }();
+  return van;
+}
+
+#define GYORSROVO_AVX2_FN __attribute__((target("avx2"))) inline
+
+// The buckets whose nibble tables (`lo`, `hi`) pass each byte of `v`.
+GYORSROVO_AVX2_FN __m256i Rekeszek(__m256i lo, __m256i hi, __m256i v) {
+  const __m256i also = _mm256_set1_epi8(0x0f);
+  return _mm256_and_si256(_mm256_shuffle_epi8(lo, _mm256_and_si256(v, also)),
+                          _mm256_shuffle_epi8(hi, _mm256_and_si256(_mm256_srli_epi16(v, 4), also)));
+}
+
+GYORSROVO_AVX2_FN __m256i Tabla(const std::array<uint8_t, 64>& szuro, size_t i) {
+  return _mm256_broadcastsi128_si256(
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(szuro.data() + 16 * i)));
+}
+
+// The first block of 32 positions from p whose filter mask (bit i: position
+// p + i) is not empty, among the blocks that end before `utolso` (each reads
+// one byte further); `maszk` is 0 when none is left and p is where the scalar
+// tail begins.
+__attribute__((target("avx2"))) size_t ElsoJelolt(const std::array<uint8_t, 64>& szuro,
+                                                  const unsigned char* t, size_t p, size_t utolso,
+                                                  uint32_t& maszk) {
+  const __m256i lo0 = Tabla(szuro, 0), hi0 = Tabla(szuro, 1);
+  const __m256i lo1 = Tabla(szuro, 2), hi1 = Tabla(szuro, 3);
+  for (; p + 32 <= utolso; p += 32) {
+    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p));
+    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p + 1));
+    const __m256i m = _mm256_and_si256(Rekeszek(lo0, hi0, a), Rekeszek(lo1, hi1, b));
+    maszk =
+        ~static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(m, _mm256_setzero_si256())));
+    if (maszk) return p;
+  }
+  maszk = 0;
+  return p;
+}
+#endif
+
+// The positions a byte-pair filter passes, found 32 at a time: Kovetkezo(p)
+// is the first one from p on, or p itself in the tail the blocks leave.
+// Calls must not go back.
+class Jelolo {
+ public:
+  // Blocks read t[0 .. utolso]; with `szuro` null every position passes.
+  Jelolo(const std::array<uint8_t, 64>* szuro, const unsigned char* t, size_t utolso)
+      : t_(t), utolso_(utolso) {
+#ifdef GYORSROVO_AVX2
+    if (Avx2()) szuro_ = szuro;
+#else
+    (void)szuro;
+#endif
+  }
+  bool Szur() const { return szuro_ != nullptr; }
+  size_t Kovetkezo(size_t p) {
+#ifdef GYORSROVO_AVX2
+    if (p >= farok_) return p;
+    if (p < vege_) {
+      if (const uint32_t m = maszk_ & (~0u << (p - (vege_ - 32))))
+        return vege_ - 32 + static_cast<size_t>(__builtin_ctz(m));
+      p = vege_;
+    }
+    const size_t blokk = ElsoJelolt(*szuro_, t_, p, utolso_, maszk_);
+    if (!maszk_) return farok_ = blokk;
+    vege_ = blokk + 32;
+    return blokk + static_cast<size_t>(__builtin_ctz(maszk_));
+#else
+    return p;
+#endif
+  }
+
+ private:
+  const std::array<uint8_t, 64>* szuro_ = nullptr;
+  const unsigned char* t_;
+  size_t utolso_;
+  size_t vege_ = 0;          // the end of the current block of 32 positions
+  uint32_t maszk_ = 0;       // and the positions of it the filter passes
+  size_t farok_ = SIZE_MAX;  // where the tail begins, once reached
+};
+
 }  // namespace
 
 TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto)
@@ -119,19 +262,34 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   // Steps: dialect rules one by one, word rules in groups, but every word on
   // its own in long rounds: their words seldom group, and checking costs.
   const bool hosszu = magok.size() > kHosszuKor;
+  // Exception-word lists have tens of thousands of rules: no regrowing.
+  szavak_.reserve(magok.size());
+  lepesek_.reserve(magok.size());
+  csoportok_.reserve(magok.size());
   std::vector<uint32_t> csoport;
   auto lezar = [&] {
     if (csoport.empty()) return;
     // Bit k of the masks stands for the group's k-th word in rule order.
+    // Its words are consecutive in szavak_.
     Csoport cs;
-    cs.szavak = csoport;
+    cs.tol = csoport.front();
+    cs.db = static_cast<uint32_t>(csoport.size());
     csoport.clear();
-    if (cs.szavak.size() > 1) {
+    const Szo* ws = &szavak_[cs.tol];
+    if (cs.db > 1) {
       cs.elso.assign(256, 0);
       cs.masodik.assign(256, 0);
+      const std::array<uint8_t, 64> sz =
+          SzurotEpit(cs.db, [ws](size_t i) -> const std::string& { return ws[i].minta; });
+      if (Szelektiv(sz)) {
+        cs.szuro = static_cast<uint32_t>(szurok_.size());
+        szurok_.push_back(sz);
+      }
     }
-    for (size_t k = 0; k < cs.szavak.size() && !cs.elso.empty(); ++k) {
-      const std::string& m = szavak_[cs.szavak[k]].minta;
+    cs.helyben =
+        std::all_of(ws, ws + cs.db, [](const Szo& w) { return w.csere.size() <= w.minta.size(); });
+    for (size_t k = 0; k < cs.db && !cs.elso.empty(); ++k) {
+      const std::string& m = ws[k].minta;
       const uint64_t bit = uint64_t{1} << k;
       cs.elso[static_cast<unsigned char>(m[0])] |= bit;
       if (m.size() == 1) {
@@ -169,7 +327,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   if (csoportok_.size() <= kIndexNelkul) return;
   csoportja_.resize(szavak_.size());
   for (uint32_t g = 0; g < csoportok_.size(); ++g) {
-    for (uint32_t w : csoportok_[g].szavak) csoportja_[w] = g;
+    for (uint32_t k = 0; k < csoportok_[g].db; ++k) csoportja_[csoportok_[g].tol + k] = g;
   }
   // A trie of the words: the first two bytes by a table, the rest by a hash.
   par_csucs_.assign(65536, 0);
@@ -205,6 +363,9 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     kovetkezo_szo_[w] = szo_vege_[csucs];
     szo_vege_[csucs] = w;
   }
+  szuro_ = SzurotEpit(szavak_.size(),
+                      [this](size_t i) -> const std::string& { return szavak_[i].minta; });
+  szurt_ = Szelektiv(szuro_);
 }
 
 uint32_t TGyorsRovo::UjCsucs() {
@@ -246,40 +407,79 @@ bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) co
 }
 
 bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
-  const char* t = s.data();
+  return cs.helyben ? CsoportotAlkalmaz<true>(cs, s, hatar)
+                    : CsoportotAlkalmaz<false>(cs, s, hatar);
+}
+
+// With kHelyben the output is written over `s` itself: no word lengthens the
+// text, so the output never overtakes the bytes still to be read; only the
+// byte before a match may already be rewritten, and the assertion "\\b" reads
+// it from the previous match's word instead.
+template <bool kHelyben>
+bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar) {
+  char* d = s.data();
+  const char* t = d;
   const size_t n = s.size();
   std::string& ki = Munkaterulet();
+  size_t o = 0;                // in place: the output's length
+  const Szo* elozo = nullptr;  // in place: the match that ended at `masolt`
   bool valtozott = false;
   beszurt_.clear();
   size_t masolt = 0;
   size_t uj_hatar = std::string::npos;
   const unsigned char* u = reinterpret_cast<const unsigned char*>(t);
-  const bool egy = cs.szavak.size() == 1;
+  const Szo* ws = &szavak_[cs.tol];  // the group's words
+  const bool egy = cs.db == 1;
   const uint64_t* elso = cs.elso.data();
   const uint64_t* masodik = cs.masodik.data();
   const size_t ellenorzott = egy ? 1 : 2;  // bytes the search has compared
+  // The byte-pair test of the group; a lone word's, made here, is exact.
+  Szuro sajat{};
+  const Szuro* szuro = cs.szuro < szurok_.size() ? &szurok_[cs.szuro] : nullptr;
+  if (const std::string& m = ws[0].minta; egy && m.size() > 1) {
+    const unsigned char b0 = static_cast<unsigned char>(m[0]);
+    const unsigned char b1 = static_cast<unsigned char>(m[1]);
+    sajat[b0 & 15] = sajat[16 + (b0 >> 4)] = 1;
+    sajat[32 + (b1 & 15)] = sajat[48 + (b1 >> 4)] = 1;
+    szuro = &sajat;
+  }
+  Jelolo jelolo(szuro, u, hatar > 0 ? hatar - 1 : 0);
   size_t p = 0;
   while (p < hatar) {
     uint64_t jeloltek = 0;
     if (egy) {
-      // A lone word: its first byte.
-      const void* e = std::memchr(t + p, szavak_[cs.szavak[0]].minta[0], hatar - p);
-      if (!e) break;
-      p = static_cast<const char*>(e) - t;
+      // A lone word: its first two bytes, or its first byte.
+      const char c = ws[0].minta[0];
+      if (jelolo.Szur()) {
+        p = jelolo.Kovetkezo(p);
+        if (t[p] != c) {
+          ++p;
+          continue;
+        }
+      } else {
+        const void* e = std::memchr(t + p, c, hatar - p);
+        if (!e) break;
+        p = static_cast<const char*>(e) - t;
+      }
       jeloltek = 1;
     } else {
       // The words whose first two bytes stand at p (one-byte words: the first).
       const size_t utolso = hatar - 1;
-      // Four positions a round while none of them is a candidate.
-      while (p + 4 <= utolso) {
-        const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
-        const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
-        if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
-            (elso[u[p + 3]] & b4))
-          break;
-        p += 4;
+      if (jelolo.Szur()) {
+        p = jelolo.Kovetkezo(p);
+        if (p < utolso) jeloltek = elso[u[p]] & masodik[u[p + 1]];
+      } else {
+        // Four positions a round while none of them is a candidate.
+        while (p + 4 <= utolso) {
+          const uint64_t b1 = masodik[u[p + 1]], b2 = masodik[u[p + 2]];
+          const uint64_t b3 = masodik[u[p + 3]], b4 = masodik[u[p + 4]];
+          if ((elso[u[p]] & b1) | (elso[u[p + 1]] & b2) | (elso[u[p + 2]] & b3) |
+              (elso[u[p + 3]] & b4))
+            break;
+          p += 4;
+        }
+        while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
       }
-      while (p < utolso && !(jeloltek = elso[u[p]] & masodik[u[p + 1]])) ++p;
       if (p == utolso) jeloltek = elso[u[p]] & cs.vegen;
       if (!jeloltek) {
         ++p;
@@ -288,7 +488,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     }
     const Szo* talalt = nullptr;
     for (uint64_t maradek = jeloltek; maradek; maradek &= maradek - 1) {
-      const Szo& w = szavak_[cs.szavak[__builtin_ctzll(maradek)]];
+      const Szo& w = ws[__builtin_ctzll(maradek)];
       const size_t m = w.minta.size();
       if (m > hatar - p) continue;
       const char* v = w.minta.data();
@@ -296,7 +496,11 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       while (j < m && t[p + j] == v[j]) ++j;
       if (j < m) continue;
       if (w.elotte) {
-        const bool elotte = p > 0 && szobetu_[static_cast<unsigned char>(t[p - 1])];
+        bool elotte = false;
+        if (p > 0) {
+          const char c = kHelyben && elozo && p == masolt ? elozo->minta.back() : t[p - 1];
+          elotte = szobetu_[static_cast<unsigned char>(c)];
+        }
         const bool hatarol = elotte != szobetu_[static_cast<unsigned char>(t[p])];
         if (hatarol != (w.elotte == 1)) continue;
       }
@@ -312,23 +516,47 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
       ++p;
       continue;
     }
-    if (!valtozott) {
-      valtozott = true;
-      Elokeszit(ki, Tartalekkal(n));
+    if constexpr (kHelyben) {
+      if (o == masolt) {
+        o = p;
+      } else if (p - masolt > 16) {
+        std::memmove(d + o, t + masolt, p - masolt);
+        o += p - masolt;
+      } else {
+        for (size_t i = masolt; i < p; ++i) d[o++] = t[i];
+      }
+      elozo = talalt;
+    } else {
+      if (!valtozott) Elokeszit(ki, Tartalekkal(n));
+      ki.append(t + masolt, p - masolt);
+      o = ki.size();
     }
-    ki.append(t + masolt, p - masolt);
+    valtozott = true;
+    const std::string& csere = talalt->csere;
     if (talalt->nul != std::string::npos && uj_hatar == std::string::npos)
-      uj_hatar = ki.size() + talalt->nul;
-    if (indexelt_) beszurt_.push_back({ki.size(), talalt->csere.size()});
-    ki += talalt->csere;
-    if (talalt->csere.size() > talalt->minta.size()) TRegKif::OutputBudget::Check(ki.size());
+      uj_hatar = o + talalt->nul;
+    if (indexelt_) beszurt_.push_back({o, csere.size()});
+    if constexpr (kHelyben) {
+      for (char c : csere) d[o++] = c;
+    } else {
+      ki += csere;
+      if (csere.size() > talalt->minta.size()) TRegKif::OutputBudget::Check(ki.size());
+    }
     p += talalt->minta.size();
     masolt = p;
   }
   if (!valtozott) return false;
-  if (uj_hatar == std::string::npos) uj_hatar = ki.size() + (hatar - masolt);
-  ki.append(t + masolt, n - masolt);
-  s.swap(ki);
+  if constexpr (kHelyben) {
+    if (uj_hatar == std::string::npos) uj_hatar = o + (hatar - masolt);
+    if (o != masolt) {
+      std::memmove(d + o, t + masolt, n - masolt);
+      s.resize(o + (n - masolt));
+    }
+  } else {
+    if (uj_hatar == std::string::npos) uj_hatar = ki.size() + (hatar - masolt);
+    ki.append(t + masolt, n - masolt);
+    s.swap(ki);
+  }
   hatar = uj_hatar;
   return true;
 }
@@ -392,13 +620,19 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
     for (; w != kNincs; w = kovetkezo_szo_[w]) Jelol(csoportja_[w]);
   };
   const uint64_t* van = par_van_.data();
+  auto kezd = [van, t](size_t p) {
+    const unsigned par = t[p] << 8 | t[p + 1];
+    return van[par >> 6] >> (par & 63) & 1;
+  };
+  const size_t utolso = std::min(ig, n - 1);
+  Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
   for (size_t p = tol; p < ig; ++p) {
     // Pairs that begin no word (nor a one-byte word) are passed over quickly.
-    const size_t utolso = std::min(ig, n - 1);
-    while (p < utolso) {
-      const unsigned par = t[p] << 8 | t[p + 1];
-      if (van[par >> 6] >> (par & 63) & 1) break;
-      ++p;
+    if (jelolo.Szur()) {
+      p = jelolo.Kovetkezo(p);
+      if (p < utolso && !kezd(p)) continue;
+    } else {
+      while (p < utolso && !kezd(p)) ++p;
     }
     if (p >= ig) break;
     for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);

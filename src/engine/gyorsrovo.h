@@ -15,9 +15,15 @@
 // text, once, to learn which groups can match at all, and keep the index up
 // to date around every splice; the others simply run every group.
 //
+// A pass looks only at the positions whose first two bytes can begin one of
+// its words: with AVX2 (checked at run time) a nibble table per byte tests 32
+// positions at once, else the words' byte masks are read position by
+// position. A pass whose words never lengthen the text rewrites it in place.
+//
 // Rules with other patterns go through the dialect exactly as in
 // TRovo::Alkalmaz, and so do their errors.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -57,12 +63,20 @@ class TGyorsRovo {
   // Consecutive word rules (at most 64) applied in one pass. The masks hold
   // bit k for the k-th word: which words begin with a byte, have a byte second
   // (every byte, for one-byte words), and can match at the text's end.
+  // `szuro` indexes a coarser test of the same byte pairs (Szuro) when it is
+  // worth reading; a lone word's pass makes its own from its first two bytes.
   struct Csoport {
-    std::vector<uint32_t> szavak;  // indices into szavak_, in rule order
-    std::vector<uint64_t> elso;    // 256 masks each; empty for a lone word
+    uint32_t tol = 0, db = 0;    // its words: szavak_[tol, tol + db), in rule order
+    std::vector<uint64_t> elso;  // 256 masks each; empty for a lone word
     std::vector<uint64_t> masodik;
     uint64_t vegen = 0;
+    uint32_t szuro = UINT32_MAX;  // into szurok_
+    bool helyben = false;         // no word lengthens the text: the pass writes over it
   };
+  // A byte-pair test that a vector unit reads 32 positions at a time: for 8
+  // buckets of words, which low and high nibbles their first byte (bytes 0-15
+  // and 16-31) and their second byte (32-47 and 48-63) may have.
+  using Szuro = std::array<uint8_t, 64>;
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
   struct Lepes {
     int mag = -1;
@@ -71,6 +85,8 @@ class TGyorsRovo {
 
   bool Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const;
   // One pass of a group over `s`; false when nothing matched.
+  bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
+  template <bool kHelyben>
   bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
 
   // Marks in `jelen_` every group with a word at a start position in [tol, ig).
@@ -87,6 +103,7 @@ class TGyorsRovo {
   bool szobetu_[256] = {};
   std::vector<Lepes> lepesek_;
   std::vector<Csoport> csoportok_;
+  std::vector<Szuro> szurok_;
 
   // The index of rounds with many groups: a trie of the words (the node of
   // every two-byte prefix by a table, deeper nodes by a hash of node and
@@ -101,6 +118,8 @@ class TGyorsRovo {
   std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
   std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
+  Szuro szuro_{};  // the words' byte-pair test, when worth reading
+  bool szurt_ = false;
   std::vector<char> jelen_;                         // group may match (or is done)
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies

@@ -108,6 +108,8 @@ TRovoSzam::TRovoSzam(std::string_view szabalyok, char darab_elvalaszto, char res
   }
   for (int k = 0; k < 3; ++k) {
     if (otosok_[k].empty()) otosok_[k] = Ismetel(egyesek_[k], 5);
+    for (int d = 1; d < 10; ++d)
+      jegyek_[k][d] = (d >= 5 ? otosok_[k] : "") + Ismetel(egyesek_[k], d >= 5 ? d - 5 : d);
   }
   atir_ = szamok_be && std::none_of(egyesek_.begin(), egyesek_.end(),
                                     [](const std::string& s) { return s.empty(); });
@@ -187,18 +189,19 @@ std::string TRovoSzam::JegyeketAtir(std::string_view jegyek) const {
 }
 
 void TRovoSzam::SzamotIr(std::string_view szam, std::string& ki) const {
-  std::string s(szam);
-  if (!Datum(s))
-    s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '.' || c == ' '; }),
-            s.end());
-  size_t kezdet = 0;  // start of the current digit run
-  for (size_t i = 0; i < s.size(); ++i) {
-    if (Szamjegy(s[i])) continue;
-    JegyeketIr(std::string_view(s).substr(kezdet, i - kezdet), ki);
-    ki += s[i];
-    kezdet = i + 1;
+  // Outside a date, dots and spaces are dropped and join the runs around them.
+  const bool datum = Datum(szam);
+  std::string jegyek;
+  for (char c : szam) {
+    if (Szamjegy(c)) {
+      jegyek += c;
+    } else if (datum || (c != '.' && c != ' ')) {
+      JegyeketIr(jegyek, ki);
+      ki += c;
+      jegyek.clear();
+    }
   }
-  if (kezdet < s.size()) JegyeketIr(std::string_view(s).substr(kezdet), ki);
+  JegyeketIr(jegyek, ki);
 }
 
 // Groups of three digits from the most significant: hundreds, tens and units
@@ -215,10 +218,7 @@ void TRovoSzam::JegyeketIr(std::string_view jegyek, std::string& ki) const {
     const size_t kezdet = ki.size();
     for (size_t k = 3; k-- > 0;) {
       const size_t p = 3 * g + k;  // the digit's place, counted from the units
-      if (p >= n) continue;
-      const int d = jegyek[n - 1 - p] - '0';
-      if (d >= 5) ki += otosok_[k];
-      for (int x = d >= 5 ? 5 : 0; x < d; ++x) ki += egyesek_[k];
+      if (p < n) ki += jegyek_[k][jegyek[n - 1 - p] - '0'];
     }
     if (ki.size() == kezdet) continue;
     // A leading lone 1 of thousands or more is left to the multiplier:

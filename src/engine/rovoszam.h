@@ -48,6 +48,7 @@ class TRovoSzam {
 
   bool atir_ = false;
   bool megfordit_ = false;
-  std::array<std::string, 4> egyesek_;  // signs of 1, 10, 100, 1000
-  std::array<std::string, 3> otosok_;   // signs of 5, 50, 500
+  std::array<std::string, 4> egyesek_;                 // signs of 1, 10, 100, 1000
+  std::array<std::string, 3> otosok_;                  // signs of 5, 50, 500
+  std::array<std::array<std::string, 10>, 3> jegyek_;  // the signs of each digit at each place
 };

@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/win1250.h"
 #include "regex/program.h"
@@ -39,6 +42,21 @@ inline bool EolM(const Program& p, const uint8_t* t, int n, int pos) {
   if (cur == p.pair_head && pos + 1 < n && t[pos + 1] == p.pair_tail) return true;
   if (!p.separator[cur]) return false;
   return !(cur == p.pair_tail && pos > 0 && t[pos - 1] == p.pair_head);
+}
+
+// The first `b` in [p, end), or null. The bytes searched for are often only a
+// few positions ahead (a letter of the text), where a call of memchr costs
+// more than the search: the first 32 bytes are looked at here.
+inline const uint8_t* Bajt(const uint8_t* p, const uint8_t* end, uint8_t b) {
+#if defined(__SSE2__)
+  const __m128i v = _mm_set1_epi8(static_cast<char>(b));
+  for (int i = 0; i < 2 && end - p >= 16; ++i, p += 16) {
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const int m = _mm_movemask_epi8(_mm_cmpeq_epi8(x, v));
+    if (m) return p + __builtin_ctz(static_cast<unsigned>(m));
+  }
+#endif
+  return static_cast<const uint8_t*>(std::memchr(p, b, static_cast<size_t>(end - p)));
 }
 
 }  // namespace
@@ -91,9 +109,9 @@ bool Matcher::Scan(const Program& prog, const uint8_t* text, int len, int from, 
         const int from_at = s + rare;
         const int last = len - static_cast<int>(plen) + rare;  // last place the byte may be
         if (from_at > last) return false;
-        const void* hit = std::memchr(t + from_at, rare_byte, last - from_at + 1);
+        const uint8_t* hit = Bajt(t + from_at, t + last + 1, rare_byte);
         if (!hit) return false;
-        const int cand = static_cast<int>(static_cast<const uint8_t*>(hit) - t) - rare;
+        const int cand = static_cast<int>(hit - t) - rare;
         if (std::memcmp(t + cand, prog.prefix.data(), plen) == 0) {
           s = cand;
           break;
@@ -111,9 +129,9 @@ bool Matcher::Scan(const Program& prog, const uint8_t* text, int len, int from, 
         if (s > window_end) {
           const int at = s + prog.anchor_lo;
           if (at >= len) return false;
-          const void* hit = std::memchr(t + at, prog.anchor_byte, len - at);
+          const uint8_t* hit = Bajt(t + at, t + len, static_cast<uint8_t>(prog.anchor_byte));
           if (!hit) return false;
-          const int q = static_cast<int>(static_cast<const uint8_t*>(hit) - t);
+          const int q = static_cast<int>(hit - t);
           window_end = q - prog.anchor_lo;
           if (q - prog.anchor_hi > s) s = q - prog.anchor_hi;
         }

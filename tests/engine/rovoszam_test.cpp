@@ -44,6 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Other numbers lose their dots and spaces.
                     Eset{"1 000", "M"}, Eset{"1.000.000", "MM"}, Eset{"3,5", "yyy,Y"},
                     Eset{"12 és 12", "Xyy és Xyy"}, Eset{"12 12", "MBBXyy"},
+                    Eset{"1 000,25", "M,XXY"}, Eset{"2015. 3,5", "XXMBVyyy,Y"},
                     Eset{"a 0,5 b", "a 0,Y b"}, Eset{"nincs benne", "nincs benne"}, Eset{"", ""}));
 
 TEST(RovoSzam, FiveHundredSign) {

@@ -378,6 +378,14 @@ TEST(RegKifMatching, Order) {
       {"a.*c", "", "abcbc", "match 1:5"},
       {"a.*?c", "", "abcbc", "match 1:3"},
       {"a[^c]*c", "", "abcbc", "match 1:3"},
+      // Anchor and prefix bytes found near, at and past the first 32 bytes searched.
+      {"[ab]{2}k", "", std::string(14, 'c') + "bak" + std::string(20, 'c'), "match 15:3"},
+      {"[ab]{2}k", "", std::string(20, 'c') + "abk" + std::string(20, 'c'), "match 21:3"},
+      {"[ab]{2}k", "", "ck" + std::string(40, 'c') + "abkk", "match 43:3"},
+      {"[ab]{2}k", "", std::string(29, 'k') + "aak" + std::string(20, 'k'), "match 30:3"},
+      {"[ab]{2}k", "", std::string(40, 'k'), "nomatch"},
+      {"qzx", "", std::string(33, 'q') + "qzx", "match 34:3"},
+      {"qzx", "", std::string(17, 'z') + "qzxq" + std::string(20, 'z'), "match 18:3"},
       {"^(a\\1?){4}$", "", "aaaaaaaaaa", "match 1:10 7:4"},
       {"(a\\1)", "", "aa", "nomatch"},  // the open group has captured nothing yet
       {"\\1(a)", "", "aa", "nomatch"},
