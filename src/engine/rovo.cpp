@@ -1,5 +1,7 @@
 #include "engine/rovo.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
@@ -11,19 +13,24 @@ struct Par {
   std::string csere;
 };
 
-int Hasonlit(const Par& a, const Par& b) {
-  return static_cast<int>(b.minta.size()) - static_cast<int>(a.minta.size());
-}
+// What the sort reads of a rule: its pattern's length, and where it came from.
+struct Kulcs {
+  int hossz;
+  uint32_t hely;
+};
+
+int Hasonlit(const Kulcs& a, const Kulcs& b) { return b.hossz - a.hossz; }
 
 // The classic in-place quicksort, longest pattern first. It is not stable, and
 // rule lists depend on the order it leaves equal-length patterns in, so it
 // must stay exactly this procedure (pivot copied, tail loop on the right part).
-void Rendez(std::vector<Par>& t, int l, int r) {
+// It sorts the keys only: the rules follow them afterwards.
+void Rendez(std::vector<Kulcs>& t, int l, int r) {
   int i;
   do {
     i = l;
     int j = r;
-    const Par p = t[(l + r) / 2];
+    const Kulcs p = t[(l + r) / 2];
     do {
       while (Hasonlit(t[i], p) < 0) ++i;
       while (Hasonlit(t[j], p) > 0) --j;
@@ -36,6 +43,18 @@ void Rendez(std::vector<Par>& t, int l, int r) {
     if (l < j) Rendez(t, l, j);
     l = i;
   } while (i < r);
+}
+
+void Rendez(std::vector<Par>& parok) {
+  if (parok.size() < 2) return;
+  std::vector<Kulcs> kulcsok(parok.size());
+  for (size_t i = 0; i < parok.size(); ++i)
+    kulcsok[i] = {static_cast<int>(parok[i].minta.size()), static_cast<uint32_t>(i)};
+  Rendez(kulcsok, 0, static_cast<int>(kulcsok.size()) - 1);
+  std::vector<Par> rendezett;
+  rendezett.reserve(parok.size());
+  for (const Kulcs& k : kulcsok) rendezett.push_back(std::move(parok[k.hely]));
+  parok = std::move(rendezett);
 }
 
 // Puts a rule whose pattern is literally an earlier rule's replacement in front
@@ -79,19 +98,36 @@ void LancotRendez(std::vector<Par>& t) {
   }
 }
 
-}  // namespace
-
-TRovoMag::TRovoMag(std::string_view minta, std::string_view csere)
-    : csere_(csere), kif_(std::make_unique<TRegKif>()) {
-  kif_->SetExpression(minta);
-  kif_->SetModifier('g', true);
+// A rule's pattern object: g on, the other modifiers at their defaults.
+std::unique_ptr<TRegKif> Kifejezes(const std::string& minta) {
+  auto kif = std::make_unique<TRegKif>();
+  kif->SetExpression(minta);
+  kif->SetModifier('g', true);
+  return kif;
 }
 
+// Calls `f` with every piece Feldarabol gives, as a view of `szoveg`.
+template <class F>
+void Darabonkent(std::string_view szoveg, char elvalaszto, F f) {
+  for (size_t kezdet = 0; kezdet < szoveg.size();) {
+    const size_t veg = std::min(szoveg.find(elvalaszto, kezdet), szoveg.size());
+    f(szoveg.substr(kezdet, veg - kezdet));
+    kezdet = veg + 1;
+  }
+}
+
+}  // namespace
+
+TRovoMag::TRovoMag(std::string_view minta, std::string_view csere) : minta_(minta), csere_(csere) {}
+
 std::string TRovoMag::Alkalmaz(std::string_view szoveg) {
+  if (!kif_) kif_ = Kifejezes(minta_);
   return kif_->ReplaceAll(szoveg, csere_, true);
 }
 
-bool TRovoMag::SoronBelul() const { return kif_->LineLocal() && SorbaIllo(csere_); }
+bool TRovoMag::SoronBelul() const {
+  return (kif_ ? *kif_ : *Kifejezes(minta_)).LineLocal() && SorbaIllo(csere_);
+}
 
 TRovo::TRovo(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto) {
   Epit(szabalyok, darab_elvalaszto, resz_elvalaszto);
@@ -102,12 +138,17 @@ void TRovo::Torol() { magok_.clear(); }
 void TRovo::Epit(std::string_view szabalyok, char darab_elvalaszto, char resz_elvalaszto) {
   Torol();
   std::vector<Par> parok;
-  for (const std::string& darab : Feldarabol(szabalyok, darab_elvalaszto)) {
-    std::vector<std::string> reszek = Feldarabol(darab, resz_elvalaszto);
-    if (reszek.size() == 2 && !reszek[0].empty() && !reszek[1].empty())
-      parok.push_back({std::move(reszek[0]), std::move(reszek[1])});
-  }
-  if (parok.size() > 1) Rendez(parok, 0, static_cast<int>(parok.size()) - 1);
+  Darabonkent(szabalyok, darab_elvalaszto, [&](std::string_view darab) {
+    std::string_view reszek[2];
+    size_t db = 0;
+    Darabonkent(darab, resz_elvalaszto, [&](std::string_view resz) {
+      if (db < 2) reszek[db] = resz;
+      ++db;
+    });
+    if (db == 2 && !reszek[0].empty() && !reszek[1].empty())
+      parok.push_back({std::string(reszek[0]), std::string(reszek[1])});
+  });
+  Rendez(parok);
   LancotRendez(parok);
   magok_.reserve(parok.size());
   for (const Par& p : parok) magok_.push_back(std::make_unique<TRovoMag>(p.minta, p.csere));
@@ -121,16 +162,7 @@ std::string TRovo::Alkalmaz(std::string_view szoveg) {
 
 std::vector<std::string> Feldarabol(std::string_view szoveg, char elvalaszto) {
   std::vector<std::string> darabok;
-  std::string akt;
-  for (char c : szoveg) {
-    if (c == elvalaszto) {
-      darabok.push_back(std::move(akt));
-      akt.clear();
-    } else {
-      akt += c;
-    }
-  }
-  if (!akt.empty()) darabok.push_back(std::move(akt));
+  Darabonkent(szoveg, elvalaszto, [&](std::string_view d) { darabok.emplace_back(d); });
   return darabok;
 }
 

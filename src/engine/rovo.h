@@ -34,14 +34,16 @@ class TRovoMag {
   // Throws ERegKif when the pattern is invalid.
   std::string Alkalmaz(std::string_view szoveg);
 
-  const std::string& Minta() const { return kif_->Expression(); }
+  const std::string& Minta() const { return minta_; }
   const std::string& Csere() const { return csere_; }
   // Whether the rule keeps to the lines (TRegKif::LineLocal) and its
   // replacement writes no NUL, CR or LF.
   bool SoronBelul() const;
 
  private:
+  std::string minta_;
   std::string csere_;
+  // Made at the first search: rounds apply most literal words without it.
   std::unique_ptr<TRegKif> kif_;
 };
 
