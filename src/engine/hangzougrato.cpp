@@ -4,8 +4,11 @@
 #include <array>
 
 #include "engine/vezerlobajtok.h"
+#include "platform/win1250.h"
 
 namespace {
+
+using namespace win1250::literals;
 
 constexpr char kNemTorhetoSzokoz = '\xA0';  // no-break space
 constexpr char kHosszuE = "é"_hu[0];

@@ -24,8 +24,6 @@
 #include "engine/gyorsrovo.h"
 #include "platform/win1250.h"
 
-using namespace win1250::literals;
-
 class TRovoHangzougrato {
  public:
   // `ak_jel` is the byte that replaces "k" after a back vowel, 0 for none.
@@ -66,4 +64,7 @@ class TRovoHangzougrato {
 inline constexpr std::string_view kIsmetlodoEgyesitoKor =
     "bb-b,cc-c,ccs-cs,ddz-dz,ddzs-dzs,ff-f,gg-g,ggy-gy,hh-h,jj-j,kk-k,ll-l,lly-ly,mm-m,nn-nn,"
     "nny-ny,pp-p,rr-r,ss-s,ssz-sz,tt-t,tty-ty,vv-v,zz-z,zzs-zs";
-inline constexpr std::string_view kHosszuRoviditoKor = "á-a,é-e,í-i,ó-o,ő-ö,ú-u,ű-ü"_hu;
+inline constexpr std::string_view kHosszuRoviditoKor = [] {
+  using namespace win1250::literals;
+  return std::string_view("á-a,é-e,í-i,ó-o,ő-ö,ú-u,ű-ü"_hu);
+}();

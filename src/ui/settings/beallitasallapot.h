@@ -38,6 +38,8 @@
 #include "ui/settings/datum.h"
 #include "ui/settings/szolista.h"
 
+// Texts of the window, Windows-1250 (made with the _hu literal).
+namespace beallitas_szovegek {
 using namespace win1250::literals;
 
 // Choices of the drop-down lists, in list order; a list control holds the index.
@@ -59,6 +61,13 @@ inline constexpr std::array<std::string_view, 6> kHModszerek = {
 inline constexpr std::array<std::string_view, 3> kHHatokorok = {"Szó"_hu, "Mondat", "Szöveg"_hu};
 inline constexpr std::array<std::string_view, 2> kESzovegiranyok = {"Jobbról balra"_hu,
                                                                     "Balról jobbra"_hu};
+}  // namespace beallitas_szovegek
+using beallitas_szovegek::kAKHasznalatiModok;
+using beallitas_szovegek::kESzovegiranyok;
+using beallitas_szovegek::kHHatokorok;
+using beallitas_szovegek::kHModszerek;
+using beallitas_szovegek::kIranyok;
+using beallitas_szovegek::kMeretek;
 
 // The last-update label before the first update.
 inline constexpr std::string_view kSoha = "Soha";
@@ -190,6 +199,8 @@ struct TBeallitasKornyezet {
 };
 
 // Message texts.
+namespace beallitas_szovegek {
+using namespace win1250::literals;
 inline constexpr std::string_view kBetoltesHiba = "Hiba a beállítások betöltése közben:\r\n"_hu;
 inline constexpr std::string_view kMentesHiba = "Hiba a beállítások mentése közben:\r\n"_hu;
 inline constexpr std::string_view kFrissitesSikeres =
@@ -200,6 +211,13 @@ inline constexpr std::string_view kFrissitesSikertelen =
 inline constexpr std::string_view kAlaphelyzetKerdes = "Visszatérés az alapbeállításokra?"_hu;
 inline constexpr std::string_view kSzoXmlHianyzik =
     "Nem található a kivételes szavakat tartalmazó \"szo.xml\" állomány."_hu;
+}  // namespace beallitas_szovegek
+using beallitas_szovegek::kAlaphelyzetKerdes;
+using beallitas_szovegek::kBetoltesHiba;
+using beallitas_szovegek::kFrissitesSikeres;
+using beallitas_szovegek::kFrissitesSikertelen;
+using beallitas_szovegek::kMentesHiba;
+using beallitas_szovegek::kSzoXmlHianyzik;
 
 // True when the Office key lists any of "14.0" ... "22.0" (any letter case);
 // false when it lists none, cannot be opened, or anything fails.
