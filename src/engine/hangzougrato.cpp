@@ -10,7 +10,7 @@ namespace {
 
 using namespace win1250::literals;
 
-constexpr char kNemTorhetoSzokoz = '\xA0';  // no-break space
+constexpr char kNemTorhetoSzokoz = "\u00A0"_hu[0];  // no-break space
 constexpr char kHosszuE = "é"_hu[0];
 
 enum : uint16_t {
