@@ -75,6 +75,22 @@ void TSorosAtrovo::SorAtrovasa(size_t i, int& emlek) {
   sorok_[i].emlek = emlek;
 }
 
+TSorosAtrovo::TValtozas TSorosAtrovo::Szerkesztes(
+    size_t elso, size_t utolso, size_t db, const std::function<std::string(size_t)>& bekezdes,
+    bool atrov) {
+  if (db == 0) return Csere(0, sorok_.size(), {}, atrov);  // an empty text has one line
+  // The paragraphs after the change are the old lines after it.
+  const bool illik = elso <= utolso && utolso < db && elso + (db - 1 - utolso) <= sorok_.size();
+  if (!illik) {
+    elso = 0;
+    utolso = db - 1;
+  }
+  const size_t torolt = sorok_.size() - elso - (db - 1 - utolso);
+  std::vector<std::string> uj;
+  for (size_t i = elso; i <= utolso; ++i) uj.push_back(bekezdes(i));
+  return Csere(elso, torolt, std::move(uj), atrov);
+}
+
 TSorosAtrovo::TValtozas TSorosAtrovo::Csere(size_t elso, size_t torolt, std::vector<std::string> uj,
                                             bool atrov) {
   if (uj.empty() && torolt == sorok_.size()) uj.emplace_back();  // an empty text has one line

@@ -13,6 +13,7 @@
 // for the whole text.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,12 @@ class TSorosAtrovo {
   // follows, else it is out of date until the next Atrovas. The text changes
   // even when the transliteration throws ERegKif.
   TValtozas Csere(size_t elso, size_t torolt, std::vector<std::string> uj, bool atrov);
+  // Csere for an editor that reports a change by its paragraphs (lines): of
+  // the `db` it now holds, [elso, utolso] stand where the old lines between
+  // the unchanged ones stood; `bekezdes(i)` reads paragraph i. When these do
+  // not fit the text held, every paragraph is read.
+  TValtozas Szerkesztes(size_t elso, size_t utolso, size_t db,
+                        const std::function<std::string(size_t)>& bekezdes, bool atrov);
   // Transliterates the whole text. Throws ERegKif as TKarvo::Atrov does.
   TValtozas Atrovas();
 

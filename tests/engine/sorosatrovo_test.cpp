@@ -198,6 +198,40 @@ TEST(SorosAtrovoChange, OnlyTheTouchedLinesAndThoseTheMemoryReaches) {
   EXPECT_EQ(v.regi + v.uj, 0u);
 }
 
+// An editor reports its change by paragraphs: the ones from the change's start
+// to the end of what it inserted. Counts that do not fit make it read them all.
+TEST(SorosAtrovoChange, ParagraphsAnEditorReports) {
+  auto m = Alap();
+  TKarvo motor(*m);
+  const struct {
+    std::vector<std::string> elotte, utana;
+    size_t elso, utolso, olvasott;
+  } esetek[] = {
+      {{"a", "b", "c"}, {"a", "bx", "c"}, 1, 1, 1},             // typing in a line
+      {{"a", "b", "c"}, {"a", "b", "", "c"}, 1, 2, 2},          // Enter at the end of "b"
+      {{"a", "b", "c"}, {"ac"}, 0, 0, 1},                       // two line ends deleted
+      {{"a"}, {"a", "b", "c"}, 2, 2, 3},                        // a count that does not fit
+      {{"a", "b"}, {"x", "b"}, static_cast<size_t>(-1), 0, 2},  // no such paragraph
+  };
+  for (const auto& e : esetek) {
+    TSorosAtrovo t(motor);
+    t.Csere(0, 1, e.elotte, true);
+    size_t olvasott = 0;
+    t.Szerkesztes(
+        e.elso, e.utolso, e.utana.size(),
+        [&](size_t i) {
+          ++olvasott;
+          return e.utana[i];
+        },
+        true);
+    std::string vart = e.utana[0];
+    for (size_t i = 1; i < e.utana.size(); ++i) vart += "\r\n" + e.utana[i];
+    EXPECT_EQ(t.Szoveg(), vart);
+    EXPECT_EQ(olvasott, e.olvasott);
+    EXPECT_EQ(t.Kimenet(), motor.Atrov(t.Szoveg()));
+  }
+}
+
 TEST(SorosAtrovoChange, TheLastLineGainsItsLineEndWhenLinesFollow) {
   auto m = Alap();
   m->SetHModszer(4);

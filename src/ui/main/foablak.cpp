@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <vector>
 
 #include "platform/fajlcsere.h"
 #include "platform/programdir.h"
@@ -250,33 +249,22 @@ void TFoablak::BeallitasokAlkalmazasa() {
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
 }
 
-// Only the paragraphs the change touched are read: the ones from the change's
-// start to the end of what it inserted stand for the old ones in between,
-// whose number the paragraph count tells.
+// Only the paragraphs the change touched are read: from the change's start to
+// the end of what it inserted.
 void TFoablak::MLatinChange(int pozicio, int beirt) {
   const QTextDocument* d = mLatin_->document();
-  TSorosAtrovo& latin = mag_.Latin();
-  const int db = d->blockCount();
-  QTextBlock blokk = d->findBlock(pozicio);
-  const QTextBlock utolso = d->findBlock(std::min(pozicio + beirt, d->characterCount() - 1));
-  size_t elso = static_cast<size_t>(blokk.blockNumber());
-  long long regi =
-      utolso.blockNumber() - blokk.blockNumber() + 1LL - db + static_cast<long long>(latin.SorDb());
-  if (!blokk.isValid() || !utolso.isValid() || regi < 0 ||
-      elso + static_cast<size_t>(regi) > latin.SorDb()) {  // not as expected: read it all
-    blokk = d->firstBlock();
-    elso = 0;
-    regi = static_cast<long long>(latin.SorDb());
-  }
-  std::vector<std::string> uj;
-  for (; blokk.isValid(); blokk = blokk.next()) {
-    uj.push_back(qtkodolas::FromQBekezdes(blokk.text()));
-    if (blokk == utolso) break;
-  }
+  // -1 (no such paragraph) becomes a number the core refuses.
+  const auto szam = [d](int p) { return static_cast<size_t>(d->findBlock(p).blockNumber()); };
+  const size_t elso = szam(pozicio);
+  const size_t utolso = szam(std::min(pozicio + beirt, d->characterCount() - 1));
+  const auto bekezdes = [d](size_t i) {
+    return qtkodolas::FromQBekezdes(d->findBlockByNumber(static_cast<int>(i)).text());
+  };
   const bool atrov = pOnmukodo_->isChecked();
   TSorosAtrovo::TValtozas v;
   const bool rendben = HomokoraAlatt([&] {
-    v = latin.Csere(elso, static_cast<size_t>(regi), std::move(uj), atrov);
+    v = mag_.Latin().Szerkesztes(elso, utolso, static_cast<size_t>(d->blockCount()), bekezdes,
+                                 atrov);
     if (!atrov || !v.szoveg) return;
     if (v.egesz)
       mRovas_->SetSzoveg(mag_.PanelSzoveg());
@@ -313,7 +301,8 @@ void TFoablak::BKepClick(bool kuldo) {
     return;
   if (!kepAblak_ || (!kuldo && !kepAblak_->Lathato())) return;
   std::string szoveg;
-  if (!HomokoraAlatt([&] { szoveg = mag_.KepSzoveg(mRovas_->Szoveg()); })) return;
+  if (!HomokoraAlatt([&] { szoveg = mag_.KepSzoveg([this] { return mRovas_->Szoveg(); }); }))
+    return;
   kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
                            beallitasok_.HasznaltIrany());
 }

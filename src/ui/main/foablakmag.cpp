@@ -41,8 +41,8 @@ std::vector<std::string> TFoablakMag::PanelSorok(const TSorosAtrovo::TValtozas& 
   return sorok;
 }
 
-std::string TFoablakMag::KepSzoveg(const std::string& panel) {
-  return LatinMod() ? Latin().Eredmeny() : PanelAlak(beallitasok_, panel);
+std::string TFoablakMag::KepSzoveg(const std::function<std::string()>& panel) {
+  return LatinMod() ? Latin().Eredmeny() : PanelAlak(beallitasok_, panel());
 }
 
 std::string TFoablakMag::GepelesiSzabalyok(const std::string& szo) {

@@ -53,8 +53,8 @@ class TFoablakMag : public IGepelesKornyezet {
   // The rovás pane's lines that Latin() changed by lines.
   std::vector<std::string> PanelSorok(const TSorosAtrovo::TValtozas& valtozas);
   // The picture's text in reading order: in Latin text mode the Latin text's
-  // transliteration, in direct rovás mode the pane's text un-mirrored.
-  std::string KepSzoveg(const std::string& panel);
+  // transliteration, in direct rovás mode the pane's text (read by `panel`) un-mirrored.
+  std::string KepSzoveg(const std::function<std::string()>& panel);
   // Whether handing this much text to the image window needs the question.
   static bool HosszuSzoveg(size_t karakterek) { return karakterek >= kHosszuSzoveg; }
 
