@@ -4,9 +4,9 @@
 #include <array>
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#endif
 
 #include "engine/vezerlobajtok.h"
-#endif
 
 namespace {
 
