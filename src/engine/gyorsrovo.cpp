@@ -6,7 +6,7 @@
 
 #include "regex/regkif.h"
 
-#if defined(__x86_64__) || defined(__i386__)
+#if (defined(__x86_64__) || defined(__i386__)) && !defined(ROVAS_NO_SIMD)
 #include <immintrin.h>
 #define GYORSROVO_AVX2 1
 #endif

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
 #include <emmintrin.h>
 #endif
 
@@ -50,7 +50,7 @@ void LekepezHelyben(std::string& s, const std::array<unsigned char, 256>& tabla,
   char* d = s.data();
   const size_t n = s.size();
   size_t i = 0;
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
   const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - 'A'));
   const __m128i nagy = _mm_set1_epi8(static_cast<char>(0x80 + 26));
   const __m128i kis = _mm_set1_epi8(kisbetus ? 32 : 0);

@@ -1,7 +1,7 @@
 #include "engine/rovoszam.h"
 
 #include <algorithm>
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
 #include <emmintrin.h>
 #endif
 #include <vector>
@@ -23,7 +23,7 @@ inline bool Szamjegy(char c) { return c >= '0' && c <= '9'; }
 size_t KovetkezoJegy(std::string_view t, size_t p) {
   const char* d = t.data();
   const size_t n = t.size();
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
   // Bytes '0'..'9' moved to the bottom of the signed range: below -118.
   const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
   const __m128i hatar = _mm_set1_epi8(static_cast<char>(0x80 + 10));

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
 #include <emmintrin.h>
 #endif
 
@@ -48,7 +48,7 @@ inline bool EolM(const Program& p, const uint8_t* t, int n, int pos) {
 // few positions ahead (a letter of the text), where a call of memchr costs
 // more than the search: the first 32 bytes are looked at here.
 inline const uint8_t* Bajt(const uint8_t* p, const uint8_t* end, uint8_t b) {
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(ROVAS_NO_SIMD)
   const __m128i v = _mm_set1_epi8(static_cast<char>(b));
   for (int i = 0; i < 2 && end - p >= 16; ++i, p += 16) {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
