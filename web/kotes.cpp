@@ -32,6 +32,18 @@ namespace {
 std::string Be(const std::string& utf8) { return win1250::FromUtf8(utf8); }
 std::string Ki(std::string_view s) { return win1250::ToUtf8(s); }
 
+// A text area's lines end in LF; the core's, as the desktop's panes give
+// them, in CR LF.
+std::string BeSorok(const std::string& utf8) {
+  std::string s;
+  s.reserve(utf8.size() + utf8.size() / 16);
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    if (utf8[i] == '\n' && (i == 0 || utf8[i - 1] != '\r')) s += '\r';
+    s += utf8[i];
+  }
+  return Be(s);
+}
+
 // Widths and heights the page measured in the picture's font, one per byte.
 class TTablaMero : public IJelMero {
  public:
@@ -91,12 +103,12 @@ class TWebMag {
     return allapot_.SzoListaBetoltese(utvonal);
   }
 
-  // The Latin text transliterated: "panel" as the rovás pane shows it (lines
-  // mirrored in right-to-left text), "unicode" as Unicode rovás text (null
-  // when the font's codes have no known meaning), or "hiba" with the message.
+  // The Latin text (lines ending in LF or CR LF) transliterated: "panel" as the rovás pane shows it
+  // (lines mirrored in right-to-left text), "unicode" as Unicode rovás text (null when the font's
+  // codes have no known meaning), or "hiba" with the message.
   val Atrovas(const std::string& latin) {
     val v = val::object();
-    std::string ki = Be(latin);
+    std::string ki = BeSorok(latin);
     try {
       if (!motor_) motor_ = std::make_unique<TKarvo>(modell_);
       motor_->AtrovHelyben(ki);

@@ -211,14 +211,23 @@ async function kepRajzolasa() {
   const ctx = vaszon.getContext('2d');
   ctx.fillStyle = '#' + k.Hatterszin.toString(16).padStart(6, '0');
   ctx.fillRect(0, 0, vaszon.width, vaszon.height);
-  ctx.font = betu;
-  ctx.fontKerning = 'none';
-  ctx.direction = 'ltr';
-  ctx.textBaseline = 'alphabetic';
-  ctx.fillStyle = '#' + k.Betuszin.toString(16).padStart(6, '0');
-  if (!k.Elsimitas) vaszon.style.fontSmooth = 'never';
-  const emelkedes = ctx.measureText(' ').fontBoundingBoxAscent;
-  for (const sz of e.szavak) ctx.fillText(sz.szoveg, sz.x, sz.y + emelkedes);
+  // Without antialiasing the text is drawn on a layer of its own whose
+  // pixels are then made fully opaque or fully clear.
+  const reteg = k.Elsimitas ? vaszon : new OffscreenCanvas(vaszon.width, vaszon.height);
+  const rajz = reteg.getContext('2d');
+  rajz.font = betu;
+  rajz.fontKerning = 'none';
+  rajz.direction = 'ltr';
+  rajz.textBaseline = 'alphabetic';
+  rajz.fillStyle = '#' + k.Betuszin.toString(16).padStart(6, '0');
+  const emelkedes = rajz.measureText(' ').fontBoundingBoxAscent;
+  for (const sz of e.szavak) rajz.fillText(sz.szoveg, sz.x, sz.y + emelkedes);
+  if (!k.Elsimitas && vaszon.width > 0) {
+    const kep = rajz.getImageData(0, 0, vaszon.width, vaszon.height);
+    for (let i = 3; i < kep.data.length; i += 4) kep.data[i] = kep.data[i] >= 128 ? 255 : 0;
+    rajz.putImageData(kep, 0, 0);
+    ctx.drawImage(reteg, 0, 0);
+  }
   return {vaszon, lelog: e.lelog};
 }
 

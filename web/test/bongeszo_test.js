@@ -137,22 +137,29 @@ const esetek = {
     await szelesseg.fill('520');
     await szelesseg.dispatchEvent('change');
     await page.waitForFunction(() => localStorage.getItem('tollnok.kep')?.includes('"520"'));
-    const [letoltes] = await Promise.all([
-      page.waitForEvent('download'),
-      page.getByRole('button', {name: 'Kép letöltése'}).click(),
-    ]);
-    assert.equal(letoltes.suggestedFilename(), 'rovas.png');
-    const png = fs.readFileSync(await letoltes.path());
-    assert.equal(png.subarray(0, 8).toString('hex'), '89504e470d0a1a0a');
-    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [520, 300]);
-    // Dark pixels on the white background: the runes were drawn.
-    const sotet = await page.evaluate(async (b64) => {
-      const kep = await createImageBitmap(await (await fetch('data:image/png;base64,' + b64)).blob());
-      const c = new OffscreenCanvas(kep.width, kep.height).getContext('2d');
-      c.drawImage(kep, 0, 0);
-      return c.getImageData(0, 0, kep.width, kep.height).data.filter((x, i) => i % 4 === 0 && x < 128).length;
-    }, png.toString('base64'));
-    assert.ok(sotet > 50, `${sotet} dark pixels`);
+    // Antialiased runes have shades between the two colours; without it, none.
+    for (const elsimitas of [true, false]) {
+      await page.getByLabel('Élsimítás').setChecked(elsimitas);
+      await page.waitForFunction((e) => localStorage.getItem('tollnok.kep')?.includes(`"Elsimitas":"${e}"`),
+          elsimitas ? '1' : '0');
+      const [letoltes] = await Promise.all([
+        page.waitForEvent('download'),
+        page.getByRole('button', {name: 'Kép letöltése'}).click(),
+      ]);
+      assert.equal(letoltes.suggestedFilename(), 'rovas.png');
+      const png = fs.readFileSync(await letoltes.path());
+      assert.equal(png.subarray(0, 8).toString('hex'), '89504e470d0a1a0a');
+      assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [520, 300]);
+      const {sotet, arnyalatok} = await page.evaluate(async (b64) => {
+        const kep = await createImageBitmap(await (await fetch('data:image/png;base64,' + b64)).blob());
+        const c = new OffscreenCanvas(kep.width, kep.height).getContext('2d');
+        c.drawImage(kep, 0, 0);
+        const d = c.getImageData(0, 0, kep.width, kep.height).data.filter((x, i) => i % 4 === 0);
+        return {sotet: d.filter((x) => x < 128).length, arnyalatok: new Set(d).size};
+      }, png.toString('base64'));
+      assert.ok(sotet > 50, `${sotet} dark pixels`);
+      assert.equal(arnyalatok > 2, elsimitas, `${arnyalatok} shades, antialiasing ${elsimitas}`);
+    }
   },
 };
 

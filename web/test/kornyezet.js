@@ -60,8 +60,10 @@ function szoXml() {
 }
 
 // rovas-cli atrov on UTF-8 text with the page's settings (rovas.ini keys; the
-// font by name), printing what `mod` asks (--mirror or --unicode).
+// font by name), printing what `mod` asks (--mirror or --unicode). The text's
+// lines end in CR LF, as the desktop's Latin pane gives them.
 function cliAtrovas(szoveg, beallitasok, mod) {
+  szoveg = szoveg.replace(/\r?\n/g, '\r\n');
   const args = ['atrov', '--utf8', mod, ...szoXml()];
   for (const [k, v] of Object.entries(beallitasok)) {
     if (k === 'LBetukeszlet') args.push('--font', v);
