@@ -89,7 +89,32 @@ async function vagolap(page) {
   });
 }
 
+// The page's controls by role and accessible name.
+const NEVEK = [
+  ['textbox', ['Latin szöveg', 'Rovás szöveg', 'Unicode rovás']],
+  ['combobox', ['Betűkészlet', 'Szövegirány', 'aK jel használati módja', 'Módszer', 'Hatókör']],
+  ['checkbox', ['Kivételes szavak kezelése', 'Kiterjesztett betűk használata', 'aK jel használata',
+    'Összerovás', 'Képjelek', 'Számok átrovása', 'Számok balról jobbra',
+    'Ismétlődő mássalhangzók egyesítése', 'Hosszú magánhangzók rövidítése', "Kezdő 'e' sorozat kihagyható"]],
+  ['button', ['Másolás', 'Másolás Unicode rovásírással', 'Kép letöltése']],
+];
+
 const esetek = {
+  async 'every control is found by its caption, and the font list holds the catalogue'(page) {
+    for (const [szerep, nevek] of NEVEK) {
+      for (const nev of nevek) {
+        assert.equal(await page.getByRole(szerep, {name: nev, exact: true}).count(), 1, `${szerep} "${nev}"`);
+      }
+    }
+    const betukeszletek = await page.getByLabel('Betűkészlet').locator('option').allTextContents();
+    const katalogus = require('node:child_process').execFileSync(k.CLI, ['betukeszletek'])
+        .toString('latin1').split('\n').filter(Boolean);
+    assert.deepEqual(betukeszletek.slice(0, 8), ['Osi betusor jb', 'Osi betu n elojellel jb',
+      'Rovas n elojellel jb', 'Rovasjel jb', 'Osi betusor bj', 'Osi betu n elojellel bj',
+      'Rovas n elojellel bj', 'Rovasjel bj']);
+    assert.deepEqual([...betukeszletek].sort(), [...katalogus].sort());
+  },
+
   async 'both outputs equal rovas-cli for every row'(page) {
     for (const [beallitasok, szoveg] of SOROK) {
       await beallit(page, beallitasok);
