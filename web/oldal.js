@@ -115,6 +115,43 @@ function betuCsalad(nev) {
   return `"${nev.replace(/["\\]/g, '')}", "${tartalek}"`;
 }
 
+// An output box holds its text in blocks of lines that the browser lays out
+// only when they are scrolled into view, so a text of a megabyte is shown at
+// once; an edit replaces only the blocks whose text changed. The box's text
+// content is the whole text.
+const SOROK_BLOKKONKENT = 200;
+function blokkokra(szoveg) {
+  const blokkok = [];
+  let eleje = 0;
+  let sorok = 0;
+  for (let i = szoveg.indexOf('\n'); i >= 0; i = szoveg.indexOf('\n', i + 1)) {
+    if (++sorok === SOROK_BLOKKONKENT) {
+      blokkok.push(szoveg.slice(eleje, i + 1));
+      eleje = i + 1;
+      sorok = 0;
+    }
+  }
+  if (eleje < szoveg.length) blokkok.push(szoveg.slice(eleje));
+  return blokkok;
+}
+
+function kiir(doboz, szoveg) {
+  const blokkok = blokkokra(szoveg);
+  if (doboz.firstChild && doboz.firstChild.nodeType !== Node.ELEMENT_NODE) doboz.replaceChildren();
+  const regiek = doboz.children;
+  for (let i = 0; i < blokkok.length; ++i) {
+    if (i < regiek.length) {
+      if (regiek[i].textContent !== blokkok[i]) regiek[i].textContent = blokkok[i];
+      continue;
+    }
+    const b = document.createElement('div');
+    b.className = 'blokk';
+    b.textContent = blokkok[i];
+    doboz.append(b);
+  }
+  while (regiek.length > blokkok.length) doboz.lastElementChild.remove();
+}
+
 // Live transliteration: one request at a time, the newest text next.
 let fut = false;
 let ujra = false;
@@ -138,8 +175,8 @@ async function atrovas() {
         uzenet(e.hiba);
         continue;
       }
-      rovas.textContent = e.panel;
-      unicode.textContent = e.unicode ?? '';
+      kiir(rovas, e.panel);
+      kiir(unicode, e.unicode ?? '');
       uzenet(e.unicode === null ? beallitasok.unicodeAkadaly : '');
       document.documentElement.dataset.kimenetek = String(++kimenetek);
       if (elsoKimenet === null) {
