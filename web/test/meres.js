@@ -10,8 +10,10 @@ const os = require('node:os');
 const path = require('node:path');
 const k = require('./kornyezet');
 
-const MONDAT = 'Egyszer volt, hol nem volt, az Óperenciás-tengeren is túl, volt egy 1848 éves király. ';
-const SZOVEG = MONDAT.repeat(Math.ceil((1 << 20) / Buffer.byteLength(MONDAT))).slice(0, 1 << 20);
+// Paragraphs of five sentences, as a pasted text has them.
+const BEKEZDES = 'Egyszer volt, hol nem volt, az Óperenciás-tengeren is túl, volt egy 1848 éves király. '
+    .repeat(5).trimEnd() + '\n';
+const SZOVEG = BEKEZDES.repeat(Math.ceil((1 << 20) / Buffer.byteLength(BEKEZDES))).slice(0, 1 << 20);
 const KOROK = 5;
 
 const median = (t) => [...t].sort((a, b) => a - b)[Math.floor(t.length / 2)];
@@ -36,11 +38,17 @@ async function main() {
     await page.waitForFunction(() => document.documentElement.dataset.elsoKimenet);
     const web = [];
     for (let i = 0; i < KOROK; ++i) web.push((await page.evaluate((s) => window.tollnokMeres(s), SZOVEG)).ms);
-    // The whole road a paste takes: worker, strings, both outputs in the page.
-    const t0 = Date.now();
-    await page.getByLabel('Latin szöveg').fill(SZOVEG);
-    await page.waitForFunction(() => window.tollnokKesz(), null, {timeout: 60000});
-    const beillesztes = Date.now() - t0;
+    // The whole road a paste takes: the text area, the worker, both outputs
+    // shown and painted.
+    const beillesztes = await page.evaluate(async (s) => {
+      const t0 = performance.now();
+      const latin = document.querySelector('#latin');
+      latin.value = s;
+      latin.dispatchEvent(new Event('input'));
+      while (!window.tollnokKesz()) await new Promise((ok) => setTimeout(ok, 5));
+      await new Promise((ok) => requestAnimationFrame(() => setTimeout(ok)));
+      return Math.round(performance.now() - t0);
+    }, SZOVEG);
     await c.close();
 
     const fajl = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'tollnok-')), 'szoveg.txt');
@@ -54,10 +62,12 @@ async function main() {
     fs.rmSync(path.dirname(fajl), {recursive: true});
 
     const ms = (t) => `${median(t).toFixed(1)} ms (median of ${t.length}; min ${Math.min(...t).toFixed(1)})`;
-    console.log(`page load to first output:          ${ms(betoltes)}`);
-    console.log(`1 MiB in the worker (core call):     ${ms(web)}`);
-    console.log(`1 MiB pasted to both outputs shown:  ${beillesztes} ms`);
-    console.log(`1 MiB by rovas-cli atrov (process):  ${ms(nativ)}`);
+    const meret = `${SZOVEG.length} characters, ${Buffer.byteLength(SZOVEG)} bytes of UTF-8`;
+    console.log(`text: ${meret}`);
+    console.log(`page load to first output:           ${ms(betoltes)}`);
+    console.log(`the text in the worker (core call):   ${ms(web)}`);
+    console.log(`the text pasted, both outputs shown:  ${beillesztes} ms`);
+    console.log(`the text by rovas-cli atrov --utf8:   ${ms(nativ)}`);
   } finally {
     await b.close();
     await szerver.leallit();
@@ -65,6 +75,6 @@ async function main() {
 }
 
 main().catch((e) => {
-  console.error(e);
+  console.error(String(e.message).slice(0, 2000));
   process.exit(1);
 });
