@@ -24,6 +24,7 @@
 #include "ui/main/foablakmag.h"
 #include "ui/main/htmlvagolap.h"
 #include "ui/settings/beallitasallapot.h"
+#include "ui/settings/szolista.h"
 
 using emscripten::val;
 
@@ -93,15 +94,8 @@ class TWebMag {
     return Allapot();
   }
 
-  // The exception-word list from szo.xml's bytes; false when they hold no list.
-  bool SzoLista(const std::string& xml) {
-    const std::string utvonal = "/szo.xml";
-    if (FILE* f = std::fopen(utvonal.c_str(), "wb")) {
-      std::fwrite(xml.data(), 1, xml.size(), f);
-      std::fclose(f);
-    }
-    return allapot_.SzoListaBetoltese(utvonal);
-  }
+  // The exception-word list from szo.xml's contents.
+  void SzoLista(const std::string& xml) { allapot_.KivetelesSzavakAtadasa(SzoListaSzovegbol(xml)); }
 
   // The Latin text (lines ending in LF or CR LF) transliterated: "panel" as the rovás pane shows it
   // (lines mirrored in right-to-left text), "unicode" as Unicode rovás text (null when the font's

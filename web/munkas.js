@@ -15,7 +15,10 @@ const kesz = Tollnok().then(async (modul) => {
   let szavak = false;
   try {
     const valasz = await fetch(SZO_XML);
-    if (valasz.ok) szavak = mag.SzoLista(await valasz.text());
+    if (valasz.ok) {
+      mag.SzoLista(await valasz.text());
+      szavak = true;
+    }
   } catch (e) {
     // No list: exception words stay empty, as on a desktop without szo.xml.
   }
