@@ -121,8 +121,26 @@ std::string ProgramFile(std::string_view name) {
   const std::string xdg = Join(base, kMappa);
   MakeDirs(xdg);
   const std::string path = Join(xdg, name);
-  if (!name.ends_with(".tmp")) CopyIfMissing(Join(dir, name), path);
+  // The first copy comes from the program's own one (the data folder when installed).
+  if (!name.ends_with(".tmp")) CopyIfMissing(Join(data.empty() ? dir : data, name), path);
   return path;
+}
+
+std::string ExistingProgramFile(std::string_view name) {
+  const std::string dir = ProgramDir();
+  const std::string data = InstalledDataDir(dir);
+  const std::string sajat = Join(data.empty() ? dir : data, name);
+  std::error_code ec;
+  const Fajta fajta = FajtaOf(name);
+  if ((!data.empty() || !Writable(dir)) && fajta != Fajta::kSajat) {
+    const std::string base = fajta == Fajta::kBeallitas ? XdgBase("XDG_CONFIG_HOME", ".config")
+                                                        : XdgBase("XDG_DATA_HOME", ".local/share");
+    if (!base.empty()) {
+      const std::string user = Join(Join(base, kMappa), name);
+      if (fs::is_regular_file(user, ec)) return user;
+    }
+  }
+  return fs::is_regular_file(sajat, ec) ? sajat : std::string();
 }
 
 void SetProgramDirOverride(std::string dir) {
