@@ -2,9 +2,12 @@
 // rovas_szogen: writes the exception-word list szo.xml from the Hungarian
 // dictionary and hyphenation patterns.
 //
-//   rovas_szogen OUT.xml AFF DIC HYPH            the list
-//   rovas_szogen --meres AFF DIC HYPH [SZAZALEK]  held-out figures: the list is
-//       built from the other words and tried on SZAZALEK % of them (default 20)
+//   rovas_szogen OUT.xml AFF DIC HYPH                 the list
+//   rovas_szogen --meres DIR AFF DIC HYPH [PERCENT]   held-out figures: the list
+//       is built from the other words and tried on PERCENT % of them (default
+//       20); DIR gets that list (szo.xml), the held-out words (proba.txt) and
+//       all words (osszes.txt), one a line with "|" at each false pair, for a
+//       check with the real engine (tools/szolista/meres.sh)
 
 #include <algorithm>
 #include <chrono>
@@ -60,13 +63,39 @@ std::vector<TSzo> Szavak(const std::string& aff, const std::string& dic, const s
   return ki;
 }
 
-int Meres(const std::vector<TSzo>& szavak, int szazalek) {
+void ListaIrasa(const std::string& ki, const std::vector<TBejegyzes>& lista) {
+  {
+    std::ofstream f(ki + ".uj", std::ios::binary);
+    f << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<szavak>\n";
+    for (const TBejegyzes& e : lista) f << SzoXmlSor(e) << '\n';
+    f << "</szavak>\n";
+    if (!f.flush()) throw std::runtime_error("cannot write " + ki);
+  }
+  if (std::rename((ki + ".uj").c_str(), ki.c_str()) != 0)
+    throw std::runtime_error("cannot write " + ki);
+}
+
+// The words, "|" at each false pair.
+void SzavakIrasa(const std::string& ki, const std::vector<TSzo>& szavak) {
+  std::ofstream f(ki, std::ios::binary);
+  for (const TSzo& sz : szavak) {
+    std::u32string w = sz.betuk;
+    for (auto it = sz.hamis.rbegin(); it != sz.hamis.rend(); ++it) w.insert(*it, 1, U'|');
+    f << Utf8(w) << '\n';
+  }
+  if (!f.flush()) throw std::runtime_error("cannot write " + ki);
+}
+
+int Meres(const std::vector<TSzo>& szavak, const std::string& mappa, int szazalek) {
   std::vector<TSzo> tanito, proba;
   for (const TSzo& sz : szavak)
     (std::hash<std::u32string>{}(sz.betuk) % 100 < static_cast<std::size_t>(szazalek) ? proba
                                                                                       : tanito)
         .push_back(sz);
   const std::vector<TBejegyzes> lista = Valasztas(tanito);
+  ListaIrasa(mappa + "/szo.xml", lista);
+  SzavakIrasa(mappa + "/proba.txt", proba);
+  SzavakIrasa(mappa + "/osszes.txt", szavak);
   long hamisSzavak = 0, javitott = 0, valodiSzavak = 0, elrontott = 0, vagasok = 0, joVagasok = 0;
   for (const TSzo& sz : proba) {
     const std::vector<int> v = Vagasok(lista, sz.betuk);
@@ -97,25 +126,18 @@ int Meres(const std::vector<TSzo>& szavak, int szazalek) {
 int main(int argc, char** argv) {
   try {
     const auto kezdet = std::chrono::steady_clock::now();
-    if (argc >= 5 && std::string(argv[1]) == "--meres") {
-      return Meres(Szavak(argv[2], argv[3], argv[4]), argc > 5 ? std::atoi(argv[5]) : 20);
+    if (argc >= 6 && std::string(argv[1]) == "--meres") {
+      return Meres(Szavak(argv[3], argv[4], argv[5]), argv[2], argc > 6 ? std::atoi(argv[6]) : 20);
     }
     if (argc != 5) {
-      std::cerr << "usage: rovas_szogen OUT.xml AFF DIC HYPH | --meres AFF DIC HYPH [PERCENT]\n";
+      std::cerr
+          << "usage: rovas_szogen OUT.xml AFF DIC HYPH | --meres DIR AFF DIC HYPH [PERCENT]\n";
       return 2;
     }
     const std::vector<TSzo> szavak = Szavak(argv[2], argv[3], argv[4]);
     const std::vector<TBejegyzes> lista = Valasztas(szavak);
     const std::string ki = argv[1];
-    {
-      std::ofstream f(ki + ".uj", std::ios::binary);
-      f << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<szavak>\n";
-      for (const TBejegyzes& e : lista) f << SzoXmlSor(e) << '\n';
-      f << "</szavak>\n";
-      if (!f.flush()) throw std::runtime_error("cannot write " + ki);
-    }
-    if (std::rename((ki + ".uj").c_str(), ki.c_str()) != 0)
-      throw std::runtime_error("cannot write " + ki);
+    ListaIrasa(ki, lista);
     long hamis = 0;
     for (const TSzo& sz : szavak) hamis += static_cast<long>(sz.hamis.size());
     std::printf("%s: %zu entries for %ld false pairs in %zu words (%.1f s)\n", ki.c_str(),

@@ -276,13 +276,26 @@ std::vector<std::pair<std::u32string, int>> ToldalekosSzavak(
     }
     if (std::u32string_view(U"eéií").find(*it) != std::u32string_view::npos) break;
   }
+  // Case endings of the "-ság" nouns: they make the pattern meet what follows
+  // (kuruc|sága, but kavics|ágya).
+  static const std::u32string_view kRagok[][2] = {
+      {U"a", U"e"},     {U"ot", U"et"},   {U"ok", U"ek"},   {U"ban", U"ben"}, {U"ba", U"be"},
+      {U"ból", U"ből"}, {U"ra", U"re"},   {U"ról", U"ről"}, {U"nak", U"nek"}, {U"hoz", U"hez"},
+      {U"gal", U"gel"}, {U"unk", U"ünk"}, {U"os", U"es"},   {U"i", U"i"}};
   std::vector<std::pair<std::u32string, int>> v;
+  const int b = static_cast<int>(w.size());
   for (const auto& formak : kToldalekok) {
     const std::u32string uj = w + std::u32string(formak[hangrend]);
-    const int b = static_cast<int>(w.size());
     const std::vector<int> p = ParHelyek(uj);
-    if (!std::binary_search(p.begin(), p.end(), b) || szotar.count(uj)) continue;
-    if (elemzo.Helyes(uj)) v.emplace_back(uj, b);
+    if (!std::binary_search(p.begin(), p.end(), b)) continue;
+    const bool szotari = szotar.count(uj) > 0;
+    if (!szotari && !elemzo.Helyes(uj)) continue;
+    if (!szotari) v.emplace_back(uj, b);
+    if (&formak != &kToldalekok[0]) continue;
+    for (const auto& rag : kRagok) {
+      std::u32string ragos = uj + std::u32string(rag[hangrend == 0 ? 0 : 1]);
+      if (!szotar.count(ragos)) v.emplace_back(std::move(ragos), b);
+    }
   }
   return v;
 }
