@@ -18,6 +18,7 @@
 #include "engine/rovo.h"
 #include "engine/unicoderovas.h"
 #include "fonts/betukepesseg.h"
+#include "platform/programdir.h"
 #include "platform/win1250.h"
 #include "regex/regkif.h"
 #include "ui/main/foablakmag.h"
@@ -62,8 +63,10 @@ int Ertelmez(int argc, char** argv, Kapcsolok& k) {
                    "[--set KEY=VALUE]... [--utf8 [--lossy]] [--mirror | --unicode] [FILE...]\n"
                    "Transliterates the files (or standard input) with the program's settings:\n"
                    "the reset defaults, then --ini, then each --set (rovas.ini keys), then\n"
-                   "--font (any name); --szo loads an exception-word list. Exit status 3\n"
-                   "for an invalid pattern or a runaway rule list; 2 for input that is not\n"
+                   "--font (any name). With exception words on, the list is --szo FILE,\n"
+                   "else the program's own szo.xml (the user's copy, else the bundled one).\n"
+                   "Exit status 3 for an invalid pattern or a runaway rule list; 2 for\n"
+                   "input that is not\n"
                    "UTF-8 under --utf8 (unless --lossy turns each bad sequence into \"?\").\n"
                    "--unicode writes Unicode rovas text (UTF-8,\n"
                    "reading order); exit status 5 when the font's codes have no known meaning.\n";
@@ -128,6 +131,16 @@ const char* NincsUnicode(const TRovasBeallitasok& m) {
   return nullptr;
 }
 
+// Without --szo, the exception-word list the program itself would use when the
+// settings have exception words on: the user's szo.xml where the program keeps
+// it, else the one that came with the program. Nothing is copied or created.
+void ProgramSzoListaja(const Kapcsolok& k, const TRovasBeallitasok& modell,
+                       TBeallitasAllapot& allapot) {
+  if (k.szo || !modell.KivetelesSzavak) return;
+  if (const std::string utvonal = platform::ExistingProgramFile("szo.xml"); !utvonal.empty())
+    allapot.SzoListaBetoltese(utvonal);
+}
+
 }  // namespace
 
 int Atrov(int argc, char** argv) {
@@ -140,6 +153,7 @@ int Atrov(int argc, char** argv) {
   TRovasBeallitasok modell;
   TBeallitasAllapot allapot(modell);
   if (auto hiba = ModellEpitese(k, k.utf8, "rovas-cli atrov", modell, allapot)) return *hiba;
+  ProgramSzoListaja(k, modell, allapot);
 
   if (k.unicode && NincsUnicode(modell)) {
     std::cerr << "rovas-cli atrov: --unicode: the codes of \""

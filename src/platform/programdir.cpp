@@ -100,6 +100,14 @@ void CopyIfMissing(const std::string& from, const std::string& to) {
   if (ec) fs::remove(tmp, ec);
 }
 
+// The program's own copy of a user's file: in the data folder of an
+// installation when it lies there, else beside the program.
+std::string OwnCopy(const std::string& dir, const std::string& data, std::string_view name) {
+  std::error_code ec;
+  if (!data.empty() && fs::exists(Join(data, name), ec)) return Join(data, name);
+  return Join(dir, name);
+}
+
 }  // namespace
 
 std::string ProgramDir() {
@@ -121,8 +129,25 @@ std::string ProgramFile(std::string_view name) {
   const std::string xdg = Join(base, kMappa);
   MakeDirs(xdg);
   const std::string path = Join(xdg, name);
-  if (!name.ends_with(".tmp")) CopyIfMissing(Join(dir, name), path);
+  if (!name.ends_with(".tmp")) CopyIfMissing(OwnCopy(dir, data, name), path);
   return path;
+}
+
+std::string ExistingProgramFile(std::string_view name) {
+  const std::string dir = ProgramDir();
+  const std::string data = InstalledDataDir(dir);
+  const std::string sajat = OwnCopy(dir, data, name);
+  std::error_code ec;
+  const Fajta fajta = FajtaOf(name);
+  if ((!data.empty() || !Writable(dir)) && fajta != Fajta::kSajat) {
+    const std::string base = fajta == Fajta::kBeallitas ? XdgBase("XDG_CONFIG_HOME", ".config")
+                                                        : XdgBase("XDG_DATA_HOME", ".local/share");
+    if (!base.empty()) {
+      const std::string user = Join(Join(base, kMappa), name);
+      if (fs::is_regular_file(user, ec)) return user;
+    }
+  }
+  return fs::is_regular_file(sajat, ec) ? sajat : std::string();
 }
 
 void SetProgramDirOverride(std::string dir) {

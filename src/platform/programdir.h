@@ -29,10 +29,18 @@ std::string ProgramDir();
 
 // The full path at which the program keeps the file `name` (see above). For a
 // user's file kept in an XDG place, this creates the folder when missing and, when
-// the file is not there yet but one exists in the program directory, copies that
-// one there first (an existing file is never overwritten). Failures to create or
-// copy are left to the caller's own read or write of the path to report.
+// the file is not there yet but the program has its own copy (in the data folder
+// of an installation, else in the program directory), copies that one there first (an existing file
+// is never overwritten). Failures to create or copy are left to the caller's own read or write of
+// the path to report.
 std::string ProgramFile(std::string_view name);
+
+// Where the program would read `name` from now, changing nothing: the user's
+// file where ProgramFile() keeps it when it exists, else the program's own copy
+// (as ProgramFile() would copy it); empty when
+// there is neither. For tools that read the program's files without taking
+// them over (rovas-cli).
+std::string ExistingProgramFile(std::string_view name);
 
 // Makes ProgramDir() answer `dir` (tests use a temporary directory); an empty
 // `dir` restores the real answer.

@@ -40,7 +40,7 @@ p=$tmp/prefix
 for f in bin/rovas bin/rovas-cli share/tollnok/RovasFendra.exe; do
   [ -x "$p/$f" ] || fail "$f is missing or not executable"
 done
-for f in share/tollnok/RovasSugo.pdf share/doc/tollnok/RovasSugo.pdf share/tollnok/fonts/Rovasjel-jb.ttf \
+for f in share/tollnok/RovasSugo.pdf share/tollnok/szo.xml share/doc/tollnok/RovasSugo.pdf share/tollnok/fonts/Rovasjel-jb.ttf \
   share/tollnok/fonts/OFL.txt share/doc/tollnok/copyright share/man/man1/rovas-cli.1.gz \
   "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml" \
   "share/icons/hicolor/16x16/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png"; do
@@ -61,6 +61,11 @@ unset DISPLAY WAYLAND_DISPLAY
 got=$(printf 'rovásírás' | "$p/bin/rovas-cli" atrov --utf8) || fail "installed rovas-cli atrov"
 want=$(printf 'rovásírás' | "$build/bin/rovas-cli" atrov --utf8)
 [ -n "$got" ] && [ "$got" = "$want" ] || fail "installed rovas-cli gives '$got', the built one '$want'"
+# ... and the bundled exception words, without copying them anywhere.
+got=$(printf 'község' | "$p/bin/rovas-cli" atrov --utf8)
+[ "$got" != "$(printf 'község' | "$p/bin/rovas-cli" atrov --utf8 --szo /dev/null)" ] ||
+  fail "the installed rovas-cli does not read the bundled exception words"
+[ ! -e "$XDG_DATA_HOME/tollnok/szo.xml" ] || fail "rovas-cli copied szo.xml"
 
 # The installed font installer finds the installed typefaces, so the program
 # starts without asking for them.
@@ -83,6 +88,9 @@ run() {
 # First start: the defaults are written in full into the user's config folder.
 run grep -q '^LUtolsoFrissites=' "$ini"
 grep -q '^LMeret=[0-9]' "$ini" || fail "rovas.ini holds no font size"
+# The bundled exception words become the user's list.
+cmp -s "$XDG_DATA_HOME/tollnok/szo.xml" "$p/share/tollnok/szo.xml" ||
+  fail "szo.xml was not copied into the user's data folder"
 
 # The user's changed settings survive the next start, which reads them and
 # neither writes the defaults over them nor copies anything in.

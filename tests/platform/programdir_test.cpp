@@ -141,4 +141,24 @@ TEST_F(ProgramFiles, AnExistingFileIsCopiedOnFirstUseAndNeverOverwritten) {
     EXPECT_EQ(f.path().filename(), "rovas.ini");
 }
 
+// The installation's own list becomes the user's at first use; a reader that
+// must not change anything (rovas-cli) gets the user's copy, else the bundled one.
+TEST_F(ProgramFiles, TheBundledListIsTheFirstCopy) {
+  const fs::path prefix = Program(true);
+  Write(prefix / "share/tollnok/szo.xml", "bundled\n");
+  EXPECT_EQ(platform::ExistingProgramFile("szo.xml"), prefix / "share/tollnok/szo.xml");
+  EXPECT_FALSE(fs::exists(root_ / "data"));
+  const fs::path user = platform::ProgramFile("szo.xml");
+  EXPECT_EQ(Read(user), "bundled\n");
+  Write(user, "downloaded\n");
+  EXPECT_EQ(platform::ExistingProgramFile("szo.xml"), user);
+  EXPECT_EQ(platform::ExistingProgramFile("rovaskep.ini"), "");
+
+  fs::remove_all(prefix / "share");
+  Program(false);  // a build folder: the file beside the program, nothing else
+  EXPECT_EQ(platform::ExistingProgramFile("szo.xml"), "");
+  Write(prefix / "bin/szo.xml", "built\n");
+  EXPECT_EQ(platform::ExistingProgramFile("szo.xml"), prefix / "bin/szo.xml");
+}
+
 }  // namespace

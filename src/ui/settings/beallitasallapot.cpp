@@ -124,6 +124,8 @@ const TBeallitasKulcs kKulcsok[] = {
     Logikai(kEgyeni, "POffice2010", &Vz::POffice2010, false),
     // Not reset: the last update stays.
     Szoveg(kEgyeni, "LUtolsoFrissites", F::kDatum, &Vz::LUtolsoFrissites, {}, nullptr),
+    // Edited in rovas.ini only.
+    Szoveg(kEgyeni, "SzoXmlCim", F::kSzoveg, &Vz::SzoXmlCim, kSzoXmlCim, nullptr),
 };
 
 int BetukeszletIndex(std::string_view nev) {
@@ -170,9 +172,7 @@ bool OfficeProba(const platform::OfficeRegistry& office) {
 }
 
 TBeallitasAllapot::TBeallitasAllapot(TRovasBeallitasok& modell, TBeallitasKornyezet kornyezet)
-    : modell_(modell), kornyezet_(std::move(kornyezet)) {
-  if (kornyezet_.HonlapCim.empty()) kornyezet_.HonlapCim = kHonlapCim;
-}
+    : modell_(modell), kornyezet_(std::move(kornyezet)) {}
 
 TIdopont TBeallitasAllapot::Most() const { return kornyezet_.Ora ? kornyezet_.Ora() : HelyiIdo(); }
 
@@ -432,7 +432,8 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
     ~TVege() { folyik = false; }
   } vege{letoltesFolyik_};
 
-  const std::string cim = kornyezet_.HonlapCim + "/szo.xml";
+  const std::string cim =
+      kornyezet_.HonlapCim.empty() ? V.SzoXmlCim : kornyezet_.HonlapCim + "/szo.xml";
   const std::string szoXml = SzoXml();
   const std::string ideiglenes = szoXml + ".tmp";
   std::string hiba;

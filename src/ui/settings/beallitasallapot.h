@@ -72,8 +72,9 @@ using beallitas_szovegek::kMeretek;
 // The last-update label before the first update.
 inline constexpr std::string_view kSoha = "Soha";
 
-// The home page that serves "/szo.xml".
+// The home page, and where the exception-word list is downloaded from by default.
 inline constexpr std::string_view kHonlapCim = "https://tollnok.hu";
+inline constexpr std::string_view kSzoXmlCim = "https://tollnok.hu/szo.xml";
 
 // The values of the settings window's controls, named after the controls.
 // Lists hold the chosen index (LBetukeszlet into FelkinaltBetukeszletek(),
@@ -109,6 +110,7 @@ struct TBeallitasVezerlok {
   bool POffice2010 = false;
   std::string LUtolsoFrissites{kSoha};  // last-update label text
   std::string CSzavakSzama = "0";       // exception-word count label text
+  std::string SzoXmlCim{kSzoXmlCim};    // download address of szo.xml (no control)
 
   bool operator==(const TBeallitasVezerlok&) const = default;
 };
@@ -193,7 +195,7 @@ struct TBeallitasKornyezet {
   std::string ProgramKonyvtar;                       // empty: platform::ProgramDir()
   const platform::OfficeRegistry* Office = nullptr;  // null: the system's
   std::function<TIdopont()> Ora;                     // null: HelyiIdo
-  std::string HonlapCim;                             // empty: kHonlapCim
+  std::string HonlapCim;                             // empty: the SzoXmlCim setting
   long LetoltesIdokorlat = 30;                       // seconds
   std::function<void()> LetoltesKozben;              // called often while a download runs
 };
@@ -291,7 +293,8 @@ class TBeallitasAllapot {
   // and leaves the model alone.
   void KivetelesSzavakAtadasa(std::optional<TSzoLista> lista);
 
-  // Refreshes the list from the home page's "/szo.xml" through szo.xml.tmp.
+  // Refreshes the list from the SzoXmlCim address (the environment's
+  // HonlapCim + "/szo.xml" when set) through szo.xml.tmp.
   // szo.xml is replaced only by a complete download (platform/letoltes.h,
   // SzoListaTeljes) that holds at least one entry; an incomplete one is a
   // failed download and changes nothing. A failure's message ends with the

@@ -79,7 +79,8 @@ const char kFrissFajl[] =
     "SzEMasodikKor=\r\nSzESzamokKore=1-1,5-2,10-3,50-4,100-5,500-6,1000-7\r\n"
     "SzEGepeleskor=cs-C,ccs-CC,gy-G,ggy-GG,ly-L,lly-LL,ny-N,nny-NN,sz-S,ssz-SS,ty-T,tty-TT,zs-Z,"
     "zzs-ZZ,\\bk-\xB3,k\\b-K,\\bK-\xB3,\xB3\\b-K,\\B\xB3\\B-k,\\BK\\B-k\r\n"
-    "PKivetelesSzavakOnmukodo=1\r\nPOffice2010=1\r\nLUtolsoFrissites=Soha\r\n";
+    "PKivetelesSzavakOnmukodo=1\r\nPOffice2010=1\r\nLUtolsoFrissites=Soha\r\n"
+    "SzoXmlCim=https://tollnok.hu/szo.xml\r\n";
 
 TEST_F(BeallitasAllapotTest, FirstRunWritesEveryKeyWithTheDefaults) {
   dir.Ir("szo.xml", "<szo mit=\"a\" mire=\"b\"/>\r\n<szo mit=\"c\" mire=\"d\"/>\r\n");

@@ -243,4 +243,14 @@ TEST(Letoltes, PlatformDownloadRemovesTheFileOnFailure) {
   EXPECT_FALSE(r.ok());
 }
 
+// Without an address from the environment, the list comes from the SzoXmlCim key.
+TEST_F(LetoltesTest, TheAddressIsTheSzoXmlCimSetting) {
+  szerver.Beallit("/lista/masik.xml", {200, kUjLista});
+  auto a = Allapot("");
+  ASSERT_TRUE(a->KulcsBeallitasa("SzoXmlCim", szerver.Cim() + "/lista/masik.xml"));
+  EXPECT_TRUE(a->Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+  EXPECT_EQ(szerver.KeresekSzama(), 1);
+}
+
 }  // namespace
