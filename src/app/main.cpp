@@ -11,6 +11,7 @@
 #include "platform/win1250.h"
 #include "ui/image/kepablak.h"
 #include "ui/main/foablak.h"
+#include "ui/main/forditas.h"
 #include "ui/main/inditas.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   TRovasBeallitasok beallitasok;
 
   QApplication app(argc, argv);
+  MagyarForditas(app);
   // The desktop's name for the program: its menu entry and icon, when installed.
   QGuiApplication::setDesktopFileName(QStringLiteral(ROVAS_APP_ID));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ROVAS_APP_ID)));

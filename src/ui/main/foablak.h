@@ -85,6 +85,7 @@ class TFoablak : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void VezerlokLetrehozasa();

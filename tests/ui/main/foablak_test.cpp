@@ -395,13 +395,23 @@ TEST_F(FoablakTest, ContextMenuUnicodeCopy) {
   QAction* masolas = ablak.MRovas()->findChild<QMenu*>()->actions().value(1);
   ASSERT_NE(masolas, nullptr);
   EXPECT_EQ(masolas->text(), QString::fromUtf8("Másolás Unicode rovásírással"));
+  EXPECT_FALSE(masolas->isEnabled());         // an empty pane: nothing to copy
+  ablak.MRovas()->SetSzoveg("péS\r\nab"_hu);  // "Sép", mirrored as the pane holds it
   EXPECT_TRUE(masolas->isEnabled());
-  ablak.MRovas()->SetSzoveg("péS"_hu);  // "Sép", mirrored as the pane holds it
   masolas->trigger();
   const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(adat, nullptr);
-  EXPECT_EQ(adat->text(), QString::fromUtf8("\u202E\U00010CE5\U00010CCB\U00010CE0\u202C"));
+  EXPECT_EQ(adat->text(), QString::fromUtf8("\u202E\U00010CE5\U00010CCB\U00010CE0\u202C\n"
+                                            "\u202E\U00010CC2\U00010CC0\u202C"));
   EXPECT_TRUE(adat->data(QStringLiteral("text/html")).contains("lang=\"hu-Hung\" dir=\"rtl\""));
+  // With a selection only the selection is copied.
+  QTextCursor c = ablak.MRovas()->textCursor();
+  c.setPosition(0);
+  c.setPosition(2, QTextCursor::KeepAnchor);
+  ablak.MRovas()->setTextCursor(c);
+  masolas->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QString::fromUtf8("\u202E\U00010CCB\U00010CE0\u202C"));
 
   // Custom rules have no known meaning: disabled, and the tooltip says why.
   allapot.V.PEgyeniBeallitasok = true;
