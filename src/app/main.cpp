@@ -40,6 +40,9 @@ int main(int argc, char* argv[]) {
          rendszer::BetukeszletekFrissitese();
        }});
 
+  // Faces the user has not installed come from the program's folder.
+  BeepitettBetukeszletekBetoltese();
+
   // 3. The application title (also the caption of the standard error box).
   QApplication::setApplicationName(qtkodolas::ToQ("Rovás"_hu));
 

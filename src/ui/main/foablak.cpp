@@ -242,7 +242,9 @@ void TFoablak::BBeallitasokClick() {
 }
 
 void TFoablak::BeallitasokAlkalmazasa() {
-  QFont betu(ToQ(beallitasok_.HasznaltBetukeszlet()));
+  const TBetuMegjelenites megjelenites =
+      mag_.BetukeszletMegjelenites(rendszer::TelepitettBetukeszletek());
+  QFont betu(ToQ(megjelenites.betukeszlet));
   if (beallitasok_.Meret > 0) betu.setPointSize(beallitasok_.Meret);
   mRovas_->setFont(betu);
   if (pLatin_->isHidden())
@@ -252,6 +254,7 @@ void TFoablak::BeallitasokAlkalmazasa() {
   if (mag_.LatinMod() && pOnmukodo_->isChecked()) LatinAtrovasa();
   mag_.GepelesiSzabalyokEpitese();
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
+  if (!megjelenites.uzenet.empty()) uzenet::Informacio(megjelenites.uzenet, this);
 }
 
 // Only the paragraphs the change touched are read: from the change's start to
@@ -308,7 +311,7 @@ void TFoablak::BKepClick(bool kuldo) {
   std::string szoveg;
   if (!HomokoraAlatt([&] { szoveg = mag_.KepSzoveg([this] { return mRovas_->Szoveg(); }); }))
     return;
-  kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
+  kepAblak_->SzovegAtadasa(szoveg, mag_.MegjelenitettBetukeszlet(), !kuldo,
                            beallitasok_.HasznaltIrany());
 }
 

@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "engine/sorok.h"
+#include "platform/win1250.h"
+
+using namespace win1250::literals;
 
 std::string PanelAlak(const TRovasBeallitasok& beallitasok, std::string szoveg) {
   return beallitasok.JobbrolBalra() ? SorokMegforditasa(szoveg) : szoveg;
@@ -47,4 +50,28 @@ std::string TFoablakMag::KepSzoveg(const std::function<std::string()>& panel) {
 
 std::string TFoablakMag::GepelesiSzabalyok(const std::string& szo) {
   return gepelesiSzabalyok_ ? gepelesiSzabalyok_->Alkalmaz(szo) : szo;
+}
+
+TBetuMegjelenites TFoablakMag::BetukeszletMegjelenites(const std::vector<std::string>& elerheto) {
+  const std::string kert = beallitasok_.HasznaltBetukeszlet();
+  const auto van = [&](std::string_view nev) {
+    const std::string kis = win1250::ToLower(nev);
+    for (const std::string& csalad : elerheto)
+      if (win1250::ToLower(csalad) == kis) return true;
+    return false;
+  };
+  constexpr std::string_view kAlap = "Rovasjel jb";
+  TBetuMegjelenites m{kert, {}};
+  if (!van(kert) && van(kAlap)) {
+    m.betukeszlet = kAlap;
+    if (jelzettHianyok_.insert(kert).second)
+      m.uzenet = "A(z) „"_hu + kert + "” betűkészlet nincs telepítve, ezért a rovás szöveg a „"_hu +
+                 std::string(kAlap) + "” betűkészlettel jelenik meg."_hu;
+  }
+  megjelenitett_ = m.betukeszlet;
+  return m;
+}
+
+std::string TFoablakMag::MegjelenitettBetukeszlet() const {
+  return megjelenitett_.empty() ? beallitasok_.HasznaltBetukeszlet() : megjelenitett_;
 }

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "engine/beallitasok.h"
 #include "engine/karvo.h"
@@ -20,6 +22,12 @@
 // every line mirrored with SorokMegforditasa, else unchanged. The same call
 // turns the pane's text back into reading order.
 std::string PanelAlak(const TRovasBeallitasok& beallitasok, std::string szoveg);
+
+// The face the rovás pane shows, and what to tell the user about it.
+struct TBetuMegjelenites {
+  std::string betukeszlet;
+  std::string uzenet;  // Windows-1250; empty: nothing to say
+};
 
 class TFoablakMag : public IGepelesKornyezet {
  public:
@@ -55,6 +63,14 @@ class TFoablakMag : public IGepelesKornyezet {
   // The picture's text in reading order: in Latin text mode the Latin text's
   // transliteration, in direct rovás mode the pane's text (read by `panel`) un-mirrored.
   std::string KepSzoveg(const std::function<std::string()>& panel);
+  // The face for the font in use, given the families available (any letter
+  // case): the font itself, or, when it is missing, "Rovasjel jb" as the help
+  // text promises; the first time for each missing font the message says
+  // which face is shown. Without "Rovasjel jb" either, the font's own name
+  // stays (the system picks a face) and nothing is said.
+  TBetuMegjelenites BetukeszletMegjelenites(const std::vector<std::string>& elerheto);
+  // The face chosen by the last BetukeszletMegjelenites (the font in use before).
+  std::string MegjelenitettBetukeszlet() const;
   // Whether handing this much text to the image window needs the question.
   static bool HosszuSzoveg(size_t karakterek) { return karakterek >= kHosszuSzoveg; }
 
@@ -72,4 +88,6 @@ class TFoablakMag : public IGepelesKornyezet {
   std::unique_ptr<TKarvo> motor_;
   std::unique_ptr<TSorosAtrovo> latin_;
   std::unique_ptr<TRovo> gepelesiSzabalyok_;
+  std::string megjelenitett_;
+  std::set<std::string> jelzettHianyok_;  // missing fonts already told about
 };
