@@ -318,6 +318,10 @@ QWidget* TKepAblak::Eszkozok() {
   betumeret_->setToolTip(ToQ("Betűméret"_hu));
   betumeret_->setAccessibleName(ToQ("Betűméret"_hu));
   betumeret_->lineEdit()->setAccessibleName(ToQ("Betűméret"_hu));
+  // Screen readers on Linux name a list by the label whose buddy it is.
+  auto* betumeretCimke = new QLabel(ToQ("Betűméret"_hu), pTeteje);
+  betumeretCimke->setBuddy(betumeret_);
+  betumeretCimke->hide();
   // Three digits ("100") and the arrow.
   betumeret_->setMinimumContentsLength(3);
   betumeret_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

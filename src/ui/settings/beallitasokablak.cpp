@@ -187,6 +187,9 @@ void TBeallitasokablak::Letrehozas() {
   doboz("PKivetelesSzavak", "Kivételes szavak kezelése"_hu, gb1, 10, 22, 4);
   doboz("PKiterjesztettBetuk", "Kiterjesztett betűk használata"_hu, gb1, 10, 44, 5);
   auto* pMelyK = doboz("PMelyK", "aK jel használata"_hu, gb1, 10, 66, 6);
+  // The box beside the list says what it is for; screen readers on Linux
+  // name a list only by a label whose buddy it is, so it gets an unseen one.
+  cimke("aK jel használata"_hu, gb1, 170, 64)->hide();
   auto* lAK = lista("LaKHasznalatiMod", "aK jel használata"_hu, kAKHasznalatiModok, gb1,
                     {170, 64, 180, 22}, 16);
   doboz("POsszerovas", "Összerovás"_hu, gb1, 10, 88, 7);

@@ -596,3 +596,31 @@ TEST(QtKodolas, LineEndsAndCharactersRoundTrip) {
     }
   }
 }
+
+namespace {
+
+// Keyboard use: Tab leaves either pane, Ctrl+Tab types a tab, Shift+F10
+// opens the rovás pane's menu.
+TEST_F(FoablakTest, KeyboardMovesBetweenControls) {
+  ablak.show();
+  for (int mod : {0, 1}) {
+    UjSzoveg(mod);
+    QApplication::setActiveWindow(&ablak);
+    QWidget* panel = mod == 0 ? static_cast<QWidget*>(ablak.MLatin()) : ablak.MRovas();
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(mod == 0 ? ablak.MLatin()->toPlainText() : ablak.MRovas()->toPlainText(),
+              QStringLiteral("\t"))
+        << mod;
+    EXPECT_TRUE(panel->hasFocus()) << mod;
+    QTest::keyClick(panel, Qt::Key_Tab);
+    EXPECT_FALSE(panel->hasFocus()) << mod;
+  }
+  QMenu* menu = ablak.MRovas()->findChild<QMenu*>();
+  ASSERT_NE(menu, nullptr);
+  QTest::keyClick(ablak.MRovas(), Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+}
+
+}  // namespace
