@@ -130,6 +130,14 @@ TEST_F(AkadalymentesTest, EveryWindowNamesItsParts) {
   std::set<QString> nevek;
   for (QAbstractButton* b : ujablak.findChildren<QAbstractButton*>())
     EXPECT_TRUE(nevek.insert(Nev(b)).second) << Nev(b).toStdString();
+  // Access keys: every button of the main window has one, and no two share it.
+  std::set<QChar> betuk;
+  for (QAbstractButton* b : foablak.findChildren<QAbstractButton*>()) {
+    if (b->window() != &foablak) continue;
+    const qsizetype i = b->text().indexOf(u'&');
+    ASSERT_GE(i, 0) << b->text().toStdString();
+    EXPECT_TRUE(betuk.insert(b->text().at(i + 1).toLower()).second) << b->text().toStdString();
+  }
   // The help link of the main window takes the focus.
   TLinkCimke* sugo = foablak.findChild<TLinkCimke*>();
   ASSERT_NE(sugo, nullptr);

@@ -89,7 +89,7 @@ void TFoablak::VezerlokLetrehozasa() {
   latinCimke_ = new QLabel(ToQ("&Latinbetű alapú magyar szöveg:"_hu), pLatin_);
   pOnmukodo_ = new QCheckBox(ToQ("Ö&nműködő átrovás"_hu), pLatin_);
   pOnmukodo_->setChecked(true);
-  bLatinAtrovasa_ = new QPushButton(ToQ("Át&rovás"_hu), pLatin_);
+  bLatinAtrovasa_ = new QPushButton(ToQ("Átro&vás"_hu), pLatin_);
   bLatinAtrovasa_->setAccessibleName(ToQ("Átrovás"_hu));
   mLatin_ = new QPlainTextEdit(pLatin_);
   // Tab leaves the pane as it leaves every other control; Ctrl+Tab types a tab.
