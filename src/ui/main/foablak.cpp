@@ -225,12 +225,14 @@ bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
 
 void TFoablak::BUjRovasClick() {
   nyito_.stop();
-  if (ujablak_ && ujablak_->exec() == QDialog::Accepted) {
+  const bool elfogadva = ujablak_ && ujablak_->exec() == QDialog::Accepted;
+  const TFoablakMag::TUjSzoveg uj = mag_.UjSzoveg(elfogadva, elfogadva ? ujablak_->Valasztas() : 0);
+  if (uj.uritas) {
+    // Emptying an empty pane would count as a change.
     if (!mLatin_->document()->isEmpty()) mLatin_->clear();
     if (!mRovas_->document()->isEmpty()) mRovas_->clear();
-    mag_.SetMod(ujablak_->Valasztas() == 0 ? TMod::Latin : TMod::Rovas);
-    pLatin_->setVisible(mag_.LatinMod());
-    mRovas_->setReadOnly(mag_.LatinMod());
+    pLatin_->setVisible(uj.latin);
+    mRovas_->setReadOnly(uj.latin);
   }
   BeallitasokAlkalmazasa();
 }
@@ -242,19 +244,15 @@ void TFoablak::BBeallitasokClick() {
 }
 
 void TFoablak::BeallitasokAlkalmazasa() {
-  const TBetuMegjelenites megjelenites =
-      mag_.BetukeszletMegjelenites(rendszer::TelepitettBetukeszletek());
-  QFont betu(ToQ(megjelenites.betukeszlet));
-  if (beallitasok_.Meret > 0) betu.setPointSize(beallitasok_.Meret);
+  const TFoablakMag::TAlkalmazas a =
+      mag_.BeallitasokAlkalmazasa(pOnmukodo_->isChecked(), rendszer::TelepitettBetukeszletek());
+  QFont betu(ToQ(a.betu.betukeszlet));
+  if (a.meret > 0) betu.setPointSize(a.meret);
   mRovas_->setFont(betu);
-  if (pLatin_->isHidden())
-    mRovas_->setFocus();
-  else
-    mLatin_->setFocus();
-  if (mag_.LatinMod() && pOnmukodo_->isChecked()) LatinAtrovasa();
-  mag_.GepelesiSzabalyokEpitese();
+  (a.latinFokusz ? static_cast<QWidget*>(mLatin_) : mRovas_)->setFocus();
+  if (a.atrovas) LatinAtrovasa();
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
-  if (!megjelenites.uzenet.empty()) uzenet::Informacio(megjelenites.uzenet, this);
+  if (!a.betu.uzenet.empty()) uzenet::Informacio(a.betu.uzenet, this);
 }
 
 // Only the paragraphs the change touched are read: from the change's start to
@@ -302,7 +300,7 @@ void TFoablak::KepKovetes() {
 }
 
 void TFoablak::BKepClick(bool kuldo) {
-  if (kuldo && TFoablakMag::HosszuSzoveg(mRovas_->Szoveg().size()) &&
+  if (TFoablakMag::KepKerdes(kuldo, mRovas_->Szoveg().size()) &&
       !uzenet::Kerdes(
           "Hosszú szövegek képpé alakítása sok időt vehet igénybe. Folytatod a képpé alakítást?"_hu,
           this))
@@ -334,10 +332,12 @@ void TFoablak::MIUnicodeMasolasClick() {
 }
 
 void TFoablak::LSugoClick() {
-  const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (!platform::FileExists(sugo))
-    uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
-  else if (!rendszer::Megnyitas(sugo))
+  const TFoablakMag::TSugo sugo =
+      TFoablakMag::Sugo(platform::ProgramFile("RovasSugo.pdf"),
+                        [](const std::string& f) { return platform::FileExists(f); });
+  if (!sugo.hiba.empty())
+    uzenet::Hiba(sugo.hiba, this);
+  else if (!rendszer::Megnyitas(sugo.utvonal))
     rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
 }
 

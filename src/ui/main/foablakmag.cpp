@@ -75,3 +75,25 @@ TBetuMegjelenites TFoablakMag::BetukeszletMegjelenites(const std::vector<std::st
 std::string TFoablakMag::MegjelenitettBetukeszlet() const {
   return megjelenitett_.empty() ? beallitasok_.HasznaltBetukeszlet() : megjelenitett_;
 }
+
+TFoablakMag::TUjSzoveg TFoablakMag::UjSzoveg(bool elfogadva, int valasztas) {
+  if (elfogadva) SetMod(valasztas == 0 ? TMod::Latin : TMod::Rovas);
+  return {.uritas = elfogadva, .latin = LatinMod()};
+}
+
+TFoablakMag::TAlkalmazas TFoablakMag::BeallitasokAlkalmazasa(
+    bool onmukodo, const std::vector<std::string>& elerheto) {
+  TAlkalmazas a;
+  a.betu = BetukeszletMegjelenites(elerheto);
+  a.meret = beallitasok_.Meret > 0 ? beallitasok_.Meret : 0;
+  a.latinFokusz = LatinMod();
+  a.atrovas = LatinMod() && onmukodo;
+  GepelesiSzabalyokEpitese();
+  return a;
+}
+
+TFoablakMag::TSugo TFoablakMag::Sugo(const std::string& utvonal,
+                                     const std::function<bool(const std::string&)>& van) {
+  if (!van(utvonal)) return {{}, "Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu};
+  return {utvonal, {}};
+}

@@ -38,6 +38,38 @@ class TFoablakMag : public IGepelesKornyezet {
   TFoablakMag(TRovasBeallitasok& beallitasok, std::function<bool(const std::string&)> kerdes,
               IVagolap& vagolap);
 
+  // What the window does after an accepted or cancelled mode chooser.
+  struct TUjSzoveg {
+    bool uritas = false;  // empty both panes
+    bool latin = true;    // the Latin pane shown, the rovás pane read-only
+  };
+  // An accepted chooser (`valasztas` 0 Latin text, 1 direct rovás) sets the
+  // mode and empties the panes; a cancelled one changes nothing.
+  TUjSzoveg UjSzoveg(bool elfogadva, int valasztas);
+
+  // Applying the settings: the face and size of the rovás pane (see
+  // BetukeszletMegjelenites), where the focus goes, and whether the Latin
+  // pane is transliterated again (Latin text mode with automatic
+  // transliteration on). Rebuilds the typing rule round.
+  struct TAlkalmazas {
+    TBetuMegjelenites betu;
+    int meret = 0;            // points; 0: keep the pane's size
+    bool latinFokusz = true;  // else the rovás pane
+    bool atrovas = false;
+  };
+  TAlkalmazas BeallitasokAlkalmazasa(bool onmukodo, const std::vector<std::string>& elerheto);
+
+  // The picture button asks first when the text is long; a refresh never asks.
+  static bool KepKerdes(bool kuldo, size_t karakterek) { return kuldo && HosszuSzoveg(karakterek); }
+
+  // The help document at `utvonal` (RovasSugo.pdf of the program): the path
+  // to open, or the message to show when `van` says it is missing.
+  struct TSugo {
+    std::string utvonal;
+    std::string hiba;  // Windows-1250; empty when the file is there
+  };
+  static TSugo Sugo(const std::string& utvonal, const std::function<bool(const std::string&)>& van);
+
   TFoablakAllapot& Allapot() { return allapot_; }
   const TFoablakAllapot& Allapot() const { return allapot_; }
   bool LatinMod() const { return allapot_.Mod == TMod::Latin; }

@@ -364,30 +364,8 @@ void TBeallitasokablak::VezerlokKi() {
 
 void TBeallitasokablak::Engedelyezes() {
   const TEngedelyezes e = allapot_.Engedelyezes();
-  const std::pair<const char*, bool> tabla[] = {
-      {"PKiterjesztettBetuk", e.PKiterjesztettBetuk},
-      {"PMelyK", e.PMelyK},
-      {"POsszerovas", e.POsszerovas},
-      {"PKepjelek", e.PKepjelek},
-      {"PSzamok", e.PSzamok},
-      {"PSzamokBJ", e.PSzamokBJ},
-      {"LaKHasznalatiMod", e.LaKHasznalatiMod},
-      {"LHHatokor", e.LHHatokor},
-      {"PHIsmetlodoEgyesit", e.PHIsmetlodoEgyesit},
-      {"PHHosszutRovidit", e.PHHosszutRovidit},
-      {"PHKezdoEKihagy", e.PHKezdoEKihagy},
-      {"SzEBetukeszlet", e.Egyeni},
-      {"LESzovegirany", e.Egyeni},
-      {"SzEElsoKor", e.Egyeni},
-      {"SzEMasodikKor", e.Egyeni},
-      {"SzESzamokKore", e.Egyeni},
-      {"SzEGepeleskor", e.Egyeni},
-      {"LBetukeszlet", e.Alap},
-      {"LIrany", e.Alap},
-  };
-  for (const auto& [nev, be] : tabla) {
-    if (QWidget* w = Vezerlo(nev)) w->setEnabled(be);
-  }
+  for (const TEngedelyezettVezerlo& v : EngedelyezettVezerlok())
+    if (QWidget* w = Vezerlo(v.nev)) w->setEnabled(e.*v.be);
 }
 
 void TBeallitasokablak::BetukeszletValtozas() {

@@ -47,3 +47,46 @@ TEST(BetukeszletMegjelenites, MissingFontsFallBackToTheDefaultAndAreToldOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the window does for a new text, applied settings, the picture button
+// and the help link, decided without a window.
+TEST(FoablakMag, NewTextSettingsPictureAndHelp) {
+  TRovasBeallitasok modell;
+  modell.SetMeret(20);
+  THamisVagolap vagolap;
+  TFoablakMag mag(
+      modell, [](const std::string&) { return true; }, vagolap);
+  struct Sor {
+    bool elfogadva;
+    int valasztas;
+    bool onmukodo;
+    bool uritas, latin, atrovas;
+  } sorok[] = {
+      {false, 1, true, false, true, true},    // cancelled at start: Latin text mode stays
+      {true, 1, true, true, false, false},    // direct rovás: no transliteration, focus on rovás
+      {false, 0, true, false, false, false},  // cancelled: the mode stays
+      {true, 0, false, true, true, false},    // automatic transliteration off
+      {true, 0, true, true, true, true},
+  };
+  for (const Sor& s : sorok) {
+    const TFoablakMag::TUjSzoveg uj = mag.UjSzoveg(s.elfogadva, s.valasztas);
+    EXPECT_EQ(uj.uritas, s.uritas);
+    EXPECT_EQ(uj.latin, s.latin);
+    const TFoablakMag::TAlkalmazas a = mag.BeallitasokAlkalmazasa(s.onmukodo, {});
+    EXPECT_EQ(a.latinFokusz, s.latin);
+    EXPECT_EQ(a.atrovas, s.atrovas);
+    EXPECT_EQ(a.meret, 20);
+  }
+  EXPECT_TRUE(TFoablakMag::KepKerdes(true, 5120));
+  EXPECT_FALSE(TFoablakMag::KepKerdes(true, 5119));
+  EXPECT_FALSE(TFoablakMag::KepKerdes(false, 9000));
+  const auto nincs = [](const std::string&) { return false; };
+  EXPECT_EQ(TFoablakMag::Sugo("/p/RovasSugo.pdf", nincs).hiba,
+            "Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu);
+  EXPECT_EQ(TFoablakMag::Sugo("/p/RovasSugo.pdf", [](const std::string&) { return true; }).utvonal,
+            "/p/RovasSugo.pdf");
+}
+
+}  // namespace

@@ -75,6 +75,8 @@ class BeallitasokablakTest : public ::testing::Test {
 };
 
 TEST_F(BeallitasokablakTest, EnablingFollowsTheControls) {
+  for (const TEngedelyezettVezerlo& v : EngedelyezettVezerlok())
+    EXPECT_NE(ablak->findChild<QWidget*>(QString::fromLatin1(v.nev)), nullptr) << v.nev;
   struct Eset {
     const char* leiras;
     std::function<void()> tett;
