@@ -11,6 +11,7 @@
 #include "platform/win1250.h"
 #include "ui/image/kepablak.h"
 #include "ui/main/foablak.h"
+#include "ui/main/forditas.h"
 #include "ui/main/inditas.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
   TRovasBeallitasok beallitasok;
 
   QApplication app(argc, argv);
+  MagyarForditas(app);
   // The desktop's name for the program: its menu entry and icon, when installed.
   QGuiApplication::setDesktopFileName(QStringLiteral(ROVAS_APP_ID));
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ROVAS_APP_ID)));
@@ -37,6 +39,9 @@ int main(int argc, char* argv[]) {
          uzenet::Informacio(s);
          rendszer::BetukeszletekFrissitese();
        }});
+
+  // Faces the user has not installed come from the program's folder.
+  BeepitettBetukeszletekBetoltese();
 
   // 3. The application title (also the caption of the standard error box).
   QApplication::setApplicationName(qtkodolas::ToQ("Rovás"_hu));

@@ -282,7 +282,14 @@ std::string TUnicodeRovas::Atalakit(std::string_view kodok) const {
         jegyek();
       }
       ki += kLri;
-      for (size_t k = j; k-- > i;) ki.append(jel(k).bajtok, jel(k).hossz);
+      // Inside the left-to-right isolate a separator is not reversed: a
+      // decimal comma stays a comma.
+      for (size_t k = j; k-- > i;) {
+        if (Elvalaszto(kodok[k]))
+          ki += kodok[k];
+        else
+          ki.append(jel(k).bajtok, jel(k).hossz);
+      }
       ki += kPdi;
       i = j - 1;
       continue;

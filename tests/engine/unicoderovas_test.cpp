@@ -173,6 +173,8 @@ TEST(UnicodeRovas, LatinTextInUnicodeRovasScript) {
        "1848; 2000",
        "< #1000 #5 #100 #100 #100 #100 #10 #10 #10 #10 #5 #1 #1 #1 ⁏ _ #1 #1 #1000 >"},
       {"Rovasjel jb", {}, "1848. 3. 15 (12)", "< { 1 8 4 8 . _ 3 . _ 1 5 } _ ( { 1 2 } ) >"},
+      // A separator inside a number kept left to right stays as it is.
+      {"Rovasjel jb", {}, "3,14, 1 000", "< { 3 , 1 4 } ⹁ _ { 1 _ 0 0 0 } >"},
       // Digits the settings do not keep left to right read right to left, as in the pane.
       {"Rovasjel jb", {{"SzamokBJ", "0"}}, "1848. 3", "< 1 8 4 8 . _ 3 >"},
       {"Rovasjel bj", {}, "Kék ég (szép), 1848?", "[ k é ak _ é g _ ( sz é p ) , _ 1 8 4 8 ? ]"},

@@ -21,11 +21,18 @@ VERSION = "2.400"
 # Fixed timestamp (2015-03-10, seconds since 1904) keeps the output byte-identical.
 TIMESTAMP = 3508963200
 
+# (family, file name, left to right, has capitals).  The "n elojellel" cuts
+# write capitals with the capital runes and put their letters and punctuation
+# at the codes of their own catalogue entry (ELOJELLEL below).
 FAMILIES = [
-    ("Rovasjel jb", "Rovasjel-jb", False),
-    ("Rovasjel bj", "Rovasjel-bj", True),
-    ("Osi betusor jb", "Osibetusor-jb", False),
-    ("Osi betusor bj", "Osibetusor-bj", True),
+    ("Rovasjel jb", "Rovasjel-jb", False, False),
+    ("Rovasjel bj", "Rovasjel-bj", True, False),
+    ("Osi betusor jb", "Osibetusor-jb", False, False),
+    ("Osi betusor bj", "Osibetusor-bj", True, False),
+    ("Rovas n elojellel jb", "Rovasnelojellel-jb", False, True),
+    ("Rovas n elojellel bj", "Rovasnelojellel-bj", True, True),
+    ("Osi betu n elojellel jb", "Osibetunelojellel-jb", False, True),
+    ("Osi betu n elojellel bj", "Osibetunelojellel-bj", True, True),
 ]
 
 # The letter <-> rune table shared with the Unicode converter.
@@ -68,6 +75,27 @@ FIXED_ROLE = {
 }
 
 
+NUMERALS = {d: FIXED_ROLE[d] for d in "1234567"}
+
+# The "n elojellel" fonts: the two-letter consonants at punctuation codes (a
+# capital code each), k at a word's start as q and at its end as w (ek like
+# the k between; ł too, as in the other fonts), and the punctuation those codes displace moved to X x Y # Ä
+# ä Đ, as the catalogue's letter list writes them.
+ELOJELLEL = dict(NUMERALS)
+for small, cap, sound in (("'", "~", "cs"), ('"', "\u02c7", "gy"), ("+", "^", "ly"),
+                          ("!", "\u02d8", "ny"), ("%", "\u00b0", "sz"), ("/", "\u02db", "ty"),
+                          ("=", "`", "zs")):
+    ELOJELLEL[small] = ("rune", [sound])
+    ELOJELLEL[cap] = ("capital", [sound])
+ELOJELLEL.update({
+    "q": ("rune", ["k"]), "w": ("rune", ["k"]), "\u0142": ("rune", ["k"]),
+    "Q": ("capital", ["k"]), "W": ("capital", ["k"]),
+    "X": ("latin", ["!"]), "x": ("latin", ["?"]), "Y": ("latin", ['"']),
+    "#": ("latin", ["%"]), "\u00c4": ("latin", ["/"]), "\u00e4": ("latin", ["+"]),
+    "\u0110": ("latin", ["="]),
+})
+
+
 def cp1250_chars():
     """Every printable Windows-1250 character (0x20-0xFF, defined bytes)."""
     out = []
@@ -81,14 +109,15 @@ def cp1250_chars():
     return out
 
 
-def plan(ch):
-    """What to draw for one character: ('rune'|'numeral'|'latin', parts).  These
-    fonts have no separate capitals: a capital draws the rune of its small letter."""
-    if ch in FIXED_ROLE:
-        return FIXED_ROLE[ch]
+def plan(ch, capitals=False):
+    """What to draw for one character: ('rune'|'capital'|'numeral'|'latin', parts).
+    Without separate capitals a capital draws the rune of its small letter."""
+    fixed = ELOJELLEL if capitals else FIXED_ROLE
+    if ch in fixed:
+        return fixed[ch]
     low = ch.lower()
     if low in LETTER and len(low) == 1:
-        return ("rune", LETTER[low].split())
+        return ("capital" if capitals and ch != low else "rune", LETTER[low].split())
     if ch == "\u00a0":
         return ("latin", [" "])
     return ("latin", [ch])
@@ -142,6 +171,8 @@ def build_glyph(src, kind, parts, ltr):
     for p in parts:
         if kind == "numeral":
             cps.append(NUMERAL[p])
+        elif kind == "capital":
+            cps.append(RUNE[p] - 0x40)  # the capital letters lie 0x40 below the small ones
         else:
             cps.append(RUNE[p])
     pieces = [src.rune_outline(cp, ltr) for cp in cps]
@@ -154,13 +185,13 @@ def build_glyph(src, kind, parts, ltr):
     return pen.glyph(), x
 
 
-def build_font(src, family, psname, ltr, path):
+def build_font(src, family, psname, ltr, capitals, path):
     glyphs = {".notdef": notdef_glyph()}
     advances = {".notdef": 500}
     cmap = {}
     names_by_plan = {}
     for ch in cp1250_chars():
-        kind, parts = plan(ch)
+        kind, parts = plan(ch, capitals)
         key = (kind, tuple(parts))
         if key not in names_by_plan:
             gname = "g%02X" % ch.encode("cp1250")[0]
@@ -251,8 +282,8 @@ def main():
     noto_dir = sys.argv[2] if len(sys.argv) > 2 else "/usr/share/fonts/truetype/noto"
     os.makedirs(out_dir, exist_ok=True)
     src = Sources(noto_dir)
-    for family, psname, ltr in FAMILIES:
-        build_font(src, family, psname, ltr, os.path.join(out_dir, file_name(psname)))
+    for family, psname, ltr, capitals in FAMILIES:
+        build_font(src, family, psname, ltr, capitals, os.path.join(out_dir, file_name(psname)))
 
 
 if __name__ == "__main__":

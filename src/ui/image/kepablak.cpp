@@ -5,8 +5,10 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -21,6 +23,7 @@
 #include <QVBoxLayout>
 
 #include "engine/beallitasok.h"
+#include "htmllabel/linkcimke.h"
 #include "platform/fajlcsere.h"
 #include "platform/ini.h"
 #include "platform/programdir.h"
@@ -28,6 +31,7 @@
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
 #include "ui/image/kepnezet.h"
+#include "ui/settings/hibaforditas.h"
 
 using namespace win1250::literals;
 using qtkodolas::ToQ;
@@ -87,18 +91,49 @@ std::string HatterDialogus(QWidget* szulo) {
           "BMP képek (*.bmp)"_hu)));
 }
 
+// The save dialog refuses a path whose folder does not exist, and stays open.
+class TMentesAblak : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+
+  void accept() override {
+    const QStringList fajlok = selectedFiles();
+    if (!fajlok.isEmpty() && !MappaLetezik(fajlok.first())) {
+      MappaHiba(fajlok.first(), this);
+      return;
+    }
+    QFileDialog::accept();
+  }
+
+  static bool MappaLetezik(const QString& utvonal) {
+    return QFileInfo(utvonal).absoluteDir().exists();
+  }
+  static void MappaHiba(const QString& utvonal, QWidget* szulo) {
+    uzenet::Hiba(qtkodolas::FromQ(QStringLiteral("\"%1\" ").arg(
+                     QDir::toNativeSeparators(QFileInfo(utvonal).absolutePath()))) +
+                     "mappa nem létezik."_hu,
+                 szulo);
+  }
+};
+
 std::string MentesDialogus(TKepfajta fajta, QWidget* szulo) {
   static const char* const kSzurok[] = {"PNG képek (*.png)"_hu, "JPG képek (*.jpg)"_hu,
                                         "BMP képek (*.bmp)"_hu};
   static const char* const kKiterjesztesek[] = {"png", "jpg", "bmp"};
   const int i = static_cast<int>(fajta) - 1;
-  QFileDialog d(szulo, ToQ("Rováskép mentése"_hu), {}, ToQ(kSzurok[i]));
+  TMentesAblak d(szulo, ToQ("Rováskép mentése"_hu), {}, ToQ(kSzurok[i]));
   d.setAcceptMode(QFileDialog::AcceptSave);
   d.setFileMode(QFileDialog::AnyFile);
   d.setDefaultSuffix(QString::fromLatin1(kKiterjesztesek[i]));
   d.setOption(QFileDialog::DontConfirmOverwrite);  // asked in Hungarian below
-  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-  const QString utvonal = d.selectedFiles().first();
+  QString utvonal;
+  // A platform dialog may not call accept(): the folder is checked again.
+  for (;;) {
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    utvonal = d.selectedFiles().first();
+    if (TMentesAblak::MappaLetezik(utvonal)) break;
+    TMentesAblak::MappaHiba(utvonal, szulo);
+  }
   if (QFile::exists(utvonal) &&
       !uzenet::Kerdes(
           qtkodolas::FromQ(QStringLiteral("\"%1\" ").arg(utvonal)) + "már létezik. Lecseréled?"_hu,
@@ -113,6 +148,7 @@ TKepAblak::TKepAblak(QWidget* foablak)
     : QWidget(foablak, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(ToQ("Rováskép létrehozása"_hu));
+  LinkAkadalymentesites();
   QFont betu(QStringLiteral("Tahoma"));
   betu.setPixelSize(11);
   setFont(betu);
@@ -141,6 +177,10 @@ TKepAblak::TKepAblak(QWidget* foablak)
   // window was drawn for, the window grows instead.
   for (QWidget* w : pTeteje->findChildren<QWidget*>())
     w->setSizePolicy(QSizePolicy::Fixed, w->sizePolicy().verticalPolicy());
+  // "Átlátszó" keeps its room while hidden, so the save group stays put.
+  QSizePolicy atlatszoHely = atlatszo_->sizePolicy();
+  atlatszoHely.setRetainSizeWhenHidden(true);
+  atlatszo_->setSizePolicy(atlatszoHely);
   const int szelesseg = std::max(640, fo->minimumSize().width());
   setMinimumSize(szelesseg, 300);
   resize(szelesseg, 454);
@@ -247,7 +287,10 @@ QWidget* TKepAblak::Eszkozok() {
     m->setStatusTip(ToQ(mezoSugok[i]));
     m->setToolTip(ToQ(mezoSugok[i]));
     m->setAccessibleName(ToQ(mezoSugok[i]));
-    m->setFixedWidth(i < 2 ? 38 : 32);
+    // Room for the largest value: 20000 pixels, 9000 for the margins.
+    m->setFixedWidth(m->fontMetrics().horizontalAdvance(i < 2 ? QStringLiteral("20000")
+                                                              : QStringLiteral("9000")) +
+                     12);
     mezok_[i] = m;
     const TSzamMezo mezo = kMezok[i];
     connect(m, &QLineEdit::editingFinished, this, [this, mezo] { SzamMezoElhagyasa(mezo); });
@@ -274,7 +317,14 @@ QWidget* TKepAblak::Eszkozok() {
   betumeret_->setStatusTip(ToQ("Betűméret"_hu));
   betumeret_->setToolTip(ToQ("Betűméret"_hu));
   betumeret_->setAccessibleName(ToQ("Betűméret"_hu));
-  betumeret_->setFixedWidth(42);
+  betumeret_->lineEdit()->setAccessibleName(ToQ("Betűméret"_hu));
+  // Screen readers on Linux name a list by the label whose buddy it is.
+  auto* betumeretCimke = new QLabel(ToQ("Betűméret"_hu), pTeteje);
+  betumeretCimke->setBuddy(betumeret_);
+  betumeretCimke->hide();
+  // Three digits ("100") and the arrow.
+  betumeret_->setMinimumContentsLength(3);
+  betumeret_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   sor1->addWidget(betumeret_);
   sor1->addStretch();
 
@@ -348,7 +398,7 @@ TKepAblak::~TKepAblak() {
   if (!sajatHatter_.empty() && platform::FileExists(sajatHatter_)) ki.Hatter = sajatHatter_;
   platform::IniFile ini(platform::ProgramFile("rovaskep.ini"));
   if (const platform::Status mentes = ki.Mentes(ini); !mentes.ok())
-    uzenet::StandardHiba(mentes.Message());
+    uzenet::StandardHiba(HibaMagyarul(mentes.Message()));
 }
 
 QLineEdit* TKepAblak::Mezo(TSzamMezo mezo) const {
@@ -528,7 +578,7 @@ void TKepAblak::MentesClick() {
       if (!e.Siker()) hiba = win1250::FromUtf8(e.Hiba);
     }
   }
-  if (!hiba.empty()) uzenet::StandardHiba(hiba, this);
+  if (!hiba.empty()) uzenet::StandardHiba(HibaMagyarul(hiba), this);
 }
 
 bool TKepAblak::event(QEvent* e) {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "ui/image/kepbeallitasok.h"
-#include "ui/main/foablak.h"
+#include "ui/main/kepatadas.h"
 
 class QAbstractButton;
 class QButtonGroup;

@@ -3,11 +3,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -16,6 +17,7 @@
 #include <exception>
 #include <optional>
 
+#include "htmllabel/linkcimke.h"
 #include "platform/fajlcsere.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
@@ -25,32 +27,11 @@
 #include "ui/main/rovaspanel.h"
 #include "ui/newtext/ujablak.h"
 #include "ui/settings/beallitasallapot.h"
+#include "ui/settings/hibaforditas.h"
+#include "ui/settings/szabalyellenorzes.h"
 
 using namespace win1250::literals;
 using qtkodolas::ToQ;
-
-class TLinkCimke : public QLabel {
- public:
-  TLinkCimke(const QString& szoveg, std::function<void()> kattintas, QWidget* szulo)
-      : QLabel(szoveg, szulo), kattintas_(std::move(kattintas)) {
-    QFont f(QStringLiteral("Verdana"));
-    f.setPixelSize(13);
-    f.setUnderline(true);
-    setFont(f);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, p.color(QPalette::Highlight));
-    setPalette(p);
-    setCursor(Qt::PointingHandCursor);
-  }
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) kattintas_();
-  }
-
- private:
-  std::function<void()> kattintas_;
-};
 
 namespace {
 
@@ -87,25 +68,33 @@ void TFoablak::VezerlokLetrehozasa() {
   setWindowTitle(QStringLiteral("Tollnok"));
   setMinimumSize(653, 340);
 
-  bUjRovas_ = Gomb("Új..."_hu, "Új rovás kezdése"_hu, this);
-  bBeallitasok_ = Gomb("Beállítások..."_hu, "Beállítások megnyitása"_hu, this);
-  bMasol_ = Gomb("Másolás a vágólapra"_hu, "Átrovás vágólapra másolása"_hu, this);
-  bKep_ = Gomb("Rováskép létrehozása..."_hu, "Rovás képként elmentése"_hu, this);
+  // "&" marks each caption's access key (Alt and the letter).
+  bUjRovas_ = Gomb("Ú&j..."_hu, "Új rovás kezdése"_hu, this);
+  bBeallitasok_ = Gomb("&Beállítások..."_hu, "Beállítások megnyitása"_hu, this);
+  bMasol_ = Gomb("&Másolás a vágólapra"_hu, "Átrovás vágólapra másolása"_hu, this);
+  bKep_ = Gomb("&Rováskép létrehozása..."_hu, "Rovás képként elmentése"_hu, this);
   // Disabled until their windows exist.
   bBeallitasok_->setEnabled(false);
   bKep_->setEnabled(false);
   lSugo_ = new TLinkCimke(
-      ToQ("Súgó"_hu), [this] { LSugoClick(); }, this);
+      ToQ("Súgó"_hu), 13, [this] { LSugoClick(); }, this);
+  lSugo_->setToolTip(ToQ("Súgó (F1)"_hu));
+  auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+  connect(f1, &QShortcut::activated, this, &TFoablak::LSugoClick);
   image1_ = new QLabel(this);
   image1_->setFixedSize(109, 31);
   image1_->setAccessibleName(ToQ("Rovás"_hu));
 
   pLatin_ = new QWidget;
-  latinCimke_ = new QLabel(ToQ("Latinbetű alapú magyar szöveg:"_hu), pLatin_);
-  pOnmukodo_ = new QCheckBox(ToQ("Önműködő átrovás"_hu), pLatin_);
+  latinCimke_ = new QLabel(ToQ("&Latinbetű alapú magyar szöveg:"_hu), pLatin_);
+  pOnmukodo_ = new QCheckBox(ToQ("Ö&nműködő átrovás"_hu), pLatin_);
   pOnmukodo_->setChecked(true);
-  bLatinAtrovasa_ = new QPushButton(ToQ("Átrovás"_hu), pLatin_);
+  bLatinAtrovasa_ = new QPushButton(ToQ("Átro&vás"_hu), pLatin_);
+  bLatinAtrovasa_->setAccessibleName(ToQ("Átrovás"_hu));
   mLatin_ = new QPlainTextEdit(pLatin_);
+  // Tab leaves the pane as it leaves every other control; Ctrl+Tab types a tab.
+  mLatin_->setTabChangesFocus(true);
+  mLatin_->installEventFilter(this);
   mLatin_->setLineWrapMode(QPlainTextEdit::NoWrap);
   mLatin_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mLatin_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -115,6 +104,7 @@ void TFoablak::VezerlokLetrehozasa() {
   mRovas_ = new TRovasPanel;
   mRovas_->setReadOnly(true);
   mRovas_->setAccessibleName(ToQ("Rovás szöveg"_hu));
+  mRovas_->setTabChangesFocus(true);
   segito_ = std::make_unique<TGepelesSegito>(mag_.Allapot(), *mRovas_, mag_);
   mRovas_->SetSegito(segito_.get());
   mRovas_->SetHibaJelzo([this](const std::string& uzenet) { uzenet::StandardHiba(uzenet, this); });
@@ -197,10 +187,23 @@ bool TFoablak::Vedett(const std::function<void()>& muvelet) {
   try {
     muvelet();
     return true;
+  } catch (const ERegKif& hiba) {
+    uzenet::StandardHiba(RegKifUzenet(hiba), this);
   } catch (const std::exception& hiba) {
-    uzenet::StandardHiba(hiba.what(), this);
-    return false;
+    uzenet::StandardHiba(HibaMagyarul(hiba.what()), this);
   }
+  return false;
+}
+
+bool TFoablak::eventFilter(QObject* o, QEvent* e) {
+  if (o == mLatin_ && e->type() == QEvent::KeyPress) {
+    const auto* k = static_cast<QKeyEvent*>(e);
+    if (k->key() == Qt::Key_Tab && k->modifiers() == Qt::ControlModifier) {
+      mLatin_->insertPlainText(QStringLiteral("\t"));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(o, e);
 }
 
 bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
@@ -209,8 +212,10 @@ bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
     rendszer::THomokora homokora;
     try {
       muvelet();
+    } catch (const ERegKif& e) {
+      hiba = RegKifUzenet(e);
     } catch (const std::exception& e) {
-      hiba = e.what();
+      hiba = HibaMagyarul(e.what());
     }
   }
   // The box comes after the normal cursor is back.
@@ -220,12 +225,14 @@ bool TFoablak::HomokoraAlatt(const std::function<void()>& muvelet) {
 
 void TFoablak::BUjRovasClick() {
   nyito_.stop();
-  if (ujablak_ && ujablak_->exec() == QDialog::Accepted) {
+  const bool elfogadva = ujablak_ && ujablak_->exec() == QDialog::Accepted;
+  const TFoablakMag::TUjSzoveg uj = mag_.UjSzoveg(elfogadva, elfogadva ? ujablak_->Valasztas() : 0);
+  if (uj.uritas) {
+    // Emptying an empty pane would count as a change.
     if (!mLatin_->document()->isEmpty()) mLatin_->clear();
     if (!mRovas_->document()->isEmpty()) mRovas_->clear();
-    mag_.SetMod(ujablak_->Valasztas() == 0 ? TMod::Latin : TMod::Rovas);
-    pLatin_->setVisible(mag_.LatinMod());
-    mRovas_->setReadOnly(mag_.LatinMod());
+    pLatin_->setVisible(uj.latin);
+    mRovas_->setReadOnly(uj.latin);
   }
   BeallitasokAlkalmazasa();
 }
@@ -237,16 +244,15 @@ void TFoablak::BBeallitasokClick() {
 }
 
 void TFoablak::BeallitasokAlkalmazasa() {
-  QFont betu(ToQ(beallitasok_.HasznaltBetukeszlet()));
-  if (beallitasok_.Meret > 0) betu.setPointSize(beallitasok_.Meret);
+  const TFoablakMag::TAlkalmazas a =
+      mag_.BeallitasokAlkalmazasa(pOnmukodo_->isChecked(), rendszer::TelepitettBetukeszletek());
+  QFont betu(ToQ(a.betu.betukeszlet));
+  if (a.meret > 0) betu.setPointSize(a.meret);
   mRovas_->setFont(betu);
-  if (pLatin_->isHidden())
-    mRovas_->setFocus();
-  else
-    mLatin_->setFocus();
-  if (mag_.LatinMod() && pOnmukodo_->isChecked()) LatinAtrovasa();
-  mag_.GepelesiSzabalyokEpitese();
+  (a.latinFokusz ? static_cast<QWidget*>(mLatin_) : mRovas_)->setFocus();
+  if (a.atrovas) LatinAtrovasa();
   mRovas_->SetUnicodeMasolas(UnicodeMasolasAkadaly(beallitasok_));
+  if (!a.betu.uzenet.empty()) uzenet::Informacio(a.betu.uzenet, this);
 }
 
 // Only the paragraphs the change touched are read: from the change's start to
@@ -294,7 +300,7 @@ void TFoablak::KepKovetes() {
 }
 
 void TFoablak::BKepClick(bool kuldo) {
-  if (kuldo && TFoablakMag::HosszuSzoveg(mRovas_->Szoveg().size()) &&
+  if (TFoablakMag::KepKerdes(kuldo, mRovas_->Szoveg().size()) &&
       !uzenet::Kerdes(
           "Hosszú szövegek képpé alakítása sok időt vehet igénybe. Folytatod a képpé alakítást?"_hu,
           this))
@@ -303,7 +309,7 @@ void TFoablak::BKepClick(bool kuldo) {
   std::string szoveg;
   if (!HomokoraAlatt([&] { szoveg = mag_.KepSzoveg([this] { return mRovas_->Szoveg(); }); }))
     return;
-  kepAblak_->SzovegAtadasa(szoveg, beallitasok_.HasznaltBetukeszlet(), !kuldo,
+  kepAblak_->SzovegAtadasa(szoveg, mag_.MegjelenitettBetukeszlet(), !kuldo,
                            beallitasok_.HasznaltIrany());
 }
 
@@ -318,16 +324,20 @@ void TFoablak::MasolClick() {
 void TFoablak::MIUnicodeMasolasClick() {
   const std::optional<TUnicodeRovas> atiro = UnicodeRovas(beallitasok_, mag_.Motor());
   if (!atiro) return;  // the item is disabled then
-  const TMasolasAdatai adatok = UnicodeMasolasAdatai(
-      mRovas_->Szoveg(), *atiro, beallitasok_.JobbrolBalra(), beallitasok_.Meret);
+  const std::string szoveg = mRovas_->MasolandoSzoveg();
+  if (szoveg.empty()) return;  // the item is disabled then
+  const TMasolasAdatai adatok =
+      UnicodeMasolasAdatai(szoveg, *atiro, beallitasok_.JobbrolBalra(), beallitasok_.Meret);
   mag_.Vagolap().SetUnicode(adatok.szoveg, adatok.toredek);
 }
 
 void TFoablak::LSugoClick() {
-  const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
-  if (!platform::FileExists(sugo))
-    uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
-  else if (!rendszer::Megnyitas(sugo))
+  const TFoablakMag::TSugo sugo =
+      TFoablakMag::Sugo(platform::ProgramFile("RovasSugo.pdf"),
+                        [](const std::string& f) { return platform::FileExists(f); });
+  if (!sugo.hiba.empty())
+    uzenet::Hiba(sugo.hiba, this);
+  else if (!rendszer::Megnyitas(sugo.utvonal))
     rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
 }
 

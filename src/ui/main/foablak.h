@@ -15,6 +15,7 @@
 #include "platform/qt/vagolap.h"
 #include "ui/main/foablakmag.h"
 #include "ui/main/gepeles.h"
+#include "ui/main/kepatadas.h"
 #include "ui/main/letoltesidozito.h"
 
 class QCheckBox;
@@ -25,16 +26,6 @@ class QSplitter;
 class TRovasPanel;
 class TUjablak;
 class TBeallitasAllapot;
-
-// What the main window hands the rovás text to (the image window).
-class IKepAblak {
- public:
-  virtual ~IKepAblak() = default;
-  virtual bool Lathato() const = 0;
-  // Text in reading order; with `csakFrissites` the window only redraws and does not show itself.
-  virtual void SzovegAtadasa(const std::string& szoveg, const std::string& betukeszlet,
-                             bool csakFrissites, int irany) = 0;
-};
 
 // A label styled as a link that reports clicks.
 class TLinkCimke;
@@ -85,6 +76,7 @@ class TFoablak : public QWidget {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
   void VezerlokLetrehozasa();

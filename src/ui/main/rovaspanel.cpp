@@ -61,12 +61,39 @@ TRovasPanel::TRovasPanel(QWidget* szulo) : QPlainTextEdit(szulo), pMRovas2_(new 
   connect(document(), &QTextDocument::contentsChange, this, [this] {
     if (!sajatValtozas_) kiirtErvenyes_ = false;
   });
+  // The Unicode copy has nothing to copy from an empty pane.
+  connect(document(), &QTextDocument::contentsChanged, this, [this] {
+    if (mIUnicodeMasolas_->isEnabled() == document()->isEmpty()) UnicodeMasolasFrissitese();
+  });
+  UnicodeMasolasFrissitese();
 }
 
 void TRovasPanel::SetUnicodeMasolas(const std::string& miert_nem) {
+  unicodeAkadaly_ = miert_nem;
+  UnicodeMasolasFrissitese();
+}
+
+void TRovasPanel::UnicodeMasolasFrissitese() {
+  // An empty pane has nothing to copy.
+  const std::string miert_nem = !unicodeAkadaly_.empty() ? unicodeAkadaly_
+                                : document()->isEmpty()  ? std::string("Üres a rovás szöveg."_hu)
+                                                         : std::string();
   mIUnicodeMasolas_->setEnabled(miert_nem.empty());
   mIUnicodeMasolas_->setToolTip(miert_nem.empty() ? mIUnicodeMasolas_->text()
                                                   : qtkodolas::ToQ(miert_nem));
+}
+
+std::string TRovasPanel::MasolandoSzoveg() const {
+  const QTextCursor c = textCursor();
+  if (!c.hasSelection()) return Szoveg();
+  QString kijelolt = c.selectedText();
+  kijelolt.replace(QChar::ParagraphSeparator, u'\n');
+  return qtkodolas::FromQSorok(kijelolt);
+}
+
+void TRovasPanel::MenuMegnyitasa(const QPoint& hely) {
+  UnicodeMasolasFrissitese();
+  pMRovas2_->popup(hely);
 }
 
 std::string TRovasPanel::Szoveg() const { return qtkodolas::FromQSorok(toPlainText()); }
@@ -169,8 +196,19 @@ void TRovasPanel::SorokCsereje(size_t elso, size_t regi, const std::vector<std::
 }
 
 void TRovasPanel::keyPressEvent(QKeyEvent* e) {
+  // Shift+F10 and the menu key open the context menu at the caret.
+  if ((e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) ||
+      e->key() == Qt::Key_Menu) {
+    MenuMegnyitasa(viewport()->mapToGlobal(cursorRect().bottomLeft()));
+    return;
+  }
+  // Tab moves the focus on; Ctrl+Tab types a tab.
+  const bool tab = e->key() == Qt::Key_Tab && e->modifiers() == Qt::ControlModifier;
   if (!segito_) {
-    QPlainTextEdit::keyPressEvent(e);
+    if (tab && !isReadOnly())
+      Karakter('\t');
+    else
+      QPlainTextEdit::keyPressEvent(e);
     return;
   }
   try {
@@ -185,7 +223,9 @@ void TRovasPanel::keyPressEvent(QKeyEvent* e) {
     }
     if (kod == -2) return;
     const char k = segito_->MRovasKeyPress(static_cast<char>(kod));
-    if (k == static_cast<char>(kod))
+    if (tab && k == '\t')
+      Karakter(k);
+    else if (k == static_cast<char>(kod))
       QPlainTextEdit::keyPressEvent(e);  // unchanged: the pane's own handling
     else if (k != 0)
       Karakter(k);
@@ -194,7 +234,7 @@ void TRovasPanel::keyPressEvent(QKeyEvent* e) {
   }
 }
 
-void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) { pMRovas2_->popup(e->globalPos()); }
+void TRovasPanel::contextMenuEvent(QContextMenuEvent* e) { MenuMegnyitasa(e->globalPos()); }
 
 void TRovasPanel::insertFromMimeData(const QMimeData* forras) {
   if (!segito_ || !segito_->BeillesztestAtveszi()) {

@@ -28,6 +28,10 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
 
   // The pane's text, Windows-1250 with CR LF line ends.
   std::string Szoveg() const;
+  // The selection when there is one, else the whole text (as Szoveg()).
+  std::string MasolandoSzoveg() const;
+  // Opens the context menu at a screen point, its items brought up to date.
+  void MenuMegnyitasa(const QPoint& hely);
   // Replaces the text; only the part that differs is rewritten.
   void SetSzoveg(std::string szoveg);
   // Lines [elso, elso + regi) give way to `uj` (lines without their ends).
@@ -63,6 +67,8 @@ class TRovasPanel : public QPlainTextEdit, public ISzerkeszto {
  private:
   QMenu* pMRovas2_;  // the context menu: MIBeillesztes, then the Unicode copy
   QAction* mIUnicodeMasolas_;
+  std::string unicodeAkadaly_;  // why the settings allow no Unicode copy, or ""
+  void UnicodeMasolasFrissitese();
   TGepelesSegito* segito_ = nullptr;
   std::function<void(const std::string&)> hibaJelzo_;
   // The text SetSzoveg left, valid until anything else changes the document.

@@ -97,8 +97,14 @@ TUjablak::TUjablak(QWidget* szulo) : QDialog(szulo) {
   takaro2_ = Takaro(18, 48, 109, 39, panel2_);
   kurzor_ = Kep("KURZOR", 127, 53, 1, 31, panel2_);
   kurzor_->setCursor(Qt::PointingHandCursor);
+  kurzor_->setAccessibleName(ToQ("Szövegkurzor"_hu));
   button2_ = new QPushButton(ToQ("Így legyen"_hu), panel2_);
   button2_->setGeometry(352, 62, 100, 27);
+  // The two buttons read alike: screen readers hear which panel each chooses.
+  panel1_->setAccessibleName(ToQ("Latin betűs szöveg"_hu));
+  panel2_->setAccessibleName(ToQ("Rovás"_hu));
+  button1_->setAccessibleName(ToQ("Így legyen: Latin betűs szöveg"_hu));
+  button2_->setAccessibleName(ToQ("Így legyen: Rovás"_hu));
 
   bBeallitasok_ = new QPushButton(ToQ("Beállítások..."_hu), this);
   bBeallitasok_->setGeometry(483, 196, 128, 27);

@@ -276,6 +276,32 @@ void TBeallitasAllapot::BetukeszletValtozas() {
   modell_.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(KivalasztottBetukeszlet()));
 }
 
+std::span<const TEngedelyezettVezerlo> EngedelyezettVezerlok() {
+  using E = TEngedelyezes;
+  static constexpr TEngedelyezettVezerlo kTabla[] = {
+      {"PKiterjesztettBetuk", &E::PKiterjesztettBetuk},
+      {"PMelyK", &E::PMelyK},
+      {"POsszerovas", &E::POsszerovas},
+      {"PKepjelek", &E::PKepjelek},
+      {"PSzamok", &E::PSzamok},
+      {"PSzamokBJ", &E::PSzamokBJ},
+      {"LaKHasznalatiMod", &E::LaKHasznalatiMod},
+      {"LHHatokor", &E::LHHatokor},
+      {"PHIsmetlodoEgyesit", &E::PHIsmetlodoEgyesit},
+      {"PHHosszutRovidit", &E::PHHosszutRovidit},
+      {"PHKezdoEKihagy", &E::PHKezdoEKihagy},
+      {"SzEBetukeszlet", &E::Egyeni},
+      {"LESzovegirany", &E::Egyeni},
+      {"SzEElsoKor", &E::Egyeni},
+      {"SzEMasodikKor", &E::Egyeni},
+      {"SzESzamokKore", &E::Egyeni},
+      {"SzEGepeleskor", &E::Egyeni},
+      {"LBetukeszlet", &E::Alap},
+      {"LIrany", &E::Alap},
+  };
+  return kTabla;
+}
+
 TEngedelyezes TBeallitasAllapot::Engedelyezes() const {
   const bool egyeni = V.PEgyeniBeallitasok;
   const TBetuKepesseg* cap = modell_.BetuKepesseg.get();

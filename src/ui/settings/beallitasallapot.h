@@ -174,6 +174,14 @@ struct TEngedelyezes {
   bool Alap = false;    // LBetukeszlet, LIrany
 };
 
+// Each control the enabling table covers, by its name, with the member of
+// TEngedelyezes that enables it: the one place where the two meet.
+struct TEngedelyezettVezerlo {
+  std::string_view nev;
+  bool TEngedelyezes::*be;
+};
+std::span<const TEngedelyezettVezerlo> EngedelyezettVezerlok();
+
 // The outcome of a load or save: Uzenet is the warning text to show, empty
 // when there is nothing to show (success, or a failure while creating).
 struct TBeallitasEredmeny {

@@ -16,11 +16,14 @@
 
 #include "fonts/betukepesseg.h"
 #include "htmllabel/htmlcimke.h"
+#include "htmllabel/linkcimke.h"
 #include "platform/fajlcsere.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
 #include "platform/win1250.h"
+#include "ui/settings/hibaforditas.h"
+#include "ui/settings/szabalyellenorzes.h"
 
 using namespace win1250::literals;
 using qtkodolas::FromQ;
@@ -51,34 +54,7 @@ void AtlatszoKep(const std::string& nev, QLabel* kep) {
 
 // A link-styled label: underlined, highlight colour, hand cursor, Verdana 10.
 QLabel* Link(const char* szoveg, QWidget* szulo, std::function<void()> kattintas) {
-  auto* l = new QLabel(ToQ(szoveg), szulo);
-  QFont f(QStringLiteral("Verdana"));
-  f.setPixelSize(13);
-  f.setUnderline(true);
-  l->setFont(f);
-  QPalette p = l->palette();
-  p.setColor(QPalette::WindowText, p.color(QPalette::Highlight));
-  l->setPalette(p);
-  l->setCursor(Qt::PointingHandCursor);
-  l->setFocusPolicy(Qt::StrongFocus);
-  l->setAccessibleName(ToQ(szoveg));
-  l->adjustSize();
-  struct Szuro : QObject {
-    std::function<void()> f;
-    bool eventFilter(QObject*, QEvent* e) override {
-      const bool kattint =
-          e->type() == QEvent::MouseButtonPress ||
-          (e->type() == QEvent::KeyPress && (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Space ||
-                                             static_cast<QKeyEvent*>(e)->key() == Qt::Key_Return));
-      if (kattint) f();
-      return kattint;
-    }
-  };
-  auto* sz = new Szuro;
-  sz->setParent(l);
-  sz->f = std::move(kattintas);
-  l->installEventFilter(sz);
-  return l;
+  return new TLinkCimke(ToQ(szoveg), 13, std::move(kattintas), szulo);
 }
 
 }  // namespace
@@ -122,13 +98,13 @@ void TBeallitasokablak::Letrehozas() {
   const char* kepek[] = {"B_ALAP", "B_EGYENI", "B_KAPCS"};
   for (int i = 0; i < 3; ++i) {
     // The caption at the bottom, the picture over the upper part.
-    auto* l = new QLabel(ToQ(feliratok[i]), sav);
+    auto* l = new TLapGomb(
+        ToQ(feliratok[i]), [this, i] { LapValtas(i + 1); }, sav);
     l->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     l->setGeometry(8 + i * 61, 0, 57, 54);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     l->setContentsMargins(0, 0, 0, 3);
-    l->setAccessibleName(ToQ(feliratok[i]));
-    l->setFocusPolicy(Qt::StrongFocus);
+    l->SetKivalasztott(i == 0);
     l->installEventFilter(this);
     Hatter(l, i == 0 ? kAktualis : kMas);
     auto* k = new QLabel(l);
@@ -205,11 +181,15 @@ void TBeallitasokablak::Letrehozas() {
   lista("LMeret", "Betűméret"_hu, kMeretek, pAlapBal_, {120, 68, 70, 22}, 3);
   auto* gb1 = new QGroupBox(ToQ(" Lehetőségek "_hu), pAlapBal_);
   gb1->setObjectName(QStringLiteral("GroupBox1"));
+  gb1->setAccessibleName(ToQ("Lehetőségek"_hu));
   gb1->setGeometry(8, 98, 361, 318);
   groupBox1_ = gb1;
   doboz("PKivetelesSzavak", "Kivételes szavak kezelése"_hu, gb1, 10, 22, 4);
   doboz("PKiterjesztettBetuk", "Kiterjesztett betűk használata"_hu, gb1, 10, 44, 5);
   auto* pMelyK = doboz("PMelyK", "aK jel használata"_hu, gb1, 10, 66, 6);
+  // The box beside the list says what it is for; screen readers on Linux
+  // name a list only by a label whose buddy it is, so it gets an unseen one.
+  cimke("aK jel használata"_hu, gb1, 170, 64)->hide();
   auto* lAK = lista("LaKHasznalatiMod", "aK jel használata"_hu, kAKHasznalatiModok, gb1,
                     {170, 64, 180, 22}, 16);
   doboz("POsszerovas", "Összerovás"_hu, gb1, 10, 88, 7);
@@ -218,6 +198,7 @@ void TBeallitasokablak::Letrehozas() {
   doboz("PSzamokBJ", "Számok balról jobbra"_hu, gb1, 170, 132, 10);
   auto* gb2 = new QGroupBox(ToQ(" Hangzóugratás "_hu), gb1);
   gb2->setObjectName(QStringLiteral("GroupBox2"));
+  gb2->setAccessibleName(ToQ("Hangzóugratás"_hu));
   gb2->setGeometry(8, 158, 345, 152);
   groupBox2_ = gb2;
   cimke("Módszer"_hu, gb2, 10, 22, 11);
@@ -263,9 +244,19 @@ void TBeallitasokablak::Letrehozas() {
                             {"SzEMasodikKor", "Második kör"_hu},
                             {"SzESzamokKore", "Számok"_hu},
                             {"SzEGepeleskor", "Gépeléskor"_hu}};
+  // rovas.ini keeps 2,047 characters of a value: a longer list would come
+  // back cut in the middle of a rule, so the fields stop there and say why.
+  lKorlat_ = new QLabel(egyeni);
+  lKorlat_->setObjectName(QStringLiteral("LKorlat"));
+  lKorlat_->setGeometry(200, 104, 518, 20);
+  lKorlat_->hide();
   for (int i = 0; i < 4; ++i) {
     cimke(korok[i][1], egyeni, 12, 130 + i * 28);
-    mezo(korok[i][0], korok[i][1], egyeni, {130, 130 + i * 28, 588, 22});
+    QLineEdit* e = mezo(korok[i][0], korok[i][1], egyeni, {130, 130 + i * 28, 588, 22});
+    e->setMaxLength(static_cast<int>(kSzabalyListaMax));
+    e->setToolTip(ToQ("Legfeljebb "_hu + std::to_string(kSzabalyListaMax) +
+                      " karakter: ennyit őriz meg a beállítási fájl."_hu));
+    connect(e, &QLineEdit::textChanged, this, &TBeallitasokablak::KorlatJelzes);
   }
   auto* gb3 = new QGroupBox(ToQ(" Egyebek "_hu), egyeni);
   gb3->setObjectName(QStringLiteral("GroupBox3"));
@@ -283,6 +274,8 @@ void TBeallitasokablak::Letrehozas() {
   auto* bFrissites = new QPushButton(ToQ("Frissítés most"_hu), gb3);
   bFrissites->setObjectName(QStringLiteral("BFrissitesMost"));
   bFrissites->setGeometry(10, 110, 130, 25);
+  // Never the default button: Enter must not start a download.
+  bFrissites->setAutoDefault(false);
   connect(bFrissites, &QPushButton::clicked, this, &TBeallitasokablak::FrissitesMost);
   doboz("POffice2010", "Office 2010, vagy frissebb rendszerem van", gb3, 330, 52);
 
@@ -317,6 +310,9 @@ void TBeallitasokablak::Letrehozas() {
     g[i]->setGeometry(731 - 3 * 98 + i * 98, 517 - 33, 90, 25);
     g[i]->setAutoDefault(false);
   }
+  // Enter anywhere in the window means "Rendben".
+  gRendben_ = g[0];
+  gRendben_->setDefault(true);
   connect(g[0], &QPushButton::clicked, this, &TBeallitasokablak::Rendben);
   connect(g[1], &QPushButton::clicked, this, &TBeallitasokablak::Alaphelyzet);
   connect(g[2], &QPushButton::clicked, this, &QDialog::reject);
@@ -368,30 +364,8 @@ void TBeallitasokablak::VezerlokKi() {
 
 void TBeallitasokablak::Engedelyezes() {
   const TEngedelyezes e = allapot_.Engedelyezes();
-  const std::pair<const char*, bool> tabla[] = {
-      {"PKiterjesztettBetuk", e.PKiterjesztettBetuk},
-      {"PMelyK", e.PMelyK},
-      {"POsszerovas", e.POsszerovas},
-      {"PKepjelek", e.PKepjelek},
-      {"PSzamok", e.PSzamok},
-      {"PSzamokBJ", e.PSzamokBJ},
-      {"LaKHasznalatiMod", e.LaKHasznalatiMod},
-      {"LHHatokor", e.LHHatokor},
-      {"PHIsmetlodoEgyesit", e.PHIsmetlodoEgyesit},
-      {"PHHosszutRovidit", e.PHHosszutRovidit},
-      {"PHKezdoEKihagy", e.PHKezdoEKihagy},
-      {"SzEBetukeszlet", e.Egyeni},
-      {"LESzovegirany", e.Egyeni},
-      {"SzEElsoKor", e.Egyeni},
-      {"SzEMasodikKor", e.Egyeni},
-      {"SzESzamokKore", e.Egyeni},
-      {"SzEGepeleskor", e.Egyeni},
-      {"LBetukeszlet", e.Alap},
-      {"LIrany", e.Alap},
-  };
-  for (const auto& [nev, be] : tabla) {
-    if (QWidget* w = Vezerlo(nev)) w->setEnabled(be);
-  }
+  for (const TEngedelyezettVezerlo& v : EngedelyezettVezerlok())
+    if (QWidget* w = Vezerlo(v.nev)) w->setEnabled(e.*v.be);
 }
 
 void TBeallitasokablak::BetukeszletValtozas() {
@@ -428,6 +402,8 @@ void TBeallitasokablak::LapValtas(int lap) {
   if (lap == lap_ || lap < 1 || lap > 3) return;
   Hatter(lapGombok_[static_cast<size_t>(lap - 1)], kAktualis);
   Hatter(lapGombok_[static_cast<size_t>(lap_ - 1)], kMas);
+  lapGombok_[static_cast<size_t>(lap - 1)]->SetKivalasztott(true);
+  lapGombok_[static_cast<size_t>(lap_ - 1)]->SetKivalasztott(false);
   lapok_[static_cast<size_t>(lap - 1)]->show();
   lapok_[static_cast<size_t>(lap_ - 1)]->hide();
   lap_ = lap;
@@ -442,9 +418,6 @@ bool TBeallitasokablak::eventFilter(QObject* o, QEvent* e) {
   for (int i = 0; i < 3; ++i) {
     if (o != lapGombok_[static_cast<size_t>(i)]) continue;
     switch (e->type()) {
-      case QEvent::MouseButtonPress:
-        LapValtas(i + 1);
-        return true;
       case QEvent::Enter:
       case QEvent::MouseMove:
         LapEgerAlatt(i + 1, true);
@@ -452,14 +425,6 @@ bool TBeallitasokablak::eventFilter(QObject* o, QEvent* e) {
       case QEvent::Leave:
         LapEgerAlatt(i + 1, false);
         break;
-      case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-          LapValtas(i + 1);
-          return true;
-        }
-        break;
-      }
       default:
         break;
     }
@@ -473,7 +438,7 @@ void TBeallitasokablak::showEvent(QShowEvent* e) {
   const TBeallitasEredmeny r = allapot_.Megjelenites();
   VezerlokBe();
   Engedelyezes();
-  if (!r.Uzenet.empty()) uzenet::Figyelmeztetes(r.Uzenet, this);
+  if (!r.Uzenet.empty()) uzenet::Figyelmeztetes(HibaMagyarul(r.Uzenet), this);
 }
 
 void TBeallitasokablak::hideEvent(QHideEvent* e) {
@@ -491,8 +456,17 @@ void TBeallitasokablak::done(int eredmeny) {
 
 void TBeallitasokablak::Rendben() {
   VezerlokKi();
+  // Custom rule lists are used only while the custom settings are on.
+  if (allapot_.V.PEgyeniBeallitasok) {
+    if (const std::optional<TSzabalyMezoHiba> hiba = EgyeniSzabalyokHibaja(allapot_.V)) {
+      uzenet::Hiba(hiba->uzenet, this);
+      LapValtas(2);
+      if (QWidget* mezo = Vezerlo(hiba->mezo)) mezo->setFocus();
+      return;
+    }
+  }
   const TBeallitasEredmeny r = allapot_.Rendben();
-  if (!r.Uzenet.empty()) uzenet::Figyelmeztetes(r.Uzenet, this);
+  if (!r.Uzenet.empty()) uzenet::Figyelmeztetes(HibaMagyarul(r.Uzenet), this);
   accept();
 }
 
@@ -520,5 +494,19 @@ void TBeallitasokablak::FrissitesMost() {
   }
   VezerlokBe();
   if (e.UzenetFajta == TLetoltesEredmeny::kInformacio) uzenet::Informacio(e.Uzenet, this);
-  if (e.UzenetFajta == TLetoltesEredmeny::kHiba) uzenet::Hiba(e.Uzenet, this);
+  if (e.UzenetFajta == TLetoltesEredmeny::kHiba) uzenet::Hiba(HibaMagyarul(e.Uzenet), this);
+}
+
+void TBeallitasokablak::KorlatJelzes() {
+  for (const char* nev : {"SzEElsoKor", "SzEMasodikKor", "SzESzamokKore", "SzEGepeleskor"}) {
+    const auto* e = qobject_cast<QLineEdit*>(Vezerlo(nev));
+    if (e && e->text().size() >= e->maxLength()) {
+      lKorlat_->setText(ToQ("A(z) „"_hu + FromQ(e->accessibleName()) +
+                            "” mező betelt: a beállítási fájl "_hu +
+                            std::to_string(kSzabalyListaMax) + " karaktert őriz meg."_hu));
+      lKorlat_->show();
+      return;
+    }
+  }
+  lKorlat_->hide();
 }

@@ -9,10 +9,13 @@
 #include <array>
 #include <string>
 
+#include "htmllabel/linkcimke.h"
 #include "ui/settings/beallitasallapot.h"
 #include "ui/settings/sugo.h"
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QScrollArea;
 class THtmlCimke;
 
@@ -27,7 +30,7 @@ class TBeallitasokablak : public QDialog {
   int SugoIndex() const { return sugoIndex_; }
   THtmlCimke* Sugo() const { return sugo_; }
   int Lap() const { return lap_; }
-  QLabel* LapGomb(int lap) const { return lapGombok_[static_cast<size_t>(lap - 1)]; }
+  TLapGomb* LapGomb(int lap) const { return lapGombok_[static_cast<size_t>(lap - 1)]; }
 
   // The page buttons' colours.
   static constexpr QRgb kAktualis = 0xC1D2EE, kEgerAlatt = 0xE0E8F6, kMas = 0xFFFFFF;
@@ -60,13 +63,15 @@ class TBeallitasokablak : public QDialog {
   void Rendben();
   void Alaphelyzet();
   void FrissitesMost();
+  // A rule field at the length rovas.ini keeps: the note says so.
+  void KorlatJelzes();
   QWidget* Vezerlo(std::string_view nev) const;
 
   TBeallitasAllapot& allapot_;
   std::array<std::string, kSugoSzam> sugok_;
   int sugoIndex_ = -1;
   int lap_ = 1;
-  std::array<QLabel*, 3> lapGombok_{};
+  std::array<TLapGomb*, 3> lapGombok_{};
   std::array<QWidget*, 3> lapok_{};
   QWidget* pAlapBal_ = nullptr;
   QWidget* groupBox1_ = nullptr;
@@ -74,6 +79,8 @@ class TBeallitasokablak : public QDialog {
   QScrollArea* gorgeto_ = nullptr;
   THtmlCimke* sugo_ = nullptr;
   QLabel* cSzavakSzama_ = nullptr;
+  QLabel* lKorlat_ = nullptr;  // says why a rule field takes no more
+  QPushButton* gRendben_ = nullptr;
   QTimer egerFigyelo_;
   bool betoltes_ = false;  // controls being filled: their change events wait
 };

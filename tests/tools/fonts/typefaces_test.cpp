@@ -27,6 +27,7 @@ struct Family {
   const char* name;
   const char* mirror;  // the file of the other direction's cut
   bool rightToLeft;
+  bool capitals = false;  // capital runes, and letters at the codes of their own entry
 };
 
 const Family kFamilies[] = {
@@ -34,6 +35,11 @@ const Family kFamilies[] = {
     {"Rovasjel-bj.ttf", "Rovasjel bj", "Rovasjel-jb.ttf", false},
     {"Osibetusor-jb.ttf", "Osi betusor jb", "Osibetusor-bj.ttf", true},
     {"Osibetusor-bj.ttf", "Osi betusor bj", "Osibetusor-jb.ttf", false},
+    {"Rovasnelojellel-jb.ttf", "Rovas n elojellel jb", "Rovasnelojellel-bj.ttf", true, true},
+    {"Rovasnelojellel-bj.ttf", "Rovas n elojellel bj", "Rovasnelojellel-jb.ttf", false, true},
+    {"Osibetunelojellel-jb.ttf", "Osi betu n elojellel jb", "Osibetunelojellel-bj.ttf", true, true},
+    {"Osibetunelojellel-bj.ttf", "Osi betu n elojellel bj", "Osibetunelojellel-jb.ttf", false,
+     true},
 };
 
 QGuiApplication* App() {
@@ -144,7 +150,8 @@ TEST(Typefaces, JbAndBjCutsAreMirrorImages) {
       EXPECT_LT(d, 0.08) << f.name << " U+" << std::hex << int(ch.unicode());
     }
     // Punctuation keeps its Latin form in both directions.
-    for (QChar ch : QStringLiteral(",.?!()")) {
+    // ("!" is a rune in the fonts with capitals.)
+    for (QChar ch : f.capitals ? QStringLiteral(",.?()") : QStringLiteral(",.?!()")) {
       EXPECT_LT(Difference(Outline(font, ch, false), Outline(other, ch, false)), 0.01);
     }
   }
@@ -173,7 +180,9 @@ TEST(Typefaces, LettersDrawTheRunesOfTheirSounds) {
       {"7", 0x10CFF},
   };
   for (const Family& f : kFamilies) {
-    if (!f.rightToLeft) continue;  // the source runes face right to left
+    // The source runes face right to left; the fonts with capitals put their
+    // letters elsewhere (checked against the converter below).
+    if (!f.rightToLeft || f.capitals) continue;
     const QRawFont font = Load(f.file);
     for (const Row& r : rows) {
       const QChar ch = FromWin1250(r.bytes)[0];
@@ -220,6 +229,8 @@ TEST(Typefaces, UnicodeConversionBackGivesTheSameRune) {
     for (int b = 0x20; b <= 0xFF; ++b) {
       if (u.Megtartott(static_cast<unsigned char>(b))) continue;
       const QString jelentes = QString::fromStdString(std::string(u.Jelentes(b)));
+      // Punctuation a rule moved to this code ("!" at X): drawn as punctuation.
+      if (jelentes.toUcs4().value(0) < 0x10C80u) continue;
       // Written right to left: the first rune at the right end.
       QPainterPath want;
       want.setFillRule(Qt::WindingFill);

@@ -292,3 +292,32 @@ TEST_F(KepAblakTest, APartMatchesTheWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+// The tool panel stays still when "Átlátszó" hides, and the size boxes show
+// their largest values whole.
+TEST_F(KepAblakTest, ToolPanelKeepsItsPlaceAndFitsItsValues) {
+  auto a = Ablak();
+  a->show();
+  QApplication::processEvents();
+  const int x = a->Formatum(TKepfajta::PNG)->x();
+  a->Formatum(TKepfajta::JPG)->click();
+  QApplication::processEvents();
+  EXPECT_FALSE(a->Atlatszo()->isVisible());
+  EXPECT_EQ(a->Formatum(TKepfajta::PNG)->x(), x);
+  struct Sor {
+    QWidget* mezo;
+    QString ertek;
+  } sorok[] = {{a->Betumeret(), QStringLiteral("100")},
+               {a->Mezo(TSzamMezo::Szelesseg), QStringLiteral("20000")},
+               {a->Mezo(TSzamMezo::BalMargo), QStringLiteral("9000")}};
+  for (const Sor& s : sorok) {
+    const int hely = qobject_cast<QComboBox*>(s.mezo)
+                         ? qobject_cast<QComboBox*>(s.mezo)->lineEdit()->width()
+                         : s.mezo->width() - 4;
+    EXPECT_GE(hely, s.mezo->fontMetrics().horizontalAdvance(s.ertek)) << s.ertek.toStdString();
+  }
+}
+
+}  // namespace

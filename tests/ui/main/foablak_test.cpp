@@ -395,13 +395,23 @@ TEST_F(FoablakTest, ContextMenuUnicodeCopy) {
   QAction* masolas = ablak.MRovas()->findChild<QMenu*>()->actions().value(1);
   ASSERT_NE(masolas, nullptr);
   EXPECT_EQ(masolas->text(), QString::fromUtf8("Másolás Unicode rovásírással"));
+  EXPECT_FALSE(masolas->isEnabled());         // an empty pane: nothing to copy
+  ablak.MRovas()->SetSzoveg("péS\r\nab"_hu);  // "Sép", mirrored as the pane holds it
   EXPECT_TRUE(masolas->isEnabled());
-  ablak.MRovas()->SetSzoveg("péS"_hu);  // "Sép", mirrored as the pane holds it
   masolas->trigger();
   const QMimeData* adat = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(adat, nullptr);
-  EXPECT_EQ(adat->text(), QString::fromUtf8("\u202E\U00010CE5\U00010CCB\U00010CE0\u202C"));
+  EXPECT_EQ(adat->text(), QString::fromUtf8("\u202E\U00010CE5\U00010CCB\U00010CE0\u202C\n"
+                                            "\u202E\U00010CC2\U00010CC0\u202C"));
   EXPECT_TRUE(adat->data(QStringLiteral("text/html")).contains("lang=\"hu-Hung\" dir=\"rtl\""));
+  // With a selection only the selection is copied.
+  QTextCursor c = ablak.MRovas()->textCursor();
+  c.setPosition(0);
+  c.setPosition(2, QTextCursor::KeepAnchor);
+  ablak.MRovas()->setTextCursor(c);
+  masolas->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            QString::fromUtf8("\u202E\U00010CCB\U00010CE0\u202C"));
 
   // Custom rules have no known meaning: disabled, and the tooltip says why.
   allapot.V.PEgyeniBeallitasok = true;
@@ -586,3 +596,31 @@ TEST(QtKodolas, LineEndsAndCharactersRoundTrip) {
     }
   }
 }
+
+namespace {
+
+// Keyboard use: Tab leaves either pane, Ctrl+Tab types a tab, Shift+F10
+// opens the rovás pane's menu.
+TEST_F(FoablakTest, KeyboardMovesBetweenControls) {
+  ablak.show();
+  for (int mod : {0, 1}) {
+    UjSzoveg(mod);
+    QApplication::setActiveWindow(&ablak);
+    QWidget* panel = mod == 0 ? static_cast<QWidget*>(ablak.MLatin()) : ablak.MRovas();
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(mod == 0 ? ablak.MLatin()->toPlainText() : ablak.MRovas()->toPlainText(),
+              QStringLiteral("\t"))
+        << mod;
+    EXPECT_TRUE(panel->hasFocus()) << mod;
+    QTest::keyClick(panel, Qt::Key_Tab);
+    EXPECT_FALSE(panel->hasFocus()) << mod;
+  }
+  QMenu* menu = ablak.MRovas()->findChild<QMenu*>();
+  ASSERT_NE(menu, nullptr);
+  QTest::keyClick(ablak.MRovas(), Qt::Key_F10, Qt::ShiftModifier);
+  EXPECT_TRUE(menu->isVisible());
+  menu->hide();
+}
+
+}  // namespace

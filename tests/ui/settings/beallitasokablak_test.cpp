@@ -56,6 +56,7 @@ class BeallitasokablakTest : public ::testing::Test {
   void Kattint(const char* nev) { W<QAbstractButton>(nev)->click(); }
   void Mutat(QWidget* w) { ablak->EgerFigyeles(w->mapToGlobal(w->rect().center())); }
 
+  HttpSzerver szerver;
   TempKonyvtar dir;
   platform::FixedOfficeRegistry office{std::vector<std::string>{}};
   TRovasBeallitasok modell;
@@ -64,6 +65,7 @@ class BeallitasokablakTest : public ::testing::Test {
     TBeallitasKornyezet k;
     k.ProgramKonyvtar = dir.Ut();
     k.Office = &office;
+    k.HonlapCim = szerver.Cim();  // a download would show here
     return k;
   }
   std::unique_ptr<TBeallitasokablak> ablak;
@@ -73,6 +75,8 @@ class BeallitasokablakTest : public ::testing::Test {
 };
 
 TEST_F(BeallitasokablakTest, EnablingFollowsTheControls) {
+  for (const TEngedelyezettVezerlo& v : EngedelyezettVezerlok())
+    EXPECT_NE(ablak->findChild<QWidget*>(QString::fromLatin1(v.nev)), nullptr) << v.nev;
   struct Eset {
     const char* leiras;
     std::function<void()> tett;
@@ -272,6 +276,49 @@ TEST_F(BeallitasokablakTest, EveryControlHasAnAccessibleName) {
   }
   EXPECT_EQ(W("SzESzamokKore")->accessibleName(), QStringLiteral("Számok"));
   EXPECT_EQ(ablak->LapGomb(2)->accessibleName(), QStringLiteral("Egyéni"));
+}
+
+// Enter anywhere means "Rendben", never "Frissítés most".
+TEST_F(BeallitasokablakTest, EnterConfirmsAndNeverDownloads) {
+  for (const char* nev : {"SzEElsoKor", "PKivetelesSzavakOnmukodo", "POffice2010", "LMeret"}) {
+    ablak->show();
+    ablak->LapValtas(std::string_view(nev).starts_with("L") ? 1 : 2);
+    QWidget* w = W(nev);
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Return);
+    EXPECT_FALSE(ablak->isVisible()) << nev;
+    EXPECT_EQ(ablak->result(), QDialog::Accepted) << nev;
+  }
+  EXPECT_EQ(szerver.KeresekSzama(), 0);
+  EXPECT_TRUE(W<QPushButton>("GRendben")->isDefault());
+  EXPECT_FALSE(W<QPushButton>("BFrissitesMost")->autoDefault());
+}
+
+// A faulty custom rule keeps the window open on the field, named in the message;
+// nothing is saved. Lists stop at what rovas.ini keeps and say so.
+TEST_F(BeallitasokablakTest, RuleFieldsAreCheckedAtConfirm) {
+  Kattint("PEgyeniBeallitasok");
+  const std::string ini = dir.Olvas("rovas.ini");
+  W<QLineEdit>("SzEMasodikKor")->setText(QStringLiteral("a-b,c(-X"));
+  Kattint("GRendben");
+  EXPECT_TRUE(ablak->isVisible());
+  ASSERT_EQ(dobozok.size(), 1u);
+  EXPECT_NE(dobozok[0].find("„Második kör” mező 2. szabálya"_hu), std::string::npos) << dobozok[0];
+  EXPECT_EQ(ablak->Lap(), 2);
+  EXPECT_EQ(ablak->focusWidget(), W("SzEMasodikKor"));
+  EXPECT_EQ(dir.Olvas("rovas.ini"), ini);
+  W<QLineEdit>("SzEMasodikKor")->setText(QStringLiteral("a-b,c(d)-X"));
+  Kattint("GRendben");
+  EXPECT_FALSE(ablak->isVisible());
+
+  auto* mezo = W<QLineEdit>("SzEElsoKor");
+  EXPECT_EQ(mezo->maxLength(), 2047);
+  EXPECT_FALSE(W("LKorlat")->isVisibleTo(ablak.get()));
+  mezo->setText(QString(3000, u'a'));
+  EXPECT_EQ(mezo->text().size(), 2047);
+  EXPECT_TRUE(W("LKorlat")->isVisibleTo(ablak.get()));
+  mezo->setText(QStringLiteral("a-b"));
+  EXPECT_FALSE(W("LKorlat")->isVisibleTo(ablak.get()));
 }
 
 TEST_F(BeallitasokablakTest, WhatAreTheseSaysWhyTheListCannotBeOpened) {
