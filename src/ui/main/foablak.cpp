@@ -327,8 +327,8 @@ void TFoablak::LSugoClick() {
   const std::string sugo = platform::ProgramFile("RovasSugo.pdf");
   if (!platform::FileExists(sugo))
     uzenet::Hiba("Nem található a súgót tartalmazó \"RovasSugo.pdf\" állomány."_hu, this);
-  else if (!rendszer::Megnyitas(sugo))
-    rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
+  else
+    rendszer::Megnyitas(sugo, "RovasSugo.pdf", this);
 }
 
 void TFoablak::TimerLetoltesTimer() {
