@@ -47,11 +47,11 @@ namespace {
 
 // What to install when nothing opens `nev` (Windows-1250), by its kind.
 std::string Tanacs(const std::string& nev, bool url) {
-  if (url) return "Nincs a gépen webböngésző: telepíts egyet (például a firefox-esr csomagot)."_hu;
+  if (url) return "Nem indult el webböngésző: telepíts egyet (például a firefox-esr csomagot)."_hu;
   if (QFileInfo(QString::fromLatin1(nev.c_str())).suffix().compare(u"pdf", Qt::CaseInsensitive) ==
       0)
-    return "Nincs a gépen PDF-olvasó: telepíts egyet (például az evince csomagot)."_hu;
-  return "Nincs a gépen program, amely ezt megnyitná: telepíts egy szövegszerkesztőt "
+    return "Nem indult el PDF-olvasó: telepíts egyet (például az evince csomagot)."_hu;
+  return "Nem indult el program, amely ezt megnyitná: telepíts egy szövegszerkesztőt "
          "(például a gedit csomagot)."_hu;
 }
 
