@@ -18,6 +18,7 @@
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"
+#include "platform/win1250.h"
 
 using namespace win1250::literals;
 
@@ -45,11 +46,10 @@ void BetukeszletekFrissitese() {
 
 namespace {
 
-// What to install when nothing opens `nev` (Windows-1250), by its kind.
+// What to install when nothing opened `nev`, by its kind.
 std::string Tanacs(const std::string& nev, bool url) {
   if (url) return "Nem indult el webböngésző: telepíts egyet (például a firefox-esr csomagot)."_hu;
-  if (QFileInfo(QString::fromLatin1(nev.c_str())).suffix().compare(u"pdf", Qt::CaseInsensitive) ==
-      0)
+  if (win1250::ToLower(nev).ends_with(".pdf"))
     return "Nem indult el PDF-olvasó: telepíts egyet (például az evince csomagot)."_hu;
   return "Nem indult el program, amely ezt megnyitná: telepíts egy szövegszerkesztőt "
          "(például a gedit csomagot)."_hu;
