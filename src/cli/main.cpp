@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/valtozat.h"
 #include "cli/commands.h"
 #include "platform/programdir.h"
 
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     return Usage(std::cout, 0);
   }
   if (!std::strcmp(argv[1], "--version")) {
-    std::cout << "rovas-cli (Tollnok) " ROVAS_VERSION "\n";
+    std::cout << "rovas-cli (Tollnok) " TOLLNOK_VERSION " (" TOLLNOK_DATE ")\n" TOLLNOK_LICENC;
     return 0;
   }
   for (const Command& c : kCommands) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "platform/win1250.h"
@@ -73,7 +74,15 @@ INSTANTIATE_TEST_SUITE_P(
         Eset{5, 0, true, true, false, 0, "kenne hosszú annyi", "knn hsz ny"},
         Eset{1, 0, true, false, false, 0, "ennyi", "nyi"},
         Eset{0, 0, true, true, true, 'K', "ennyi hosszú ak", "ennyi hosszú ak"},
-        Eset{3, 0, false, false, false, 0, "", ""}));
+        Eset{3, 0, false, false, false, 0, "", ""}),
+    // Readable test names: the row, the method and the ASCII letters of the input.
+    [](const testing::TestParamInfo<Eset>& info) {
+      std::string nev =
+          std::to_string(info.index) + "_m" + std::to_string(info.param.modszer) + "_";
+      for (const char* c = info.param.be; *c; ++c)
+        nev += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+      return nev;
+    });
 
 TEST(Hangzougrato, SeparatorStaysWhereTwoConsonantsWouldMerge) {
   TRovoHangzougrato h(5, 0, false, false, false, 0);

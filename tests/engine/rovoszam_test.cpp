@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
@@ -45,7 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
                     Eset{"1 000", "M"}, Eset{"1.000.000", "MM"}, Eset{"3,5", "yyy,Y"},
                     Eset{"12 és 12", "Xyy és Xyy"}, Eset{"12 12", "MBBXyy"},
                     Eset{"1 000,25", "M,XXY"}, Eset{"2015. 3,5", "XXMBVyyy,Y"},
-                    Eset{"a 0,5 b", "a 0,Y b"}, Eset{"nincs benne", "nincs benne"}, Eset{"", ""}));
+                    Eset{"a 0,5 b", "a 0,Y b"}, Eset{"nincs benne", "nincs benne"}, Eset{"", ""}),
+    // Readable test names: the row and its input ("3.5" and "3,5" differ by the row).
+    [](const testing::TestParamInfo<Eset>& info) {
+      std::string nev = std::to_string(info.index) + "_";
+      for (const char* c = info.param.be; *c; ++c)
+        nev += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+      return nev;
+    });
 
 TEST(RovoSzam, FiveHundredSign) {
   EXPECT_EQ(Atir("700", "1-y,5-Y,10-X,50-V,100-B,500-D,1000-M"), "DBB");

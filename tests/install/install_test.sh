@@ -41,9 +41,11 @@ for f in bin/rovas bin/rovas-cli share/tollnok/RovasFendra.exe; do
   [ -x "$p/$f" ] || fail "$f is missing or not executable"
 done
 for f in share/tollnok/RovasSugo.pdf share/tollnok/szo.xml share/doc/tollnok/RovasSugo.pdf share/tollnok/fonts/Rovasjel-jb.ttf \
-  share/tollnok/fonts/OFL.txt share/doc/tollnok/copyright share/man/man1/rovas-cli.1.gz \
+  share/fonts/truetype/tollnok/Rovasjel-jb.ttf share/tollnok/LICENSE share/doc/tollnok/LICENSE \
+  share/doc/tollnok/OFL.txt share/man/man1/rovas-cli.1.gz \
   "share/applications/$app.desktop" "share/metainfo/$app.metainfo.xml" \
-  "share/icons/hicolor/16x16/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png"; do
+  "share/icons/hicolor/16x16/apps/$app.png" "share/icons/hicolor/256x256/apps/$app.png" \
+  "share/icons/hicolor/scalable/apps/$app.svg"; do
   [ -s "$p/$f" ] || fail "$f is missing"
 done
 grep -qx "Exec=rovas" "$p/share/applications/$app.desktop" || fail "the menu entry does not start rovas"
@@ -57,7 +59,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY
 
 # rovas-cli from the prefix: its version, and a transliteration like the built one's.
-"$p/bin/rovas-cli" --version | grep -qE '^rovas-cli \(Tollnok\) [0-9]+(\.[0-9]+)+$' || fail "rovas-cli --version"
+"$p/bin/rovas-cli" --version | grep -qE '^rovas-cli \(Tollnok\) [0-9]+(\.[0-9]+)+ \([0-9]{4}-[0-9]{2}-[0-9]{2}\)$' || fail "rovas-cli --version"
 got=$(printf 'rovásírás' | "$p/bin/rovas-cli" atrov --utf8) || fail "installed rovas-cli atrov"
 want=$(printf 'rovásírás' | "$build/bin/rovas-cli" atrov --utf8)
 [ -n "$got" ] && [ "$got" = "$want" ] || fail "installed rovas-cli gives '$got', the built one '$want'"

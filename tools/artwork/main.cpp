@@ -253,8 +253,53 @@ QImage Ikon(int size) {
   return img;
 }
 
-// The icon in the sizes of the hicolor theme: OUT/hicolor/NxN/apps/NAME.png.
+// The icon as SVG, for any size: the tile, the rule and the rune's own outline
+// from the typeface (the paper grain of the pictures is left out).
+QString IkonSvg() {
+  QPainterPath rovas;
+  rovas.addText(0, 0, Font(kRovasjel, 190), W("r"));
+  // Centred as drawText centres it in the pixel icons.
+  const QRectF hatar = rovas.boundingRect();
+  rovas.translate(128 - hatar.center().x(), 108 - hatar.center().y());
+  QString d;
+  auto pont = [](const QPainterPath::Element& e) {
+    return QString::number(e.x, 'f', 2) + ' ' + QString::number(e.y, 'f', 2);
+  };
+  for (int i = 0; i < rovas.elementCount(); ++i) {
+    const QPainterPath::Element e = rovas.elementAt(i);
+    if (e.isMoveTo()) {
+      d += 'M' + pont(e);
+    } else if (e.isLineTo()) {
+      d += 'L' + pont(e);
+    } else if (e.isCurveTo()) {
+      d += 'C' + pont(e) + ' ' + pont(rovas.elementAt(i + 1)) + ' ' + pont(rovas.elementAt(i + 2));
+      i += 2;
+    }
+  }
+  return QStringLiteral(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+             "viewBox=\"0 0 256 256\">\n"
+             "  <rect x=\"10\" y=\"10\" width=\"236\" height=\"236\" rx=\"40\" "
+             "fill=\"#efe4cc\" stroke=\"#5a3c28\" stroke-width=\"10\"/>\n"
+             "  <path d=\"M60 206H196\" stroke=\"#c8102e\" stroke-width=\"12\" "
+             "stroke-linecap=\"round\"/>\n"
+             "  <path d=\"%1\" fill=\"#281e19\" fill-rule=\"%2\"/>\n"
+             "</svg>\n")
+      .arg(d, rovas.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero")
+                                                  : QStringLiteral("evenodd"));
+}
+
+// The icon in the sizes of the hicolor theme: OUT/hicolor/NxN/apps/NAME.png, and
+// OUT/hicolor/scalable/apps/NAME.svg.
 int Ikonok(const QString& out, const QString& name) {
+  const QString svgDir = out + "/hicolor/scalable/apps";
+  QDir().mkpath(svgDir);
+  QFile svg(svgDir + "/" + name + ".svg");
+  if (!svg.open(QIODevice::WriteOnly) || svg.write(IkonSvg().toUtf8()) < 0) {
+    std::fprintf(stderr, "rovas_artwork: cannot write %s\n", qPrintable(svg.fileName()));
+    return 1;
+  }
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
     const QString dir = QString("%1/hicolor/%2x%2/apps").arg(out).arg(size);
     QDir().mkpath(dir);

@@ -2,6 +2,10 @@
 # Rovás font installer: copies the typefaces bundled beside this program
 # (fonts/*.ttf and the licence) into the user's font folder and refreshes
 # fontconfig, so every program, Tollnok included, finds "Rovasjel jb".
+#
+# Its closing message goes to standard output and, run on its own, into a
+# zenity or kdialog box. Tollnok starts it with ROVASFENDRA_UZENET=kimenet and
+# shows the message in its own box, since a desktop may have neither tool.
 set -u
 
 here=$(dirname "$(readlink -f "$0")")
@@ -11,6 +15,7 @@ title="Rovás betűkészletek telepítése"
 
 tell() { # kind (info|error), message
   echo "$2"
+  [ "${ROVASFENDRA_UZENET:-}" != kimenet ] || return 0
   [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || return 0
   if command -v zenity >/dev/null 2>&1; then
     zenity "--$1" --title="$title" --text="$2" >/dev/null 2>&1
@@ -18,7 +23,7 @@ tell() { # kind (info|error), message
     if [ "$1" = error ]; then kdialog --title "$title" --error "$2"
     else kdialog --title "$title" --msgbox "$2"; fi >/dev/null 2>&1
   elif command -v xmessage >/dev/null 2>&1; then
-    # xmessage draws Latin-1 only: give it the text without accents.
+    # The last resort: xmessage draws Latin-1 only, so the text goes without accents.
     printf '%s\n' "$2" | iconv -f UTF-8 -t ASCII//TRANSLIT 2>/dev/null |
       xmessage -center -file - >/dev/null 2>&1
   fi

@@ -29,23 +29,21 @@ void BetukeszletekFrissitese();
 // Paths are file-system bytes, as platform::ProgramFile gives them.
 
 // Opens a file the way the desktop's "open" does: an executable file is
-// started (not waited for), anything else goes to its associated program.
-// False when nothing could be started.
-bool Megnyitas(const std::string& utvonal);
+// started (not waited for), anything else goes to its associated program
+// through xdg-open. Whatever keeps it from opening is shown in the error box
+// "Nem sikerült megnyitni: " + `nev` (Windows-1250) with what to install: no
+// opener at all, or xdg-open reporting afterwards (the box then comes when it
+// ends) that no program takes this kind of file.
+void Megnyitas(const std::string& utvonal, const std::string& nev, QWidget* szulo = nullptr);
 
-// Opens a web address in the user's browser. False when nothing could be started.
-bool UrlMegnyitas(const std::string& cim);
-
-// The error box for a file or web address the desktop could not open (no
-// program for it, no browser): "Nem sikerült megnyitni: " and `nev`
-// (Windows-1250). Whoever opens something on the user's request shows it
-// when Megnyitas or UrlMegnyitas gives false.
-void MegnyitasiHiba(const std::string& nev, QWidget* szulo = nullptr);
+// Opens a web address in the user's browser; failures as above.
+void UrlMegnyitas(const std::string& cim, QWidget* szulo = nullptr);
 
 }  // namespace rendszer
 
 // Starts "RovasFendra.exe" beside the program; without it shows the error box
-// and gives false.
+// and gives false. The installer leaves its closing message to the program,
+// which shows it in its own box (with every accent) when the installer ends.
 bool TelepitoInditasa();
 
 // Shows the built-in BMP picture `nev` (":/kepek/<nev>.bmp") in `kep`.

@@ -337,8 +337,8 @@ void TFoablak::LSugoClick() {
                         [](const std::string& f) { return platform::FileExists(f); });
   if (!sugo.hiba.empty())
     uzenet::Hiba(sugo.hiba, this);
-  else if (!rendszer::Megnyitas(sugo.utvonal))
-    rendszer::MegnyitasiHiba("RovasSugo.pdf", this);
+  else
+    rendszer::Megnyitas(sugo.utvonal, "RovasSugo.pdf", this);
 }
 
 void TFoablak::TimerLetoltesTimer() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/valtozat.h"
 #include "engine/karvo.h"
 #include "engine/rovo.h"
 #include "platform/qt/vagolap.h"
@@ -34,7 +35,7 @@ class TFoablak : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr const char* kValtozat = " v2.4 - 2015.03.10";
+  static constexpr const char* kValtozat = " " TOLLNOK_VALTOZAT;
 
   explicit TFoablak(TRovasBeallitasok& beallitasok, QWidget* szulo = nullptr);
   ~TFoablak() override;

@@ -14,10 +14,12 @@
 #include <QScreen>
 #include <QScrollArea>
 
+#include "app/valtozat.h"
 #include "fonts/betukepesseg.h"
 #include "htmllabel/htmlcimke.h"
 #include "htmllabel/linkcimke.h"
 #include "platform/fajlcsere.h"
+#include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
@@ -32,8 +34,7 @@ using qtkodolas::ToQ;
 namespace {
 
 constexpr const char* kSugoTulajdonsag = "sugo";  // a control's help index
-constexpr std::string_view kValtozat = "v2.4 - 2015.03.10";
-constexpr std::string_view kLicencCim = "https://creativecommons.org/licenses/by-nc-sa/2.5/hu/";
+constexpr std::string_view kValtozat = TOLLNOK_VALTOZAT;
 
 void Hatter(QWidget* w, QRgb szin) {
   QPalette p = w->palette();
@@ -222,10 +223,14 @@ void TBeallitasokablak::Letrehozas() {
   sugo_->resize(gorgeto_->width() - 16, 100);
   gorgeto_->setWidget(sugo_);
   gorgeto_->setWidgetResizable(false);
-  sugo_->OnLinkClicked = [](const std::string& cel, bool& kezelve) {
-    if (cel != "#telepites") return;
-    kezelve = true;
-    TelepitoInditasa();
+  sugo_->OnLinkClicked = [this](const std::string& cel, bool& kezelve) {
+    if (cel == "#telepites") {
+      kezelve = true;
+      TelepitoInditasa();
+    } else if (!cel.starts_with('#')) {
+      kezelve = true;
+      rendszer::UrlMegnyitas(cel, this);
+    }
   };
 
   // Page "Egyéni".
@@ -285,13 +290,16 @@ void TBeallitasokablak::Letrehozas() {
   auto* cValtozat = cimke(kValtozat.data(), kapcsolat, 100, 20);
   cValtozat->setObjectName(QStringLiteral("CValtozat"));
   Link("Ugrás a program honlapjára"_hu, kapcsolat, [this] {
-    if (!rendszer::UrlMegnyitas(std::string(kHonlapCim)))
-      rendszer::MegnyitasiHiba(std::string(kHonlapCim), this);
+    rendszer::UrlMegnyitas(std::string(kHonlapCim), this);
   })->move(20, 56);
   Link("Rovás betűkészletek telepítése"_hu, kapcsolat, [] { TelepitoInditasa(); })->move(20, 86);
-  Link("Nevezd meg! - Ne add el! - Így add tovább! 2.5 Magyarország"_hu, kapcsolat, [this] {
-    if (!rendszer::UrlMegnyitas(std::string(kLicencCim)))
-      rendszer::MegnyitasiHiba(std::string(kLicencCim), this);
+  // The licence text that ships with the program (LICENSE beside it or in its data folder).
+  Link("Licenc: GNU GPL, 3. vagy későbbi változat"_hu, kapcsolat, [this] {
+    const std::string licenc = platform::ProgramFile("LICENSE");
+    if (!platform::FileExists(licenc))
+      uzenet::Hiba("Nem található a licencet tartalmazó \"LICENSE\" állomány."_hu, this);
+    else
+      rendszer::Megnyitas(licenc, "LICENSE", this);
   })->move(20, 116);
   auto* osszefogas = new QLabel(kapcsolat);
   osszefogas->setObjectName(QStringLiteral("Osszefogas"));
@@ -483,7 +491,7 @@ void TBeallitasokablak::MikEzek() {
     uzenet::Hiba(std::string(kSzoXmlHianyzik), this);
     return;
   }
-  if (!rendszer::Megnyitas(szoXml)) rendszer::MegnyitasiHiba("szo.xml", this);
+  rendszer::Megnyitas(szoXml, "szo.xml", this);
 }
 
 void TBeallitasokablak::FrissitesMost() {
