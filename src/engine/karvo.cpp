@@ -109,11 +109,7 @@ std::string TRovoMuszakiJavito::Alkalmaz(std::string_view szoveg) const {
   return s;
 }
 
-void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const {
-  const size_t elso = s.find(kElvalaszto);
-  if (elso != std::string::npos)
-    s.erase(std::remove(s.begin() + elso, s.end(), kElvalaszto), s.end());
-}
+void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const { BajtotTorol(s, kElvalaszto); }
 
 TKarvo::TKarvo(TRovasBeallitasok& beallitasok) { Epit(beallitasok); }
 

@@ -177,6 +177,20 @@ std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg) {
   return talalatok;
 }
 
+void BajtotTorol(std::string& s, char b) {
+  const size_t elso = s.find(b);
+  if (elso == std::string::npos) return;
+  char* d = s.data();
+  const size_t n = s.size();
+  size_t o = elso;
+  for (size_t i = elso + 1; i < n; ++i) {
+    const char c = d[i];
+    d[o] = c;
+    o += c != b;
+  }
+  s.resize(o);
+}
+
 std::string& Munkaterulet() {
   thread_local std::string puffer;
   return puffer;

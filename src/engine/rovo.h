@@ -87,6 +87,9 @@ std::vector<std::string> Feldarabol(std::string_view szoveg, char elvalaszto);
 // empty matches left out. Throws ERegKif when the pattern is invalid.
 std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg);
 
+// Deletes every byte `b` of `s`, without a branch per byte.
+void BajtotTorol(std::string& s, char b);
+
 // Scratch space of the stages that build their output beside the text and
 // swap it in: one per thread, so a whole transliteration keeps two buffers.
 std::string& Munkaterulet();
