@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "engine/rovo.h"
 #include "engine/vezerlobajtok.h"
@@ -186,41 +187,47 @@ void TRovoHangzougrato::AlkalmazHelyben(std::string& s, int& emlek, std::vector<
   egyesito_->AlkalmazHelyben(s);
   rovidito_->AlkalmazHelyben(s);
   s += kJel;  // end sentinel: the "next" of the last letter
-  if (s.size() >= 2) {
-    if (atmenet_.empty())
-      Setal(s, emlek, sorvegek);
-    else
-      AtmenettelSetal(s, emlek, sorvegek);
-  }
+  if (!atmenet_.empty() && AtmenettelSetal(s, emlek, sorvegek)) return;
+  if (s.size() >= 2) Setal(s, emlek, sorvegek);
   BajtotTorol(s, kJel);
 }
 
-// Setal for methods 3 and 4, without a branch on the letters: the walk's
+// Setal for methods 3 and 4, without a branch on the letters (the walk's
 // branches followed the vowels of real text and were mispredicted at every
-// other letter.
-void TRovoHangzougrato::AtmenettelSetal(std::string& s, int& emlek,
+// other letter), deleting the bytes 0x01 on the way: each output byte is
+// written at or before the byte just read. False, with the text untouched,
+// when `emlek` is not a memory of this walk.
+bool TRovoHangzougrato::AtmenettelSetal(std::string& s, int& emlek,
                                         std::vector<int>* sorvegek) const {
   const uint32_t oo = osztalyok_ * osztalyok_;
   const auto e = std::find(emlekek_.begin(), emlekek_.end(), emlek);
-  if (e == emlekek_.end()) return Setal(s, emlek, sorvegek);  // not a memory of this walk
-  uint32_t allapot = 2 * static_cast<uint32_t>(e - emlekek_.begin()) * oo;
+  if (e == emlekek_.end()) return false;
+  // The state as the byte offset of its block in the table: one mask, no
+  // shift, between a step's load and the next.
+  uint32_t allapot = 2 * static_cast<uint32_t>(e - emlekek_.begin()) * oo * 4;
   const char csere[4] = {0, kElvalaszto, kJel, static_cast<char>(ak_jel_)};
-  const uint32_t* t = atmenet_.data();
+  const char* t = reinterpret_cast<const char*>(atmenet_.data());
   const uint8_t* o = osztaly_.data();
   char* d = s.data();
   const size_t n = s.size();
-  uint32_t oc = o[static_cast<unsigned char>(d[0])] * osztalyok_;
+  size_t ki = 0;
+  uint32_t oc = o[static_cast<unsigned char>(d[0])] * osztalyok_ * 4;
   for (size_t i = 0; i + 1 < n; ++i) {
-    const uint32_t ok = o[static_cast<unsigned char>(d[i + 1])];
-    const uint32_t x = t[allapot + oc + ok];
+    const uint32_t ok = o[static_cast<unsigned char>(d[i + 1])] * 4u;
+    uint32_t x;
+    std::memcpy(&x, t + allapot + oc + ok, sizeof x);
     const char c = d[i];
     const uint32_t akcio = x & 3;
-    d[i] = akcio ? csere[akcio] : c;
-    allapot = x >> 2;
-    if (sorvegek && c == '\n') sorvegek->push_back(emlekek_[allapot / oo / 2]);
+    const char uj = akcio ? csere[akcio] : c;
+    d[ki] = uj;
+    ki += uj != kJel;
+    allapot = x & ~3u;
+    if (sorvegek && c == '\n') sorvegek->push_back(emlekek_[allapot / 4 / oo / 2]);
     oc = ok * osztalyok_;
   }
-  emlek = emlekek_[allapot / oo / 2];
+  s.resize(ki);  // the sentinel goes too
+  emlek = emlekek_[allapot / 4 / oo / 2];
+  return true;
 }
 
 bool TRovoHangzougrato::SoronBelul() const {

@@ -54,7 +54,7 @@ class TRovoHangzougrato {
  private:
   void Setal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
   // Methods 3 and 4 as a table walk (see AtmenetEpit).
-  void AtmenettelSetal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
+  bool AtmenettelSetal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
   void AtmenetEpit();
 
   unsigned char modszer_;
