@@ -330,8 +330,26 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     for (uint32_t k = 0; k < csoportok_[g].db; ++k) csoportja_[csoportok_[g].tol + k] = g;
   }
   // A trie of the words: the first two bytes by a table, the rest by a hash.
-  par_csucs_.assign(65536, 0);
+  // The table holds only the pairs that begin a word: 65536 entries would be
+  // a quarter megabyte to clear for a few hundred words.
   par_van_.assign(65536 / 64, 0);
+  for (const Szo& sz : szavak_) {
+    const std::string& minta = sz.minta;
+    if (minta.size() == 1) {
+      const unsigned b = static_cast<unsigned char>(minta[0]);
+      for (unsigned k = 0; k < 256; ++k) par_van_[(b << 8 | k) >> 6] |= uint64_t{1} << (k & 63);
+    } else {
+      const uint16_t par = Par(minta.data());
+      par_van_[par >> 6] |= uint64_t{1} << (par & 63);
+    }
+  }
+  par_rang_.resize(par_van_.size());
+  uint32_t parok = 0;
+  for (size_t i = 0; i < par_van_.size(); ++i) {
+    par_rang_[i] = parok;
+    parok += static_cast<uint32_t>(__builtin_popcountll(par_van_[i]));
+  }
+  par_csucs_.assign(parok, 0);
   szo_vege_.assign(1, kNincs);  // node 0: none
   kovetkezo_szo_.assign(szavak_.size(), kNincs);
   size_t gyerekek = 0;
@@ -343,14 +361,10 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     const std::string& minta = szavak_[w].minta;
     leghosszabb_ = std::max(leghosszabb_, minta.size());
     if (minta.size() == 1) {
-      const unsigned b = static_cast<unsigned char>(minta[0]);
-      egybetus_[b].push_back(w);
-      for (unsigned k = 0; k < 256; ++k) par_van_[(b << 8 | k) >> 6] |= uint64_t{1} << (k & 63);
+      egybetus_[static_cast<unsigned char>(minta[0])].push_back(w);
       continue;
     }
-    const uint16_t par = Par(minta.data());
-    par_van_[par >> 6] |= uint64_t{1} << (par & 63);
-    uint32_t& elso = par_csucs_[par];
+    uint32_t& elso = par_csucs_[ParHely(Par(minta.data()))];
     if (!elso) elso = UjCsucs();
     uint32_t csucs = elso;
     for (size_t i = 2; i < minta.size(); ++i) {
@@ -637,7 +651,8 @@ void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
     if (p >= ig) break;
     for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);
     if (p + 1 >= n) continue;
-    uint32_t csucs = par_csucs_[t[p] << 8 | t[p + 1]];
+    const unsigned par = t[p] << 8 | t[p + 1];
+    uint32_t csucs = van[par >> 6] >> (par & 63) & 1 ? par_csucs_[ParHely(par)] : 0;
     for (size_t q = p + 2; csucs; ++q) {
       jelol(szo_vege_[csucs]);
       if (q >= n) break;

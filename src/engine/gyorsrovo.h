@@ -112,8 +112,14 @@ class TGyorsRovo {
   uint32_t UjCsucs();
   std::vector<uint32_t> csoportja_;  // empty: no index
   size_t leghosszabb_ = 0;           // longest word
-  std::vector<uint32_t> par_csucs_;  // 65536 two-byte prefixes -> node, 0 none
   std::vector<uint64_t> par_van_;    // 65536 bits: pairs that begin a word, or its one byte
+  std::vector<uint32_t> par_rang_;   // per 64 pairs: the pairs in par_van_ before them
+  std::vector<uint32_t> par_csucs_;  // per pair in par_van_, in order -> node, 0 none
+  // Where a pair of par_van_ stands in par_csucs_.
+  uint32_t ParHely(unsigned par) const {
+    return par_rang_[par >> 6] + static_cast<uint32_t>(__builtin_popcountll(
+                                     par_van_[par >> 6] & ((uint64_t{1} << (par & 63)) - 1)));
+  }
   std::vector<std::pair<uint64_t, uint32_t>> gyerek_;  // (node << 8 | byte) -> node
   std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
   std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
