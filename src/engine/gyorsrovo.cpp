@@ -21,74 +21,6 @@ constexpr size_t kIndexNelkul = 16;
 // Rounds with more rules than this are exception-word lists.
 constexpr size_t kHosszuKor = 256;
 
-// Bytes that are not literal characters of the dialect. "{" is literal only
-// outside a brace count; treating it as a metacharacter is always safe.
-bool Meta(char c) {
-  switch (c) {
-    case '^':
-    case '$':
-    case '.':
-    case '[':
-    case ']':
-    case '(':
-    case ')':
-    case '|':
-    case '?':
-    case '+':
-    case '*':
-    case '\\':
-    case '{':
-    case '\0':
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool Alfanum(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-struct Literal {
-  std::string szo;
-  uint8_t elotte = 0, utana = 0;
-};
-
-// The word a pattern matches when it is one fixed string: plain bytes, "\c"
-// for a punctuation byte c, "[c]" for a single plain byte, with an optional
-// "\b" or "\B" at either end.
-std::optional<Literal> Literalis(std::string_view m) {
-  Literal l;
-  auto horgony = [&m](bool vegen) -> uint8_t {
-    if (m.size() < 2) return 0;
-    const std::string_view h = vegen ? m.substr(m.size() - 2) : m.substr(0, 2);
-    // "\\b" at the end is an escaped backslash followed by "b", not an assertion.
-    if (vegen && m.size() >= 3 && m[m.size() - 3] == '\\') return 0;
-    if (h == "\\b") return 1;
-    if (h == "\\B") return 2;
-    return 0;
-  };
-  if ((l.elotte = horgony(false))) m.remove_prefix(2);
-  if ((l.utana = horgony(true))) m.remove_suffix(2);
-  for (size_t i = 0; i < m.size();) {
-    const char c = m[i];
-    if (!Meta(c)) {
-      l.szo += c;
-      ++i;
-    } else if (c == '\\' && i + 1 < m.size() && !Alfanum(m[i + 1]) && m[i + 1] != '\0') {
-      l.szo += m[i + 1];
-      i += 2;
-    } else if (c == '[' && i + 2 < m.size() && m[i + 2] == ']' && !Meta(m[i + 1])) {
-      l.szo += m[i + 1];
-      i += 3;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (l.szo.empty()) return std::nullopt;
-  return l;
-}
-
 // The replacement as the dialect expands it at a match of `szo` (group 0 the
 // match, every other group unset).
 std::string Kifejt(const std::string& szo, const std::string& csere) {
@@ -303,19 +235,19 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     csoportok_.push_back(std::move(cs));
   };
   for (size_t i = 0; i < magok.size(); ++i) {
-    std::optional<Literal> l = Literalis(magok[i]->Minta());
+    std::optional<TRegKif::FixedText> l = magok[i]->Rogzitett();
     if (!l) {
       lezar();
       lepesek_.push_back({static_cast<int>(i), 0});
       continue;
     }
     Szo sz;
-    sz.csere = Kifejt(l->szo, magok[i]->Csere());
-    if (sz.csere == l->szo) continue;  // rewrites its match to itself: the text stays
+    sz.csere = Kifejt(l->text, magok[i]->Csere());
+    if (sz.csere == l->text) continue;  // rewrites its match to itself: the text stays
     sz.nul = sz.csere.find('\0');
-    sz.minta = std::move(l->szo);
-    sz.elotte = l->elotte;
-    sz.utana = l->utana;
+    sz.minta = std::move(l->text);
+    sz.elotte = l->before;
+    sz.utana = l->after;
     const uint32_t w = static_cast<uint32_t>(szavak_.size());
     szavak_.push_back(std::move(sz));
     if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();

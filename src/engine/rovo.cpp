@@ -125,6 +125,14 @@ std::string TRovoMag::Alkalmaz(std::string_view szoveg) {
   return kif_->ReplaceAll(szoveg, csere_, true);
 }
 
+std::optional<TRegKif::FixedText> TRovoMag::Rogzitett() const {
+  if (kif_) return kif_->Fixed();
+  // Asked of every rule while a round is built: one pattern object serves them all.
+  thread_local const std::unique_ptr<TRegKif> kif = Kifejezes(std::string());
+  kif->SetExpression(minta_);
+  return kif->Fixed();
+}
+
 bool TRovoMag::SoronBelul() const {
   return (kif_ ? *kif_ : *Kifejezes(minta_)).LineLocal() && SorbaIllo(csere_);
 }

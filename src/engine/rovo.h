@@ -16,6 +16,7 @@
 // ERegKif the first time its rule is applied, never while building.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ class TRovoMag {
 
   const std::string& Minta() const { return minta_; }
   const std::string& Csere() const { return csere_; }
+  // The fixed text the pattern matches, if it is one (TRegKif::Fixed).
+  std::optional<TRegKif::FixedText> Rogzitett() const;
   // Whether the rule keeps to the lines (TRegKif::LineLocal) and its
   // replacement writes no NUL, CR or LF.
   bool SoronBelul() const;
