@@ -33,11 +33,6 @@ bool Atfed(std::string_view a, size_t d, std::string_view b) {
   return std::memcmp(a.data() + d, b.data(), h) == 0;
 }
 
-inline uint16_t Par(const char* p) {
-  return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
-                               static_cast<unsigned char>(p[1]));
-}
-
 size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
 
 }  // namespace

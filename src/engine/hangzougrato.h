@@ -74,8 +74,7 @@ class TRovoHangzougrato {
   std::array<uint8_t, 256> osztaly_{};
   uint32_t osztalyok_ = 0;
   std::vector<uint32_t> atmenet_;
-  std::vector<int> emlekek_;                 // state / 2 -> the memory it stands for
-  std::array<uint8_t, 256> emlekallapot_{};  // a remembered vowel byte -> its state / 2
+  std::vector<int> emlekek_;  // state / 2 -> the memory it stands for
 };
 
 // The rule lists of the two preparing rounds (Windows-1250).
