@@ -1,13 +1,16 @@
 // rovas-cli atrov: transliterates files (or stdin) with the program's settings.
 
 #include <malloc.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -141,6 +144,19 @@ void ProgramSzoListaja(const Kapcsolok& k, const TRovasBeallitasok& modell,
     allapot.SzoListaBetoltese(utvonal);
 }
 
+// The whole output in as few write calls as the system allows (one for a file).
+bool Kiir(std::string_view s) {
+  while (!s.empty()) {
+    const ssize_t n = ::write(STDOUT_FILENO, s.data(), s.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    s.remove_prefix(static_cast<size_t>(n));
+  }
+  return true;
+}
+
 }  // namespace
 
 int Atrov(int argc, char** argv) {
@@ -184,8 +200,7 @@ int Atrov(int argc, char** argv) {
   }
   if (k.tukor) ki = PanelAlak(modell, std::move(ki));
   if (k.utf8 && !k.unicode) ki = win1250::ToUtf8(ki);
-  std::fwrite(ki.data(), 1, ki.size(), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  return Kiir(ki) ? 0 : 1;
 }
 
 }  // namespace cli

@@ -26,9 +26,14 @@ bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
   std::FILE* f = std::fopen(utvonal.c_str(), "rb");
   if (!f) return false;
   struct stat st;
-  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode))
-    ide.reserve(Tartalekkal(ide.size() + static_cast<size_t>(st.st_size)));
-  const bool ok = Beolvas(f, ide);
+  if (::fstat(::fileno(f), &st) == 0 && S_ISREG(st.st_mode)) {
+    // Straight into the text's own buffer, with the stages' room to grow.
+    const size_t eddig = ide.size(), meret = static_cast<size_t>(st.st_size);
+    ide.reserve(Tartalekkal(eddig + meret));
+    ide.resize(eddig + meret);
+    ide.resize(eddig + std::fread(ide.data() + eddig, 1, meret, f));
+  }
+  const bool ok = Beolvas(f, ide);  // the rest, if the file grew meanwhile
   std::fclose(f);
   return ok;
 }

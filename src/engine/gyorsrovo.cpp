@@ -4,12 +4,8 @@
 #include <cstring>
 #include <optional>
 
+#include "engine/parszuro.h"
 #include "regex/regkif.h"
-
-#if (defined(__x86_64__) || defined(__i386__)) && !defined(ROVAS_NO_SIMD)
-#include <immintrin.h>
-#define GYORSROVO_AVX2 1
-#endif
 
 namespace {
 
@@ -20,74 +16,6 @@ constexpr size_t kLegnagyobbCsoport = 64;
 constexpr size_t kIndexNelkul = 16;
 // Rounds with more rules than this are exception-word lists.
 constexpr size_t kHosszuKor = 256;
-
-// Bytes that are not literal characters of the dialect. "{" is literal only
-// outside a brace count; treating it as a metacharacter is always safe.
-bool Meta(char c) {
-  switch (c) {
-    case '^':
-    case '$':
-    case '.':
-    case '[':
-    case ']':
-    case '(':
-    case ')':
-    case '|':
-    case '?':
-    case '+':
-    case '*':
-    case '\\':
-    case '{':
-    case '\0':
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool Alfanum(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-struct Literal {
-  std::string szo;
-  uint8_t elotte = 0, utana = 0;
-};
-
-// The word a pattern matches when it is one fixed string: plain bytes, "\c"
-// for a punctuation byte c, "[c]" for a single plain byte, with an optional
-// "\b" or "\B" at either end.
-std::optional<Literal> Literalis(std::string_view m) {
-  Literal l;
-  auto horgony = [&m](bool vegen) -> uint8_t {
-    if (m.size() < 2) return 0;
-    const std::string_view h = vegen ? m.substr(m.size() - 2) : m.substr(0, 2);
-    // "\\b" at the end is an escaped backslash followed by "b", not an assertion.
-    if (vegen && m.size() >= 3 && m[m.size() - 3] == '\\') return 0;
-    if (h == "\\b") return 1;
-    if (h == "\\B") return 2;
-    return 0;
-  };
-  if ((l.elotte = horgony(false))) m.remove_prefix(2);
-  if ((l.utana = horgony(true))) m.remove_suffix(2);
-  for (size_t i = 0; i < m.size();) {
-    const char c = m[i];
-    if (!Meta(c)) {
-      l.szo += c;
-      ++i;
-    } else if (c == '\\' && i + 1 < m.size() && !Alfanum(m[i + 1]) && m[i + 1] != '\0') {
-      l.szo += m[i + 1];
-      i += 2;
-    } else if (c == '[' && i + 2 < m.size() && m[i + 2] == ']' && !Meta(m[i + 1])) {
-      l.szo += m[i + 1];
-      i += 3;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (l.szo.empty()) return std::nullopt;
-  return l;
-}
 
 // The replacement as the dialect expands it at a match of `szo` (group 0 the
 // match, every other group unset).
@@ -105,152 +33,7 @@ bool Atfed(std::string_view a, size_t d, std::string_view b) {
   return std::memcmp(a.data() + d, b.data(), h) == 0;
 }
 
-inline size_t Kever(uint64_t k) { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 20); }
-
-inline uint16_t Par(const char* p) {
-  return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
-                               static_cast<unsigned char>(p[1]));
-}
-
 size_t ElsoNul(const std::string& s) { return std::min(s.find('\0'), s.size()); }
-
-// The nibble tables of a byte-pair filter (see Csoport::szuro): bytes 0-15
-// and 16-31 the buckets whose first byte may have a low or high nibble, 32-63
-// the same for the second byte (every nibble for one-byte words). Each
-// distinct first byte has its own bucket when there are at most 8 of them,
-// else the first bytes sharing a high nibble share one; a bucket's first
-// bytes then pass exactly, and only its second bytes mix their nibbles.
-// `minta(i)` is the i-th of `db` words.
-template <class F>
-std::array<uint8_t, 64> SzurotEpit(size_t db, F minta) {
-  bool elso[256] = {};
-  size_t elsok = 0;
-  for (size_t i = 0; i < db; ++i) {
-    const unsigned char b = static_cast<unsigned char>(minta(i)[0]);
-    if (!elso[b]) ++elsok;
-    elso[b] = true;
-  }
-  std::array<uint8_t, 64> t{};
-  int rekesz[256];
-  std::fill(std::begin(rekesz), std::end(rekesz), -1);
-  int rekeszek = 0;
-  for (size_t i = 0; i < db; ++i) {
-    const std::string& w = minta(i);
-    const unsigned b0 = static_cast<unsigned char>(w[0]);
-    int& r = rekesz[elsok <= 8 ? b0 : b0 >> 4];
-    if (r < 0) r = rekeszek++ % 8;
-    const uint8_t bit = static_cast<uint8_t>(1u << r);
-    t[b0 & 15] |= bit;
-    t[16 + (b0 >> 4)] |= bit;
-    if (w.size() == 1) {
-      for (size_t k = 32; k < 64; ++k) t[k] |= bit;
-    } else {
-      const unsigned b1 = static_cast<unsigned char>(w[1]);
-      t[32 + (b1 & 15)] |= bit;
-      t[48 + (b1 >> 4)] |= bit;
-    }
-  }
-  return t;
-}
-
-// Whether a filter passes few enough byte pairs to beat the scalar search: at
-// most one in eight, counted per bucket (an upper bound). A bucket passes
-// every byte whose low and high nibbles it passes.
-bool Szelektiv(const std::array<uint8_t, 64>& t) {
-  size_t parok = 0;
-  for (unsigned k = 0; k < 8; ++k) {
-    size_t db[4] = {};
-    for (size_t i = 0; i < 64; ++i) db[i / 16] += t[i] >> k & 1;
-    parok += db[0] * db[1] * db[2] * db[3];
-  }
-  return parok <= 65536 / 8;
-}
-
-#ifdef GYORSROVO_AVX2
-bool Avx2() {
-  static const bool van = [] {
-    __builtin_cpu_init();  // static initialisers may run before the library's own
-    return __builtin_cpu_supports("avx2") != 0;
-  }();
-  return van;
-}
-
-#define GYORSROVO_AVX2_FN __attribute__((target("avx2"))) inline
-
-// The buckets whose nibble tables (`lo`, `hi`) pass each byte of `v`.
-GYORSROVO_AVX2_FN __m256i Rekeszek(__m256i lo, __m256i hi, __m256i v) {
-  const __m256i also = _mm256_set1_epi8(0x0f);
-  return _mm256_and_si256(_mm256_shuffle_epi8(lo, _mm256_and_si256(v, also)),
-                          _mm256_shuffle_epi8(hi, _mm256_and_si256(_mm256_srli_epi16(v, 4), also)));
-}
-
-GYORSROVO_AVX2_FN __m256i Tabla(const std::array<uint8_t, 64>& szuro, size_t i) {
-  return _mm256_broadcastsi128_si256(
-      _mm_loadu_si128(reinterpret_cast<const __m128i*>(szuro.data() + 16 * i)));
-}
-
-// The first block of 32 positions from p whose filter mask (bit i: position
-// p + i) is not empty, among the blocks that end before `utolso` (each reads
-// one byte further); `maszk` is 0 when none is left and p is where the scalar
-// tail begins.
-__attribute__((target("avx2"))) size_t ElsoJelolt(const std::array<uint8_t, 64>& szuro,
-                                                  const unsigned char* t, size_t p, size_t utolso,
-                                                  uint32_t& maszk) {
-  const __m256i lo0 = Tabla(szuro, 0), hi0 = Tabla(szuro, 1);
-  const __m256i lo1 = Tabla(szuro, 2), hi1 = Tabla(szuro, 3);
-  for (; p + 32 <= utolso; p += 32) {
-    const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p));
-    const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(t + p + 1));
-    const __m256i m = _mm256_and_si256(Rekeszek(lo0, hi0, a), Rekeszek(lo1, hi1, b));
-    maszk =
-        ~static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(m, _mm256_setzero_si256())));
-    if (maszk) return p;
-  }
-  maszk = 0;
-  return p;
-}
-#endif
-
-// The positions a byte-pair filter passes, found 32 at a time: Kovetkezo(p)
-// is the first one from p on, or p itself in the tail the blocks leave.
-// Calls must not go back.
-class Jelolo {
- public:
-  // Blocks read t[0 .. utolso]; with `szuro` null every position passes.
-  Jelolo(const std::array<uint8_t, 64>* szuro, const unsigned char* t, size_t utolso)
-      : t_(t), utolso_(utolso) {
-#ifdef GYORSROVO_AVX2
-    if (Avx2()) szuro_ = szuro;
-#else
-    (void)szuro;
-#endif
-  }
-  bool Szur() const { return szuro_ != nullptr; }
-  size_t Kovetkezo(size_t p) {
-#ifdef GYORSROVO_AVX2
-    if (p >= farok_) return p;
-    if (p < vege_) {
-      if (const uint32_t m = maszk_ & (~0u << (p - (vege_ - 32))))
-        return vege_ - 32 + static_cast<size_t>(__builtin_ctz(m));
-      p = vege_;
-    }
-    const size_t blokk = ElsoJelolt(*szuro_, t_, p, utolso_, maszk_);
-    if (!maszk_) return farok_ = blokk;
-    vege_ = blokk + 32;
-    return blokk + static_cast<size_t>(__builtin_ctz(maszk_));
-#else
-    return p;
-#endif
-  }
-
- private:
-  const std::array<uint8_t, 64>* szuro_ = nullptr;
-  const unsigned char* t_;
-  size_t utolso_;
-  size_t vege_ = 0;          // the end of the current block of 32 positions
-  uint32_t maszk_ = 0;       // and the positions of it the filter passes
-  size_t farok_ = SIZE_MAX;  // where the tail begins, once reached
-};
 
 }  // namespace
 
@@ -280,8 +63,8 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
       cs.elso.assign(256, 0);
       cs.masodik.assign(256, 0);
       const std::array<uint8_t, 64> sz =
-          SzurotEpit(cs.db, [ws](size_t i) -> const std::string& { return ws[i].minta; });
-      if (Szelektiv(sz)) {
+          parszuro::SzurotEpit(cs.db, [ws](size_t i) -> const std::string& { return ws[i].minta; });
+      if (parszuro::Szelektiv(sz)) {
         cs.szuro = static_cast<uint32_t>(szurok_.size());
         szurok_.push_back(sz);
       }
@@ -303,19 +86,19 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     csoportok_.push_back(std::move(cs));
   };
   for (size_t i = 0; i < magok.size(); ++i) {
-    std::optional<Literal> l = Literalis(magok[i]->Minta());
+    std::optional<TRegKif::FixedText> l = magok[i]->Rogzitett();
     if (!l) {
       lezar();
       lepesek_.push_back({static_cast<int>(i), 0});
       continue;
     }
     Szo sz;
-    sz.csere = Kifejt(l->szo, magok[i]->Csere());
-    if (sz.csere == l->szo) continue;  // rewrites its match to itself: the text stays
+    sz.csere = Kifejt(l->text, magok[i]->Csere());
+    if (sz.csere == l->text) continue;  // rewrites its match to itself: the text stays
     sz.nul = sz.csere.find('\0');
-    sz.minta = std::move(l->szo);
-    sz.elotte = l->elotte;
-    sz.utana = l->utana;
+    sz.minta = std::move(l->text);
+    sz.elotte = l->before;
+    sz.utana = l->after;
     const uint32_t w = static_cast<uint32_t>(szavak_.size());
     szavak_.push_back(std::move(sz));
     if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
@@ -325,52 +108,14 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
 
   // Many groups: an index of the text tells which of them can match at all.
   if (csoportok_.size() <= kIndexNelkul) return;
-  csoportja_.resize(szavak_.size());
-  for (uint32_t g = 0; g < csoportok_.size(); ++g) {
-    for (uint32_t k = 0; k < csoportok_[g].db; ++k) csoportja_[csoportok_[g].tol + k] = g;
+  std::vector<uint32_t> csoportja(szavak_.size());
+  for (uint32_t gr = 0; gr < csoportok_.size(); ++gr) {
+    for (uint32_t k = 0; k < csoportok_[gr].db; ++k) csoportja[csoportok_[gr].tol + k] = gr;
   }
-  // A trie of the words: the first two bytes by a table, the rest by a hash.
-  par_csucs_.assign(65536, 0);
-  par_van_.assign(65536 / 64, 0);
-  szo_vege_.assign(1, kNincs);  // node 0: none
-  kovetkezo_szo_.assign(szavak_.size(), kNincs);
-  size_t gyerekek = 0;
-  for (const Szo& sz : szavak_) gyerekek += sz.minta.size() > 2 ? sz.minta.size() - 2 : 0;
-  size_t meret = 16;
-  while (meret < 2 * gyerekek) meret *= 2;
-  gyerek_.assign(meret, {0, 0});
-  for (uint32_t w = 0; w < szavak_.size(); ++w) {
-    const std::string& minta = szavak_[w].minta;
-    leghosszabb_ = std::max(leghosszabb_, minta.size());
-    if (minta.size() == 1) {
-      const unsigned b = static_cast<unsigned char>(minta[0]);
-      egybetus_[b].push_back(w);
-      for (unsigned k = 0; k < 256; ++k) par_van_[(b << 8 | k) >> 6] |= uint64_t{1} << (k & 63);
-      continue;
-    }
-    const uint16_t par = Par(minta.data());
-    par_van_[par >> 6] |= uint64_t{1} << (par & 63);
-    uint32_t& elso = par_csucs_[par];
-    if (!elso) elso = UjCsucs();
-    uint32_t csucs = elso;
-    for (size_t i = 2; i < minta.size(); ++i) {
-      const uint64_t kulcs = uint64_t{csucs} << 8 | static_cast<unsigned char>(minta[i]);
-      size_t h = Kever(kulcs) & (gyerek_.size() - 1);
-      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & (gyerek_.size() - 1);
-      if (!gyerek_[h].second) gyerek_[h] = {kulcs, UjCsucs()};
-      csucs = gyerek_[h].second;
-    }
-    kovetkezo_szo_[w] = szo_vege_[csucs];
-    szo_vege_[csucs] = w;
-  }
-  szuro_ = SzurotEpit(szavak_.size(),
-                      [this](size_t i) -> const std::string& { return szavak_[i].minta; });
-  szurt_ = Szelektiv(szuro_);
-}
-
-uint32_t TGyorsRovo::UjCsucs() {
-  szo_vege_.push_back(kNincs);
-  return static_cast<uint32_t>(szo_vege_.size() - 1);
+  std::vector<std::string_view> mintak;
+  mintak.reserve(szavak_.size());
+  for (const Szo& sz : szavak_) mintak.push_back(sz.minta);
+  index_ = std::make_unique<TSzoIndex>(mintak, std::move(csoportja));
 }
 
 // Whether word `uj` can join the group applied in one pass. One pass tries the
@@ -443,7 +188,7 @@ bool TGyorsRovo::CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& ha
     sajat[32 + (b1 & 15)] = sajat[48 + (b1 >> 4)] = 1;
     szuro = &sajat;
   }
-  Jelolo jelolo(szuro, u, hatar > 0 ? hatar - 1 : 0);
+  parszuro::Jelolo jelolo(szuro, u, hatar > 0 ? hatar - 1 : 0);
   size_t p = 0;
   while (p < hatar) {
     uint64_t jeloltek = 0;
@@ -572,7 +317,7 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
   // Only the text before the first NUL is searched.
   size_t hatar = ElsoNul(s);
   // Which groups may match: not looked at yet, known (a superset), or all of them.
-  enum { kNemNezett, kIsmert, kMind } allapot = csoportja_.empty() ? kMind : kNemNezett;
+  enum { kNemNezett, kIsmert, kMind } allapot = !index_ ? kMind : kNemNezett;
   indexelt_ = false;
   for (const Lepes& l : lepesek_) {
     if (l.mag >= 0) {
@@ -589,7 +334,7 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
     if (allapot == kNemNezett) {
       jelen_.assign(csoportok_.size(), 0);
       hianyzo_ = csoportok_.size();
-      Keres(std::string_view(s).substr(0, hatar), 0, hatar);
+      index_->Keres(std::string_view(s).substr(0, hatar), 0, hatar, jelen_, hianyzo_);
       allapot = kIsmert;
     }
     if (allapot == kIsmert) {
@@ -604,49 +349,12 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
     const std::string_view v = std::string_view(s).substr(0, hatar);
     size_t eddig = 0;
     for (const auto& [h, db] : beszurt_) {
-      const size_t tol = std::max(eddig, h >= leghosszabb_ ? h - leghosszabb_ + 1 : 0);
+      const size_t leghosszabb = index_->Leghosszabb();
+      const size_t tol = std::max(eddig, h >= leghosszabb ? h - leghosszabb + 1 : 0);
       const size_t ig = std::min(hatar, h + db);
-      if (tol < ig) Keres(v, tol, ig);
+      if (tol < ig) index_->Keres(v, tol, ig, jelen_, hianyzo_);
       eddig = std::max(eddig, ig);
     }
-  }
-}
-
-void TGyorsRovo::Keres(std::string_view s, size_t tol, size_t ig) {
-  const unsigned char* t = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
-  const size_t maszk = gyerek_.size() - 1;
-  auto jelol = [this](uint32_t w) {
-    for (; w != kNincs; w = kovetkezo_szo_[w]) Jelol(csoportja_[w]);
-  };
-  const uint64_t* van = par_van_.data();
-  auto kezd = [van, t](size_t p) {
-    const unsigned par = t[p] << 8 | t[p + 1];
-    return van[par >> 6] >> (par & 63) & 1;
-  };
-  const size_t utolso = std::min(ig, n - 1);
-  Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
-  for (size_t p = tol; p < ig; ++p) {
-    // Pairs that begin no word (nor a one-byte word) are passed over quickly.
-    if (jelolo.Szur()) {
-      p = jelolo.Kovetkezo(p);
-      if (p < utolso && !kezd(p)) continue;
-    } else {
-      while (p < utolso && !kezd(p)) ++p;
-    }
-    if (p >= ig) break;
-    for (uint32_t w : egybetus_[t[p]]) Jelol(csoportja_[w]);
-    if (p + 1 >= n) continue;
-    uint32_t csucs = par_csucs_[t[p] << 8 | t[p + 1]];
-    for (size_t q = p + 2; csucs; ++q) {
-      jelol(szo_vege_[csucs]);
-      if (q >= n) break;
-      const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
-      size_t h = Kever(kulcs) & maszk;
-      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
-      csucs = gyerek_[h].second;
-    }
-    if (hianyzo_ == 0) return;  // every group is known to match: nothing left to learn
   }
 }
 

@@ -16,20 +16,24 @@
 // to date around every splice; the others simply run every group.
 //
 // A pass looks only at the positions whose first two bytes can begin one of
-// its words: with AVX2 (checked at run time) a nibble table per byte tests 32
-// positions at once, else the words' byte masks are read position by
-// position. A pass whose words never lengthen the text rewrites it in place.
+// its words: with AVX2 the byte-pair filter (parszuro.h) tests 32 positions
+// at once, else the words' byte masks are read position by position. The
+// index of many-group rounds is TSzoIndex (szoindex.h); this file plans the
+// groups and applies them. A pass whose words never lengthen the text rewrites it in place.
 //
 // Rules with other patterns go through the dialect exactly as in
 // TRovo::Alkalmaz, and so do their errors.
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/parszuro.h"
 #include "engine/rovo.h"
+#include "engine/szoindex.h"
 
 class TGyorsRovo {
  public:
@@ -73,10 +77,7 @@ class TGyorsRovo {
     uint32_t szuro = UINT32_MAX;  // into szurok_
     bool helyben = false;         // no word lengthens the text: the pass writes over it
   };
-  // A byte-pair test that a vector unit reads 32 positions at a time: for 8
-  // buckets of words, which low and high nibbles their first byte (bytes 0-15
-  // and 16-31) and their second byte (32-47 and 48-63) may have.
-  using Szuro = std::array<uint8_t, 64>;
+  using Szuro = parszuro::Szuro;  // the byte-pair test (parszuro.h)
   // One step of the round: a dialect rule (`mag` >= 0) or a group.
   struct Lepes {
     int mag = -1;
@@ -89,8 +90,6 @@ class TGyorsRovo {
   template <bool kHelyben>
   bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
 
-  // Marks in `jelen_` every group with a word at a start position in [tol, ig).
-  void Keres(std::string_view s, size_t tol, size_t ig);
   void Jelol(uint32_t g) {
     if (!jelen_[g]) {
       jelen_[g] = 1;
@@ -105,21 +104,8 @@ class TGyorsRovo {
   std::vector<Csoport> csoportok_;
   std::vector<Szuro> szurok_;
 
-  // The index of rounds with many groups: a trie of the words (the node of
-  // every two-byte prefix by a table, deeper nodes by a hash of node and
-  // byte), the words ending at each node, and the group of every word.
-  static constexpr uint32_t kNincs = UINT32_MAX;
-  uint32_t UjCsucs();
-  std::vector<uint32_t> csoportja_;  // empty: no index
-  size_t leghosszabb_ = 0;           // longest word
-  std::vector<uint32_t> par_csucs_;  // 65536 two-byte prefixes -> node, 0 none
-  std::vector<uint64_t> par_van_;    // 65536 bits: pairs that begin a word, or its one byte
-  std::vector<std::pair<uint64_t, uint32_t>> gyerek_;  // (node << 8 | byte) -> node
-  std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
-  std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
-  std::vector<uint32_t> egybetus_[256];
-  Szuro szuro_{};  // the words' byte-pair test, when worth reading
-  bool szurt_ = false;
+  // The index of rounds with many groups (exception-word lists).
+  std::unique_ptr<TSzoIndex> index_;
   std::vector<char> jelen_;                         // group may match (or is done)
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
+#include "engine/rovo.h"
 #include "engine/vezerlobajtok.h"
 #include "platform/win1250.h"
 
@@ -56,6 +58,17 @@ Hangrend HangrendJe(char c) {
   return Hangrend::kNincs;
 }
 
+// Scope reset for methods 3 and 4: whether `c` ends the scope's unit.
+bool Hatarol(unsigned char hatokor, char c) {
+  if (hatokor == 0) return !Van(c, kSzobetu);
+  if (hatokor == 1) return Van(c, kMondatVege);
+  return false;
+}
+
+// The action of one step of the table walk: keep the letter, or write one of
+// these in its place.
+enum Akcio : uint32_t { kMarad, kElvalasztot, kJelet, kAkJelet };
+
 }  // namespace
 
 TRovoHangzougrato::TRovoHangzougrato(unsigned char modszer, unsigned char hatokor,
@@ -65,6 +78,97 @@ TRovoHangzougrato::TRovoHangzougrato(unsigned char modszer, unsigned char hatoko
   if (modszer_ == 0) return;
   egyesito_ = std::make_unique<TGyorsRovo>(ismetlodo_egyesit ? kIsmetlodoEgyesitoKor : "");
   rovidito_ = std::make_unique<TGyorsRovo>(hosszut_rovidit ? kHosszuRoviditoKor : "");
+  if (modszer_ == 3 || modszer_ == 4) AtmenetEpit();
+}
+
+// Bytes fall into one class when every test of the walk treats them alike:
+// each vowel is a class of its own (method 3 remembers which one), the others
+// are told apart by the properties the walk reads and by being "k". Each
+// entry is what one step of Setal does to a representative letter and
+// follower, so the table walk gives Setal's result byte for byte.
+void TRovoHangzougrato::AtmenetEpit() {
+  std::vector<int> kulcsok;
+  std::vector<char> kepviselo;
+  for (int b = 0; b < 256; ++b) {
+    const char c = static_cast<char>(b);
+    const int kulcs =
+        Van(c, kMaganhangzo)
+            ? 0x1000 + b
+            : (kOsztaly[b] & (kSzobetu | kMassalhangzo | kElvalasztoKell | kMondatVege)) |
+                  (c == 'k' ? 0x100 : 0);
+    const auto it = std::find(kulcsok.begin(), kulcsok.end(), kulcs);
+    osztaly_[b] = static_cast<uint8_t>(it - kulcsok.begin());
+    if (it == kulcsok.end()) {
+      kulcsok.push_back(kulcs);
+      kepviselo.push_back(c);
+    }
+  }
+  osztalyok_ = static_cast<uint32_t>(kulcsok.size());
+  // What the walk may remember: nothing, or (method 3) a vowel, (method 4) a class.
+  emlekek_ = {kNincsEmlek};
+  if (modszer_ == 3) {
+    for (int b = 0; b < 256; ++b) {
+      if (Van(static_cast<char>(b), kMaganhangzo)) emlekek_.push_back(b);
+    }
+  } else {
+    emlekek_.push_back(static_cast<int>(Hangrend::kMely));
+    emlekek_.push_back(static_cast<int>(Hangrend::kMagas));
+  }
+  auto allapot = [this](int emlek) {
+    return static_cast<uint32_t>(std::find(emlekek_.begin(), emlekek_.end(), emlek) -
+                                 emlekek_.begin());
+  };
+  const uint32_t oo = osztalyok_ * osztalyok_;
+  atmenet_.assign(2 * emlekek_.size() * oo, 0);
+  const char ak = static_cast<char>(ak_jel_);
+  for (uint32_t e = 0; e < emlekek_.size(); ++e) {
+    for (uint32_t oc = 0; oc < osztalyok_; ++oc) {
+      for (uint32_t ok = 0; ok < osztalyok_; ++ok) {
+        // One step of Setal at a letter `c` followed by `kov`, remembering `utolso`.
+        const char c = kepviselo[oc], kov = kepviselo[ok];
+        int utolso = emlekek_[e];
+        bool ugrik = false;
+        Akcio akcio = kMarad;
+        const Akcio kihagy = Van(kov, kElvalasztoKell) ? kElvalasztot : kJelet;
+        if (Hatarol(hatokor_, c)) {
+          utolso = kNincsEmlek;
+        } else if (modszer_ == 3) {
+          if (Van(c, kMaganhangzo)) {
+            if (Van(kov, kMaganhangzo)) {
+              utolso = static_cast<unsigned char>(kov);
+              ugrik = true;
+            } else if (Van(kov, kMassalhangzo) && ((kezdo_e_kihagy_ && utolso < 0 && c == 'e') ||
+                                                   static_cast<unsigned char>(c) == utolso)) {
+              akcio = kihagy;
+            } else {
+              utolso = static_cast<unsigned char>(c);
+            }
+          } else if (ak != 0 && c == 'k' && utolso >= 0 && Van(static_cast<char>(utolso), kMely)) {
+            akcio = kAkJelet;
+          }
+        } else {
+          const Hangrend h = HangrendJe(c), hk = HangrendJe(kov);
+          const Hangrend u = static_cast<Hangrend>(utolso);
+          if (h == Hangrend::kNincs) {
+            if (ak != 0 && u == Hangrend::kMely && c == 'k') akcio = kAkJelet;
+          } else if (hk != Hangrend::kNincs) {
+            utolso = static_cast<int>(hk);
+            ugrik = true;
+          } else if (Van(kov, kMassalhangzo) &&
+                     ((kezdo_e_kihagy_ && u == Hangrend::kNincs && c == 'e') || u == h)) {
+            akcio = kihagy;
+          } else {
+            utolso = static_cast<int>(h);
+          }
+        }
+        const uint32_t kov_allapot = 2 * allapot(utolso) + (ugrik ? 1 : 0);
+        const uint32_t hely = oc * osztalyok_ + ok;
+        atmenet_[2 * e * oo + hely] = (kov_allapot * oo) << 2 | akcio;
+        // The second of two vowels is passed over, remembering the same.
+        atmenet_[(2 * e + 1) * oo + hely] = (2 * e * oo) << 2 | kMarad;
+      }
+    }
+  }
 }
 
 std::string TRovoHangzougrato::Alkalmaz(std::string_view szoveg) {
@@ -83,8 +187,47 @@ void TRovoHangzougrato::AlkalmazHelyben(std::string& s, int& emlek, std::vector<
   egyesito_->AlkalmazHelyben(s);
   rovidito_->AlkalmazHelyben(s);
   s += kJel;  // end sentinel: the "next" of the last letter
+  if (!atmenet_.empty() && AtmenettelSetal(s, emlek, sorvegek)) return;
   if (s.size() >= 2) Setal(s, emlek, sorvegek);
-  s.erase(std::remove(s.begin(), s.end(), kJel), s.end());
+  BajtotTorol(s, kJel);
+}
+
+// Setal for methods 3 and 4, without a branch on the letters (the walk's
+// branches followed the vowels of real text and were mispredicted at every
+// other letter), deleting the bytes 0x01 on the way: each output byte is
+// written at or before the byte just read. False, with the text untouched,
+// when `emlek` is not a memory of this walk.
+bool TRovoHangzougrato::AtmenettelSetal(std::string& s, int& emlek,
+                                        std::vector<int>* sorvegek) const {
+  const uint32_t oo = osztalyok_ * osztalyok_;
+  const auto e = std::find(emlekek_.begin(), emlekek_.end(), emlek);
+  if (e == emlekek_.end()) return false;
+  // The state as the byte offset of its block in the table: one mask, no
+  // shift, between a step's load and the next.
+  uint32_t allapot = 2 * static_cast<uint32_t>(e - emlekek_.begin()) * oo * 4;
+  const char csere[4] = {0, kElvalaszto, kJel, static_cast<char>(ak_jel_)};
+  const char* t = reinterpret_cast<const char*>(atmenet_.data());
+  const uint8_t* o = osztaly_.data();
+  char* d = s.data();
+  const size_t n = s.size();
+  size_t ki = 0;
+  uint32_t oc = o[static_cast<unsigned char>(d[0])] * osztalyok_ * 4;
+  for (size_t i = 0; i + 1 < n; ++i) {
+    const uint32_t ok = o[static_cast<unsigned char>(d[i + 1])] * 4u;
+    uint32_t x;
+    std::memcpy(&x, t + allapot + oc + ok, sizeof x);
+    const char c = d[i];
+    const uint32_t akcio = x & 3;
+    const char uj = akcio ? csere[akcio] : c;
+    d[ki] = uj;
+    ki += uj != kJel;
+    allapot = x & ~3u;
+    if (sorvegek && c == '\n') sorvegek->push_back(emlekek_[allapot / 4 / oo / 2]);
+    oc = ok * osztalyok_;
+  }
+  s.resize(ki);  // the sentinel goes too
+  emlek = emlekek_[allapot / 4 / oo / 2];
+  return true;
 }
 
 bool TRovoHangzougrato::SoronBelul() const {
@@ -98,12 +241,7 @@ bool TRovoHangzougrato::SoronBelul() const {
 void TRovoHangzougrato::Setal(std::string& s, int& emlek, std::vector<int>* sorvegek) const {
   const size_t n = s.size();
   auto kihagy = [&s](size_t i) { s[i] = Van(s[i + 1], kElvalasztoKell) ? kElvalaszto : kJel; };
-  // Scope reset for methods 3 and 4: true when `c` ends the scope's unit.
-  auto hatarol = [this](char c) {
-    if (hatokor_ == 0) return !Van(c, kSzobetu);
-    if (hatokor_ == 1) return Van(c, kMondatVege);
-    return false;
-  };
+  auto hatarol = [this](char c) { return Hatarol(hatokor_, c); };
   const char ak = static_cast<char>(ak_jel_);
 
   switch (modszer_) {

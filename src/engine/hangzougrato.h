@@ -16,6 +16,8 @@
 // the end of the stage together with every other 0x01 of the text. Only small
 // letters count as vowels. With method 0 the text passes unchanged.
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,6 +53,9 @@ class TRovoHangzougrato {
 
  private:
   void Setal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
+  // Methods 3 and 4 as a table walk (see AtmenetEpit).
+  bool AtmenettelSetal(std::string& s, int& emlek, std::vector<int>* sorvegek) const;
+  void AtmenetEpit();
 
   unsigned char modszer_;
   unsigned char hatokor_;
@@ -58,6 +63,18 @@ class TRovoHangzougrato {
   unsigned char ak_jel_;
   std::unique_ptr<TGyorsRovo> egyesito_;  // doubled consonants to single ones
   std::unique_ptr<TGyorsRovo> rovidito_;  // long vowels to short ones
+
+  // Methods 3 and 4: the walk's decisions depend only on what it remembers,
+  // on a few properties of the letter and of its follower, and on whether
+  // the letter is skipped as the second of two vowels; they are worked out
+  // once per byte class. `osztaly_` gives a byte's class; `atmenet_` is
+  // indexed by state * osztalyok_^2 + class of the letter * osztalyok_ +
+  // class of the follower, and holds the next state times osztalyok_^2,
+  // shifted left by two, over the action (kMarad, or the byte to write).
+  std::array<uint8_t, 256> osztaly_{};
+  uint32_t osztalyok_ = 0;
+  std::vector<uint32_t> atmenet_;
+  std::vector<int> emlekek_;  // state / 2 -> the memory it stands for
 };
 
 // The rule lists of the two preparing rounds (Windows-1250).

@@ -42,11 +42,13 @@ std::string Lekepez(std::string_view szoveg, const std::array<unsigned char, 256
   return s;
 }
 
-// Maps every byte of `s` through `tabla`, which folds A-Z when `kisbetus`
-// and otherwise changes only bytes from 0x80 up and, when `tukor`, brackets
-// and 0x02: A-Z is folded 16 bytes at a time, the others one by one.
+// Maps every byte of `s` through `tabla`, which folds A-Z and the accented
+// capitals of kKisbetu when `kisbetus` and, when `tukor`, swaps brackets and
+// turns 0x02 into ")": the folding is done 16 bytes at a time, the few
+// brackets go through the table one by one.
 void LekepezHelyben(std::string& s, const std::array<unsigned char, 256>& tabla, bool kisbetus,
                     bool tukor) {
+  if (!kisbetus && !tukor) return;  // the table changes nothing
   char* d = s.data();
   const size_t n = s.size();
   size_t i = 0;
@@ -54,23 +56,31 @@ void LekepezHelyben(std::string& s, const std::array<unsigned char, 256>& tabla,
   const __m128i eltol = _mm_set1_epi8(static_cast<char>(0x80 - 'A'));
   const __m128i nagy = _mm_set1_epi8(static_cast<char>(0x80 + 26));
   const __m128i kis = _mm_set1_epi8(kisbetus ? 32 : 0);
-  auto egyenlo = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+  const __m128i eltol_ekezetes = _mm_set1_epi8(static_cast<char>(0x80 - 0xC1));
+  const __m128i ekezetes = _mm_set1_epi8(static_cast<char>(0x80 + 0xDC - 0xC1 + 1));
+  auto egyenlo = [](__m128i v, int c) {
+    return _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(c)));
+  };
   for (; i + 16 <= n; i += 16) {
     __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-    __m128i kulon = v;  // the sign bit marks bytes 0x80 and up
-    if (tukor) {
-      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '('), egyenlo(v, ')')));
-      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '['), egyenlo(v, ']')));
-      kulon = _mm_or_si128(kulon, _mm_or_si128(egyenlo(v, '{'), egyenlo(v, '}')));
-      kulon = _mm_or_si128(kulon, egyenlo(v, kZarojelHely));
+    __m128i betu = _mm_cmplt_epi8(_mm_add_epi8(v, eltol), nagy);
+    // Á É Í Ó Ő Ö Ú Ű Ü, 0x20 below their small letters, are looked for only
+    // when a byte of 0xC1..0xDC is there at all.
+    if (kisbetus && _mm_movemask_epi8(_mm_cmplt_epi8(_mm_add_epi8(v, eltol_ekezetes), ekezetes))) {
+      for (int c : {0xC1, 0xC9, 0xCD, 0xD3, 0xD5, 0xD6, 0xDA, 0xDB, 0xDC})
+        betu = _mm_or_si128(betu, egyenlo(v, c));
     }
-    const __m128i betu = _mm_cmplt_epi8(_mm_add_epi8(v, eltol), nagy);
     v = _mm_add_epi8(v, _mm_and_si128(betu, kis));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), v);
-    // The few other bytes that may change go through the table one by one.
-    for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(kulon)); m; m &= m - 1) {
-      char& c = d[i + static_cast<size_t>(__builtin_ctz(m))];
-      c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+    if (tukor) {
+      __m128i zarojel = _mm_or_si128(egyenlo(v, '('), egyenlo(v, ')'));
+      zarojel = _mm_or_si128(zarojel, _mm_or_si128(egyenlo(v, '['), egyenlo(v, ']')));
+      zarojel = _mm_or_si128(zarojel, _mm_or_si128(egyenlo(v, '{'), egyenlo(v, '}')));
+      zarojel = _mm_or_si128(zarojel, egyenlo(v, kZarojelHely));
+      for (unsigned m = static_cast<unsigned>(_mm_movemask_epi8(zarojel)); m; m &= m - 1) {
+        char& c = d[i + static_cast<size_t>(__builtin_ctz(m))];
+        c = static_cast<char>(tabla[static_cast<unsigned char>(c)]);
+      }
     }
   }
 #else
@@ -99,11 +109,7 @@ std::string TRovoMuszakiJavito::Alkalmaz(std::string_view szoveg) const {
   return s;
 }
 
-void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const {
-  const size_t elso = s.find(kElvalaszto);
-  if (elso != std::string::npos)
-    s.erase(std::remove(s.begin() + elso, s.end(), kElvalaszto), s.end());
-}
+void TRovoMuszakiJavito::AlkalmazHelyben(std::string& s) const { BajtotTorol(s, kElvalaszto); }
 
 TKarvo::TKarvo(TRovasBeallitasok& beallitasok) { Epit(beallitasok); }
 

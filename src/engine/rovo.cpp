@@ -125,6 +125,14 @@ std::string TRovoMag::Alkalmaz(std::string_view szoveg) {
   return kif_->ReplaceAll(szoveg, csere_, true);
 }
 
+std::optional<TRegKif::FixedText> TRovoMag::Rogzitett() const {
+  if (kif_) return kif_->Fixed();
+  // Asked of every rule while a round is built: one pattern object serves them all.
+  thread_local const std::unique_ptr<TRegKif> kif = Kifejezes(std::string());
+  kif->SetExpression(minta_);
+  return kif->Fixed();
+}
+
 bool TRovoMag::SoronBelul() const {
   return (kif_ ? *kif_ : *Kifejezes(minta_)).LineLocal() && SorbaIllo(csere_);
 }
@@ -175,6 +183,20 @@ std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg) {
     } while (kif.ExecNext());
   }
   return talalatok;
+}
+
+void BajtotTorol(std::string& s, char b) {
+  const size_t elso = s.find(b);
+  if (elso == std::string::npos) return;
+  char* d = s.data();
+  const size_t n = s.size();
+  size_t o = elso;
+  for (size_t i = elso + 1; i < n; ++i) {
+    const char c = d[i];
+    d[o] = c;
+    o += c != b;
+  }
+  s.resize(o);
 }
 
 std::string& Munkaterulet() {

@@ -16,6 +16,7 @@
 // ERegKif the first time its rule is applied, never while building.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ class TRovoMag {
 
   const std::string& Minta() const { return minta_; }
   const std::string& Csere() const { return csere_; }
+  // The fixed text the pattern matches, if it is one (TRegKif::Fixed).
+  std::optional<TRegKif::FixedText> Rogzitett() const;
   // Whether the rule keeps to the lines (TRegKif::LineLocal) and its
   // replacement writes no NUL, CR or LF.
   bool SoronBelul() const;
@@ -86,6 +89,9 @@ std::vector<std::string> Feldarabol(std::string_view szoveg, char elvalaszto);
 // The whole match of every Exec/ExecNext success over `szoveg`, left to right,
 // empty matches left out. Throws ERegKif when the pattern is invalid.
 std::vector<std::string> OsszesTalalat(TRegKif& kif, std::string_view szoveg);
+
+// Deletes every byte `b` of `s`, without a branch per byte.
+void BajtotTorol(std::string& s, char b);
 
 // Scratch space of the stages that build their output beside the text and
 // swap it in: one per thread, so a whole transliteration keeps two buffers.

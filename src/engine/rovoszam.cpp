@@ -147,30 +147,17 @@ void TRovoSzam::AlkalmazHelyben(std::string& s) {
     }
     return;
   }
-  // Numerals are longer than digits: they are written aside first, so the
-  // output is taken at its exact size.
-  struct Szam {
-    size_t kezdet, veg, jelek;  // the number in s, the end of its numerals
-  };
-  std::vector<Szam> szamok;
-  std::string jelek;
-  size_t hossz = s.size();
+  // Numerals are longer than digits: the output is built beside the text in
+  // one pass, each number's numerals written where it stood.
+  std::string& ki = Munkaterulet();
+  Elokeszit(ki, Tartalekkal(s.size()));
+  size_t masolt = 0;
   while (p < t.size()) {
     const size_t veg = SzamVege(t, p);
-    SzamotIr(t.substr(p, veg - p), jelek);
-    szamok.push_back({p, veg, jelek.size()});
-    hossz = hossz - (veg - p);
+    ki.append(s, masolt, p - masolt);
+    SzamotIr(t.substr(p, veg - p), ki);
+    masolt = veg;
     p = KovetkezoJegy(t, veg);
-  }
-  hossz += jelek.size();
-  std::string& ki = Munkaterulet();
-  Elokeszit(ki, std::max(hossz, Tartalekkal(s.size())));
-  size_t masolt = 0, jel = 0;
-  for (const Szam& sz : szamok) {
-    ki.append(s, masolt, sz.kezdet - masolt);
-    ki.append(jelek, jel, sz.jelek - jel);
-    masolt = sz.veg;
-    jel = sz.jelek;
   }
   ki.append(s, masolt, std::string::npos);
   s.swap(ki);

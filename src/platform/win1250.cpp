@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
 #include <utility>
 
 namespace win1250 {
@@ -48,13 +47,38 @@ constexpr std::array<unsigned char, 256> kLower = {{
     0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF,
 }};
 
-// Reverse table for the code points above 0xFF that Windows-1250 holds.
-int FromUnicodeSlow(char32_t ch) {
+// The byte of each code point 0x80..0x17F (Latin-1 and Latin Extended-A, where
+// nearly every Hungarian letter lies), 0 where there is none. Built at compile
+// time: a table made at the first call cost more than a short run's whole text.
+constexpr int kKozelHatar = 0x180;
+constexpr std::array<unsigned char, kKozelHatar - 0x80> kKozel = [] {
+  std::array<unsigned char, kKozelHatar - 0x80> t{};
   for (int b = 0x80; b < 256; ++b) {
-    if (kUnicode[b] == ch) return b;
+    if (kUnicode[b] >= 0x80 && kUnicode[b] < kKozelHatar) t[kUnicode[b] - 0x80] = b;
   }
-  return -1;
-}
+  return t;
+}();
+
+// The other code points Windows-1250 holds (punctuation, carons), sorted with
+// their bytes.
+struct TavoliJel {
+  char16_t cp;
+  unsigned char byte;
+};
+constexpr std::size_t kTavoliSzam = [] {
+  std::size_t n = 0;
+  for (int b = 0x80; b < 256; ++b) n += kUnicode[b] >= kKozelHatar;
+  return n;
+}();
+constexpr std::array<TavoliJel, kTavoliSzam> kTavoli = [] {
+  std::array<TavoliJel, kTavoliSzam> t{};
+  std::size_t n = 0;
+  for (int b = 0x80; b < 256; ++b) {
+    if (kUnicode[b] >= kKozelHatar) t[n++] = {kUnicode[b], static_cast<unsigned char>(b)};
+  }
+  std::sort(t.begin(), t.end(), [](TavoliJel a, TavoliJel b) { return a.cp < b.cp; });
+  return t;
+}();
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -75,16 +99,10 @@ char16_t ToUnicode(unsigned char byte) { return kUnicode[byte]; }
 
 int FromUnicode(char32_t ch) {
   if (ch < 0x80) return static_cast<int>(ch);
-  if (ch < 0x100 && kUnicode[ch] == ch) return static_cast<int>(ch);
-  // Hungarian text is full of ő and ű: the reverse table is built once.
-  static const std::vector<int16_t> visszafele = [] {
-    char16_t legnagyobb = 0;
-    for (int b = 0x80; b < 256; ++b) legnagyobb = std::max(legnagyobb, kUnicode[b]);
-    std::vector<int16_t> t(legnagyobb + 1u);
-    for (char32_t c = 0; c < t.size(); ++c) t[c] = static_cast<int16_t>(FromUnicodeSlow(c));
-    return t;
-  }();
-  return ch < visszafele.size() ? visszafele[ch] : -1;
+  if (ch < kKozelHatar) return kKozel[ch - 0x80] ? kKozel[ch - 0x80] : -1;
+  const auto it = std::lower_bound(kTavoli.begin(), kTavoli.end(), ch,
+                                   [](TavoliJel j, char32_t c) { return j.cp < c; });
+  return it != kTavoli.end() && it->cp == ch ? it->byte : -1;
 }
 
 std::string ToUtf8(std::string_view text) {

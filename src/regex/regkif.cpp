@@ -10,6 +10,7 @@
 
 #include "platform/win1250.h"
 #include "regex/program.h"
+#include "regex/syntax.h"
 
 struct TRegKif::Program {
   regkif::Program code;
@@ -387,4 +388,74 @@ void TRegKif::SplitBy(std::string_view text, std::vector<std::string>& pieces) {
     from = end_[0];
   });
   pieces.emplace_back(text.substr(from));
+}
+
+std::optional<TRegKif::FixedText> TRegKif::Fixed() const {
+  FixedText f;
+  // Most rules are plain words: no byte of theirs means anything else.
+  if (!(modifiers_ & (regkif::kModI | regkif::kModX)) && !expression_.empty() &&
+      expression_.find_first_of(std::string_view("\\^$.[](){}|?+*\0", 15)) == std::string::npos) {
+    f.text = expression_;
+    return f;
+  }
+  const regkif::Context ctx{blank_chars_, word_letters_, line_separators_, line_paired_};
+  regkif::Tree tree;
+  try {
+    tree = regkif::Parse(expression_, modifiers_, ctx);
+  } catch (const ERegKif&) {
+    return std::nullopt;
+  }
+  // The pattern as a sequence of single bytes and word-boundary assertions.
+  std::vector<int> sor;  // a byte, or -1 for \b and -2 for \B
+  bool egyszeru = true;
+  auto bejar = [&](auto&& self, int id) -> void {
+    const regkif::Node& n = tree.nodes[id];
+    switch (n.kind) {
+      case regkif::Node::kEmpty:
+        return;
+      case regkif::Node::kConcat:
+        for (int kid : n.kids) self(self, kid);
+        return;
+      case regkif::Node::kChar:
+        if (n.icase) egyszeru = false;
+        sor.push_back(n.c);
+        return;
+      case regkif::Node::kSet: {
+        const regkif::ByteSet& set = tree.sets[n.set];
+        int egy = -1, db = 0;
+        for (int b = 0; b < 256; ++b) {
+          if (set[b]) {
+            egy = b;
+            ++db;
+          }
+        }
+        if (db != 1 || n.nopair) egyszeru = false;
+        sor.push_back(egy);
+        return;
+      }
+      case regkif::Node::kAssert:
+        if (n.assert_op == regkif::kWordB)
+          sor.push_back(-1);
+        else if (n.assert_op == regkif::kNotWordB)
+          sor.push_back(-2);
+        else
+          egyszeru = false;
+        return;
+      default:
+        egyszeru = false;
+        return;
+    }
+  };
+  bejar(bejar, tree.root);
+  if (!egyszeru) return std::nullopt;
+  auto hatar = [](int x) { return x == -1 ? FixedText::kWord : FixedText::kNotWord; };
+  size_t tol = 0, ig = sor.size();
+  if (tol < ig && sor[tol] < 0) f.before = hatar(sor[tol++]);
+  if (tol < ig && sor[ig - 1] < 0) f.after = hatar(sor[--ig]);
+  if (tol == ig) return std::nullopt;
+  for (size_t i = tol; i < ig; ++i) {
+    if (sor[i] <= 0) return std::nullopt;  // an inner assertion, or NUL
+    f.text += static_cast<char>(sor[i]);
+  }
+  return f;
 }

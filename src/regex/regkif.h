@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -152,6 +153,18 @@ class TRegKif {
   // empty string, consume CR or LF, or assert the start or end of the text or
   // of a line. False for an invalid or empty pattern.
   bool LineLocal() const;
+
+  // What the pattern matches when it is one fixed string: its bytes, matched
+  // case-sensitively, with a "\b" or "\B" at either end ("\bk", "[(]",
+  // "\.\B"). nullopt for every other pattern, an invalid one included, and
+  // for text with a NUL (which no search reaches).
+  struct FixedText {
+    enum Boundary : uint8_t { kNone, kWord, kNotWord };  // no assertion, \b, \B
+    std::string text;
+    Boundary before = kNone;
+    Boundary after = kNone;
+  };
+  std::optional<FixedText> Fixed() const;
 
   // The message of an error number ("No errors" for 0, "Unknown error" for
   // numbers without a text).

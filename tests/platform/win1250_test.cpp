@@ -20,13 +20,15 @@ TEST(Win1250, KnownCharacters) {
   const Row rows[] = {{'A', u'A'},       {0x80, u'\u20AC'}, {0x81, u'\u0081'}, {0x98, u'\u0098'},
                       {0x8A, u'\u0160'}, {0xA3, u'\u0141'}, {0xB3, u'\u0142'}, {0xD5, u'\u0150'},
                       {0xDB, u'\u0170'}, {0xF5, u'\u0151'}, {0xFB, u'\u0171'}, {0xE1, u'\u00E1'},
-                      {0xFF, u'\u02D9'}};
+                      {0xFF, u'\u02D9'}, {0x99, u'\u2122'}, {0x84, u'\u201E'}};
   for (const Row& r : rows) {
     EXPECT_EQ(win1250::ToUnicode(r.byte), r.unicode) << int(r.byte);
     EXPECT_EQ(win1250::FromUnicode(r.unicode), r.byte) << int(r.byte);
   }
   EXPECT_EQ(win1250::FromUnicode(U'\u0151' + 1000), -1);
   EXPECT_EQ(win1250::FromUnicode(U'\u00FF'), -1);  // ÿ is not in Windows-1250
+  for (char32_t hianyzo : {U'\u0180', U'\u2000', U'\u2123', U'\uFFFF', U'\U0001F600'})
+    EXPECT_EQ(win1250::FromUnicode(hianyzo), -1) << int(hianyzo);
 }
 
 TEST(Win1250, Utf8Encoding) {

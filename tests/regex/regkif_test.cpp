@@ -835,3 +835,43 @@ TEST(RegKifBudget, OutputBudgetCountsOnlyWhileOpen) {
 }
 
 }  // namespace
+
+// The fixed text a pattern matches, which the rounds apply without searching.
+TEST(RegKifMatching, FixedTextPatterns) {
+  using F = TRegKif::FixedText;
+  const struct {
+    const char* minta;
+    const char* mods;
+    bool fix;
+    const char* szoveg;
+    F::Boundary elotte, utana;
+  } sorok[] = {
+      {"ccs", "", true, "ccs", F::kNone, F::kNone},
+      {"\\bk", "", true, "k", F::kWord, F::kNone},
+      {"\\BK\\B", "", true, "K", F::kNotWord, F::kNotWord},
+      {"[(]\\.\\x41", "", true, "(.A", F::kNone, F::kNone},
+      {"\\\\b", "", true, "\\b", F::kNone, F::kNone},  // an escaped backslash, then "b"
+      {"a b", "x", true, "ab", F::kNone, F::kNone},
+      {"ab", "i", false, "", F::kNone, F::kNone},
+      {"a\\bb", "", false, "", F::kNone, F::kNone},
+      {"\\b\\b", "", false, "", F::kNone, F::kNone},
+      {"(ab)", "", false, "", F::kNone, F::kNone},
+      {"[ab]", "", false, "", F::kNone, F::kNone},
+      {"a+", "", false, "", F::kNone, F::kNone},
+      {"^a", "", false, "", F::kNone, F::kNone},
+      {"a\\x00", "", false, "", F::kNone, F::kNone},
+      {"(a", "", false, "", F::kNone, F::kNone},
+      {"", "", false, "", F::kNone, F::kNone},
+  };
+  for (const auto& sor : sorok) {
+    TRegKif k;
+    k.SetExpression(sor.minta);
+    k.SetModifierStr(sor.mods);
+    const std::optional<F> f = k.Fixed();
+    ASSERT_EQ(f.has_value(), sor.fix) << sor.minta;
+    if (!f) continue;
+    EXPECT_EQ(f->text, sor.szoveg) << sor.minta;
+    EXPECT_EQ(f->before, sor.elotte) << sor.minta;
+    EXPECT_EQ(f->after, sor.utana) << sor.minta;
+  }
+}
