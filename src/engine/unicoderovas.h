@@ -37,8 +37,8 @@
 // a directional override (RLO or LRO ... PDF), so that any bidi-aware program
 // shows the characters in the order the 8-bit font shows them, whatever its
 // paragraph direction (Qt 6.4 even takes runes outside the BMP for neutral
-// characters, so without the override it shows them left to right); numbers the engine reversed to keep them left to right
-// are turned back and isolated left to right (LRI ... PDI).
+// characters, so without the override it shows them left to right); numbers the engine reversed to
+// keep them left to right are turned back and isolated left to right (LRI ... PDI).
 //
 // Differences from libnumbertext's Hungarian rules (hu_Hung.sor, run with
 // "spellout -l hu_Hung"), an independent transliterator into the same block,
