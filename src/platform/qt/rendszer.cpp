@@ -12,7 +12,7 @@
 #include <QProcess>
 #include <QUrl>
 
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"

@@ -16,7 +16,7 @@
 #include <exception>
 #include <optional>
 
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"

@@ -16,7 +16,7 @@
 
 #include "fonts/betukepesseg.h"
 #include "htmllabel/htmlcimke.h"
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"
 #include "platform/qt/uzenet.h"
