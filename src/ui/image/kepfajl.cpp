@@ -106,7 +106,8 @@ void JpegHibaKilepes(j_common_ptr cinfo) {
 // does is refused: libjpeg would go on drawing grey for a forged header's
 // every missing row.
 void JpegUzenet(j_common_ptr cinfo, int szint) {
-  if (szint < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) JpegHibaKilepes(cinfo);
+  const int kod = cinfo->err->msg_code;
+  if (szint < 0 && (kod == JWRN_JPEG_EOF || kod == JWRN_HIT_MARKER)) JpegHibaKilepes(cinfo);
 }
 
 // ---- PNG ----

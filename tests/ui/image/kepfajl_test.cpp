@@ -4,6 +4,8 @@
 #include "ui/image/kepfajl.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -170,6 +172,68 @@ TEST_F(KepfajlTest, Bmp24BitRoundTrip) {
       const std::uint8_t* p = &kep->Rgba[(y * 37 + x) * 4];
       ASSERT_EQ(std::uint32_t(p[0]) << 16 | p[1] << 8 | p[2], minta_.Rgb(x, y)) << x << "," << y;
     }
+}
+
+// A JPEG of the sample whose header claims another size: its data ends long
+// before the claimed picture does.
+std::string HamisMeretuJpeg(const std::string& valodi, unsigned w, unsigned h) {
+  std::string fajl = valodi;
+  const size_t sof = fajl.find("\xFF\xC0");
+  if (sof == std::string::npos) return {};
+  fajl[sof + 5] = static_cast<char>(h >> 8);
+  fajl[sof + 6] = static_cast<char>(h & 0xFF);
+  fajl[sof + 7] = static_cast<char>(w >> 8);
+  fajl[sof + 8] = static_cast<char>(w & 0xFF);
+  return fajl;
+}
+
+TEST_F(KepfajlTest, ForgedHeadersAreRefusedBeforeDecoding) {
+  // A few kilobytes of PNG that would decode into 67 million pixels.
+  png_image kep{};
+  kep.version = PNG_IMAGE_VERSION;
+  kep.width = kep.height = 8200;
+  kep.format = PNG_FORMAT_GRAY;
+  kep.flags = PNG_IMAGE_FLAG_FAST;
+  const std::vector<std::uint8_t> nullak(size_t{8200} * 8200, 0);
+  png_alloc_size_t meret = 0;
+  ASSERT_TRUE(png_image_write_get_memory_size(kep, meret, 0, nullak.data(), 0, nullptr));
+  std::string bomba(meret, '\0');
+  ASSERT_TRUE(png_image_write_to_memory(&kep, bomba.data(), &meret, 0, nullak.data(), 0, nullptr));
+  bomba.resize(meret);
+  EXPECT_LT(bomba.size(), 400'000u);
+  EXPECT_FALSE(PngBeolvasas(bomba));
+
+  ASSERT_TRUE(KepMentese(Ut("v.jpg"), TKepfajta::JPG, minta_.Sorok()).ok());
+  const std::string jpeg = Beolvas(Ut("v.jpg"));
+  ASSERT_TRUE(JpegBeolvasas(jpeg));
+  EXPECT_FALSE(JpegBeolvasas(HamisMeretuJpeg(jpeg, 20000, 10000)));  // over the cap
+  EXPECT_FALSE(JpegBeolvasas(HamisMeretuJpeg(jpeg, 4000, 4000)));    // the data ends early
+}
+
+TEST_F(KepfajlTest, LargePicturesAreScaledWhileDecoded) {
+  ASSERT_TRUE(KepMentese(Ut("s.png"), TKepfajta::PNG, minta_.Sorok()).ok());
+  ASSERT_TRUE(KepMentese(Ut("s.bmp"), TKepfajta::BMP, minta_.Sorok()).ok());
+  ASSERT_TRUE(KepMentese(Ut("s.jpg"), TKepfajta::JPG, minta_.Sorok()).ok());
+  // 37 x 21 into at most 200 pixels: 3 x 3 blocks (13 x 7) for PNG and BMP,
+  // 3/8 of the size (14 x 8) in the JPEG decoder.
+  for (const auto& [nev, w, h] : {std::tuple{"s.png", 13, 7}, {"s.bmp", 13, 7}, {"s.jpg", 14, 8}}) {
+    const std::string fajl = Beolvas(Ut(nev));
+    const auto kep = std::string_view(nev).ends_with("png")   ? PngBeolvasas(fajl, 200)
+                     : std::string_view(nev).ends_with("bmp") ? BmpBeolvasas(fajl, 200)
+                                                              : JpegBeolvasas(fajl, 200);
+    ASSERT_TRUE(kep) << nev;
+    EXPECT_EQ(kep->Szelesseg, w) << nev;
+    EXPECT_EQ(kep->Magassag, h) << nev;
+    EXPECT_EQ(kep->Rgba.size(), size_t(w) * h * 4) << nev;
+  }
+  // Each pixel is its block's average: the block at (3, 3) holds x = 9..11, y = 9..11.
+  const auto kep = PngBeolvasas(Beolvas(Ut("s.png")), 200);
+  ASSERT_TRUE(kep);
+  const std::uint8_t* p = &kep->Rgba[(3 * 13 + 3) * 4];
+  EXPECT_EQ(p[0], 10 * 6);
+  EXPECT_EQ(p[1], 10 * 12);
+  EXPECT_EQ(p[2], 77);
+  EXPECT_EQ(p[3], 255);
 }
 
 TEST_F(KepfajlTest, BackgroundFiles) {
