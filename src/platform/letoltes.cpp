@@ -123,7 +123,7 @@ Status Download(const std::string& url, std::string& body, long timeoutSeconds,
 #else
   lib.easy_setopt(c, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
   lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS,
-                   secure ? CURLPROTO_HTTPS : CURLPROTO_HTTP | CURLPROTO_HTTPS);
+                  secure ? CURLPROTO_HTTPS : CURLPROTO_HTTP | CURLPROTO_HTTPS);
 #endif
   if (meanwhile) {
     lib.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Progress);

@@ -316,8 +316,7 @@ std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl, std::int64_t maxKep
   }
   jpeg_start_decompress(&cinfo);
   const int w = static_cast<int>(cinfo.output_width);
-  TLeskalazo& kimenet =
-      leskalazo->emplace(w, static_cast<int>(cinfo.output_height), maxKeppont);
+  TLeskalazo& kimenet = leskalazo->emplace(w, static_cast<int>(cinfo.output_height), maxKeppont);
   while (cinfo.output_scanline < cinfo.output_height) {
     JSAMPROW sor = kimenet.Sor();
     jpeg_read_scanlines(&cinfo, &sor, 1);

@@ -38,12 +38,9 @@ inline constexpr std::size_t kMaxHatterFajl = std::size_t{256} << 20;
 // read, a picture of zero width or height, a header over the limits above and
 // a file that ends before its picture does included. A picture of more than
 // `maxKeppont` pixels comes out scaled down to at most that many.
-std::optional<TKepAdat> PngBeolvasas(std::string_view fajl,
-                                     std::int64_t maxKeppont = kMaxKeppont);
-std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl,
-                                      std::int64_t maxKeppont = kMaxKeppont);
-std::optional<TKepAdat> BmpBeolvasas(std::string_view fajl,
-                                     std::int64_t maxKeppont = kMaxKeppont);
+std::optional<TKepAdat> PngBeolvasas(std::string_view fajl, std::int64_t maxKeppont = kMaxKeppont);
+std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl, std::int64_t maxKeppont = kMaxKeppont);
+std::optional<TKepAdat> BmpBeolvasas(std::string_view fajl, std::int64_t maxKeppont = kMaxKeppont);
 
 // A background picture file, decoded by its extension (any letter case):
 // ".png", ".jpg"/".jpeg", ".bmp", scaled to at most kMaxHatterKeppont pixels.
@@ -69,4 +66,4 @@ struct TKepSorok {
 // The file is written through platform::ReplaceFileWith (platform/fajl.h):
 // atomically, a link's target replaced, a failure's message naming the file.
 platform::Status KepMentese(const std::string& utvonal, TKepfajta fajta, const TKepSorok& kep,
-                           std::optional<std::uint32_t> atlatszo = std::nullopt);
+                            std::optional<std::uint32_t> atlatszo = std::nullopt);

@@ -41,17 +41,17 @@ QImage HatterKepbol(TKepAdat&& adat) {
   for (size_t i = 3; i < adat.Rgba.size() && !atlatszo; i += 4) atlatszo = adat.Rgba[i] != 255;
   // The picture keeps the decoder's pixels: no second copy of a large background.
   auto* pixelek = new std::vector<std::uint8_t>(std::move(adat.Rgba));
-  QImage kep(pixelek->data(), adat.Szelesseg, adat.Magassag, adat.Szelesseg * 4,
-             atlatszo ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888,
-             [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, pixelek);
+  QImage kep(
+      pixelek->data(), adat.Szelesseg, adat.Magassag, adat.Szelesseg * 4,
+      atlatszo ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888,
+      [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, pixelek);
   if (kep.isNull()) delete pixelek;
   return kep;
 }
 
 QImage BeepitettHatterKep(int index) {
   const QByteArray adat = eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(index)));
-  auto kep =
-      JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
+  auto kep = JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
   return kep ? HatterKepbol(std::move(*kep)) : QImage();
 }
 

@@ -443,8 +443,8 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
   // link itself, never what it points to).
   ::unlink(ideiglenes.c_str());
   std::string tartalom;
-  const platform::Status letoltes = platform::Download(
-      cim, tartalom, kornyezet_.LetoltesIdokorlat, kornyezet_.LetoltesKozben);
+  const platform::Status letoltes =
+      platform::Download(cim, tartalom, kornyezet_.LetoltesIdokorlat, kornyezet_.LetoltesKozben);
   if (letoltes.IsNotSupported()) {
     hiba = kLibcurlHianyzik;
   } else if (!letoltes.ok()) {

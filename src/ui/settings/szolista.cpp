@@ -5,8 +5,8 @@
 #include "engine/karvo.h"
 #include "engine/kivetelezo.h"
 #include "platform/fajl.h"
-#include "regex/regkif.h"
 #include "platform/win1250.h"
+#include "regex/regkif.h"
 
 using namespace win1250::literals;
 

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <tuple>
 
 #include <csetjmp>
 #include <csignal>
