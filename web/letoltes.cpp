@@ -6,9 +6,9 @@
 
 namespace platform {
 
-DownloadResult DownloadToFile(const std::string&, const std::string&, long,
-                              const std::function<void()>&) {
-  return {DownloadResult::kNoFacility, "no download in the browser"};
+Status Download(const std::string&, std::string& body, long, const std::function<void()>&) {
+  body.clear();
+  return Status::NotSupported("no download in the browser");
 }
 
 }  // namespace platform

@@ -166,7 +166,40 @@ void BM_StdRegex(benchmark::State& state, const Rule* rule) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());
 }
 
+// How long a runaway search over 1 MB takes to meet its step budget: the
+// bound on what one hostile rule can cost.
+void BM_Runaway(benchmark::State& state, const char* pattern, const char* mods, char fill) {
+  const std::string text = std::string(1 << 20, fill) + "zy";
+  TRegKif re;
+  re.SetExpression(pattern);
+  re.SetModifierStr(mods);
+  for (auto _ : state) {
+    try {
+      benchmark::DoNotOptimize(re.Exec(text));
+    } catch (const ERegKif&) {
+    }
+  }
+  state.counters["steps"] = static_cast<double>(re.StepsTaken());
+}
+
 const bool registered = [] {
+  struct Runaway {
+    const char* name;
+    const char* pattern;
+    const char* mods;
+    char fill;
+  };
+  static constexpr Runaway kRunaways[] = {
+      {"backref", "(x+)\\1*y", "-i", 'x'}, {"backref_i", "(x+)\\1*y", "i", 'x'},
+      {"lazy", "x+?y", "-i", 'x'},         {"lazy_dot", "a.+?Q", "-i", 'a'},
+      {"nested", "(x+x+)+y", "-i", 'x'},
+  };
+  for (const Runaway& r : kRunaways) {
+    benchmark::RegisterBenchmark((std::string("Runaway1MB/") + r.name).c_str(), BM_Runaway,
+                                 r.pattern, r.mods, r.fill)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
+  }
   for (const Rule& rule : Rules()) {
     const std::string name = rule.name;
     benchmark::RegisterBenchmark(("RegKif/" + name).c_str(), BM_RegKif, &rule)

@@ -1,5 +1,6 @@
 // Background pictures and the picture layout on arbitrary input. The first
-// byte chooses: 0-2 decode the rest as PNG, JPEG or BMP; 3 lays the rest out
+// byte chooses: 0-2 decode the rest as PNG, JPEG or BMP (whole, and scaled
+// down); 3 lays the rest out
 // as text with settings taken from its first bytes. A decoded picture must be
 // as large as it says; every laid-out word must come from the text.
 
@@ -24,10 +25,18 @@ void Ellenoriz(bool feltetel) {
   if (!feltetel) std::abort();
 }
 
-void Kep(const std::optional<TKepAdat>& kep) {
+void Kep(const std::optional<TKepAdat>& kep, std::int64_t max = kMaxKeppont) {
   if (!kep) return;
   Ellenoriz(kep->Szelesseg > 0 && kep->Magassag > 0);
   Ellenoriz(kep->Rgba.size() == size_t(kep->Szelesseg) * size_t(kep->Magassag) * 4);
+  Ellenoriz(std::int64_t{kep->Szelesseg} * kep->Magassag <= max);
+}
+
+// Decoded whole and scaled down to a few hundred pixels.
+template <class Olvaso>
+void Ketszer(Olvaso olvaso, std::string_view be) {
+  Kep(olvaso(be, kMaxKeppont));
+  Kep(olvaso(be, 300), 300);
 }
 
 }  // namespace
@@ -37,13 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view be(reinterpret_cast<const char*>(data) + 1, size - 1);
   switch (data[0] % 4) {
     case 0:
-      Kep(PngBeolvasas(be));
+      Ketszer(PngBeolvasas, be);
       break;
     case 1:
-      Kep(JpegBeolvasas(be));
+      Ketszer(JpegBeolvasas, be);
       break;
     case 2:
-      Kep(BmpBeolvasas(be));
+      Ketszer(BmpBeolvasas, be);
       break;
     default: {
       if (be.size() < 6) return 0;

@@ -21,6 +21,7 @@
 #include "engine/rovo.h"
 #include "engine/unicoderovas.h"
 #include "fonts/betukepesseg.h"
+#include "fonts/katalogus.h"
 #include "platform/programdir.h"
 #include "platform/win1250.h"
 #include "regex/regkif.h"
@@ -127,7 +128,10 @@ const char* NincsUnicode(const TRovasBeallitasok& m) {
     case TUnicodeAkadaly::EgyeniBeallitasok:
       return "custom settings";
     case TUnicodeAkadaly::IsmeretlenBetukeszlet:
-      return "a font the catalogue does not describe";
+      // A catalogued font may still lack a letter mapping (Rovas Khazarian).
+      return katalogus::Keres(m.HasznaltBetukeszlet())
+                 ? "the catalogue gives this font no letter mapping"
+                 : "a font the catalogue does not describe";
     case TUnicodeAkadaly::Nincs:
       break;
   }
@@ -180,7 +184,19 @@ int Atrov(int argc, char** argv) {
   }
 
   std::string szoveg;
-  if (!BemenetOlvasasa(k.fajlok, "rovas-cli atrov", szoveg)) return kHibasHivas;
+  if (k.utf8 && !k.lossy && k.fajlok.size() > 1) {
+    // Each file on its own, so that the message can name the one at fault.
+    for (const std::string& f : k.fajlok) {
+      std::string resz;
+      if (!BemenetOlvasasa({f}, "rovas-cli atrov", resz)) return kHibasHivas;
+      if (const std::optional<size_t> rossz = win1250::FirstInvalidUtf8(resz))
+        return Hiba("the input '" + f + "' is not UTF-8: invalid sequence at byte offset " +
+                    std::to_string(*rossz));
+      szoveg += resz;
+    }
+  } else if (!BemenetOlvasasa(k.fajlok, "rovas-cli atrov", szoveg)) {
+    return kHibasHivas;
+  }
   if (k.utf8) {
     const std::optional<size_t> rossz = win1250::FirstInvalidUtf8(szoveg);
     if (rossz && !k.lossy)

@@ -1,6 +1,8 @@
 #include "cli/beallitas.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <iostream>
@@ -41,9 +43,10 @@ bool FajlBeolvasas(const std::string& utvonal, std::string& ide) {
 }  // namespace
 
 bool Olvashato(const std::string& utvonal) {
-  std::FILE* f = std::fopen(utvonal.c_str(), "rb");
-  if (f) std::fclose(f);
-  return f != nullptr;
+  // Without waiting for a writer when it is a FIFO.
+  const int fd = ::open(utvonal.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd >= 0) ::close(fd);
+  return fd >= 0;
 }
 
 std::optional<int> ModellEpitese(const TBeallitasKapcsolok& k, bool utf8, const char* parancs,

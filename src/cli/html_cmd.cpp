@@ -13,6 +13,7 @@
 #include "cli/escape.h"
 #include "htmllabel/minihtml.h"
 #include "htmllabel/qtrajz.h"
+#include "platform/fajl.h"
 #include "platform/win1250.h"
 
 namespace cli {
@@ -25,15 +26,23 @@ int Hasznalat(const std::string& uzenet) {
   return 2;
 }
 
-bool Beolvasas(const std::string& utvonal, std::string& ide) {
-  std::FILE* f = utvonal.empty() ? stdin : std::fopen(utvonal.c_str(), "rb");
-  if (!f) return false;
+// Help texts are a few kilobytes; every laid-out object costs some hundred
+// bytes, so a text of megabytes would cost gigabytes.
+constexpr size_t kMaxSzoveg = size_t{1} << 20;
+
+// Empty on success, else why not.
+std::string Beolvasas(const std::string& utvonal, std::string& ide) {
+  if (!utvonal.empty()) {
+    const platform::Status s = platform::ReadFile(utvonal, kMaxSzoveg, ide);
+    return s.ok() ? std::string() : s.Message();
+  }
   char buf[1 << 16];
   size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) ide.append(buf, n);
-  const bool ok = !std::ferror(f);
-  if (f != stdin) std::fclose(f);
-  return ok;
+  while ((n = std::fread(buf, 1, sizeof buf, stdin)) > 0) {
+    ide.append(buf, n);
+    if (ide.size() > kMaxSzoveg) return "the standard input is larger than 1 MB";
+  }
+  return std::ferror(stdin) ? "cannot read the standard input" : "";
 }
 
 }  // namespace
@@ -69,7 +78,7 @@ int Html(int argc, char** argv) {
     }
   }
   std::string html;
-  if (!Beolvasas(fajl, html)) return Hasznalat("cannot read '" + fajl + "'");
+  if (const std::string hiba = Beolvasas(fajl, html); !hiba.empty()) return Hasznalat(hiba);
   if (utf8) html = win1250::FromUtf8(html);
 
   // Fonts need a GUI application; no display is needed for that.

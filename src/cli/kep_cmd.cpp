@@ -215,7 +215,7 @@ int Kep(int argc, char** argv) {
     if (!Olvashato(kb.Hatter)) {
       std::cerr << "rovas-cli kep: warning: background '" << kb.Hatter << "' not found\n";
     } else if (auto kep = HatterFajlBeolvasas(kb.Hatter)) {
-      hatter = HatterKepbol(*kep);
+      hatter = HatterKepbol(std::move(*kep));
     } else {
       return Hiba("cannot read the background picture '" + kb.Hatter + "'");
     }
@@ -234,8 +234,8 @@ int Kep(int argc, char** argv) {
     std::optional<std::uint32_t> atlatszo;
     const TKepfajta fajta = *KepfajtaKiterjesztesbol(*k.kimenet);
     if (fajta == TKepfajta::PNG && kb.Atlatszo) atlatszo = Rgb(kb.Hatterszin);
-    const TMentesEredmeny e = KepMentese(*k.kimenet, fajta, nezet, atlatszo);
-    if (!e.Siker()) return Hiba(e.Hiba, kIrasHiba);
+    const platform::Status e = KepMentese(*k.kimenet, fajta, nezet, atlatszo);
+    if (!e.ok()) return Hiba(e.Message(), kIrasHiba);
   }
   if (rajzolo.Elrendezes().Lelog)
     std::cerr << "rovas-cli kep: warning: the text runs past the bottom edge of the picture\n";

@@ -1,14 +1,11 @@
 #include "platform/ini.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <vector>
 
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 
 namespace platform {
 namespace {
@@ -33,13 +30,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-// One physical line: [begin, end) is its text, `next` the start of the next line.
-struct Line {
-  enum Kind { kOther, kSection, kKey } kind = kOther;
-  std::size_t begin = 0, end = 0, next = 0;
-  std::string_view name;   // section or key name, trimmed
-  std::string_view value;  // key value, trimmed
-};
+using Line = detail::IniLine;
 
 std::vector<Line> Parse(std::string_view text) {
   std::vector<Line> lines;
@@ -103,31 +94,6 @@ Place Find(const std::vector<Line>& lines, std::string_view text, std::string_vi
   return place;
 }
 
-enum class ReadResult { kOk, kMissing, kError };
-
-// kError leaves the reason in errno.
-ReadResult ReadWholeFile(const std::string& path, std::string& out) {
-  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0)
-    return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::kMissing : ReadResult::kError;
-  out.clear();
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      const int error = errno;
-      ::close(fd);
-      errno = error;
-      return ReadResult::kError;
-    }
-    if (n == 0) break;
-    out.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return ReadResult::kOk;
-}
-
 bool HasLineBreakOrNul(std::string_view s) {
   return s.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
@@ -137,9 +103,11 @@ std::string CutValue(std::string_view v) {
   return std::string(v.substr(0, IniFile::kMaxValue));
 }
 
-Status ReadError(const std::string& file, int error) {
-  return Status::Error("Unable to read " + file + ": " + SystemErrorText(error));
+// ": REASON" of a ReadFile() failure ("Unable to read PATH: REASON").
+std::string Reason(const Status& read, const std::string& path) {
+  return read.Message().substr(std::string_view("Unable to read ").size() + path.size());
 }
+
 Status WriteError(const std::string& file, int error) {
   return Status::Error("Unable to write to " + file + ": " + SystemErrorText(error));
 }
@@ -179,21 +147,19 @@ std::optional<int> ParseIniInteger(std::string_view s) {
   return static_cast<int>(static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
 }
 
+void IniFile::Load() const {
+  if (loaded_) return;
+  loaded_ = true;
+  const Status read = ReadFile(path_, kMaxFile, text_);
+  if (!read.ok() && !read.IsNotFound() && readStatus_.ok()) readStatus_ = read;
+  lines_ = Parse(text_);
+}
+
 std::optional<std::string> IniFile::Read(std::string_view section, std::string_view key) const {
-  std::string text;
-  switch (ReadWholeFile(path_, text)) {
-    case ReadResult::kMissing:
-      return std::nullopt;
-    case ReadResult::kError:
-      if (readStatus_.ok()) readStatus_ = ReadError(path_, errno);
-      return std::nullopt;
-    case ReadResult::kOk:
-      break;
-  }
-  std::vector<Line> lines = Parse(text);
-  Place place = Find(lines, text, section, key);
+  Load();
+  Place place = Find(lines_, text_, section, key);
   if (place.key < 0) return std::nullopt;
-  return CutValue(lines[static_cast<std::size_t>(place.key)].value);
+  return CutValue(lines_[static_cast<std::size_t>(place.key)].value);
 }
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
@@ -212,35 +178,48 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool def)
   return ReadInteger(section, key, def ? 1 : 0) != 0;
 }
 
-Status IniFile::WriteString(std::string_view section, std::string_view key,
-                            std::string_view value) {
-  if (HasLineBreakOrNul(section) || HasLineBreakOrNul(key) || HasLineBreakOrNul(value) ||
-      section.find(']') != std::string_view::npos || key.find('=') != std::string_view::npos ||
-      Trim(key).empty()) {
-    return WriteError(path_, EINVAL);
+Status IniFile::WriteStrings(std::span<const IniEntry> entries) {
+  for (const IniEntry& e : entries) {
+    if (HasLineBreakOrNul(e.section) || HasLineBreakOrNul(e.key) || HasLineBreakOrNul(e.value) ||
+        e.section.find(']') != std::string_view::npos ||
+        e.key.find('=') != std::string_view::npos || Trim(e.key).empty()) {
+      return WriteError(path_, EINVAL);
+    }
   }
   std::string text;
-  if (ReadWholeFile(path_, text) == ReadResult::kError) return WriteError(path_, errno);
+  if (const Status read = ReadFile(path_, kMaxFile, text); !read.ok() && !read.IsNotFound())
+    return Status::Error("Unable to write to " + path_ + Reason(read, path_));
 
-  std::vector<Line> lines = Parse(text);
-  Place place = Find(lines, text, section, key);
-  std::string keyLine = std::string(key) + "=" + std::string(value);
-  if (place.key >= 0) {
-    const Line& l = lines[static_cast<std::size_t>(place.key)];
-    text.replace(l.begin, l.end - l.begin, keyLine);
-  } else if (place.section >= 0) {
-    const Line& l = lines[static_cast<std::size_t>(place.lastContent)];
-    std::size_t at = l.next;
-    std::string insert;
-    if (l.next == l.end) insert = "\r\n";  // the last line of the file had no line end
-    insert += keyLine + "\r\n";
-    text.insert(at, insert);
-  } else {
-    if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
-    text += "[" + std::string(section) + "]\r\n" + keyLine + "\r\n";
+  for (const IniEntry& e : entries) {
+    std::vector<Line> lines = Parse(text);
+    Place place = Find(lines, text, e.section, e.key);
+    std::string keyLine = std::string(e.key) + "=" + e.value;
+    if (place.key >= 0) {
+      const Line& l = lines[static_cast<std::size_t>(place.key)];
+      text.replace(l.begin, l.end - l.begin, keyLine);
+    } else if (place.section >= 0) {
+      const Line& l = lines[static_cast<std::size_t>(place.lastContent)];
+      std::string insert;
+      if (l.next == l.end) insert = "\r\n";  // the last line of the file had no line end
+      insert += keyLine + "\r\n";
+      text.insert(l.next, insert);
+    } else {
+      if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += "\r\n";
+      text += "[" + std::string(e.section) + "]\r\n" + keyLine + "\r\n";
+    }
   }
-  if (const int error = ReplaceFile(path_, text)) return WriteError(path_, error);
+  if (Status replaced = ReplaceFile(path_, text); !replaced.ok()) return replaced;
+  // What this object reads from now on is what it wrote.
+  text_ = std::move(text);
+  lines_ = Parse(text_);
+  loaded_ = true;
   return {};
+}
+
+Status IniFile::WriteString(std::string_view section, std::string_view key,
+                            std::string_view value) {
+  const IniEntry entry{section, key, std::string(value)};
+  return WriteStrings({&entry, 1});
 }
 
 Status IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

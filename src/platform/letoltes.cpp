@@ -2,10 +2,8 @@
 
 #include <curl/curl.h>
 #include <dlfcn.h>
-#include <unistd.h>
 
 #include <cctype>
-#include <cstdio>
 #include <memory>
 #include <string_view>
 
@@ -49,26 +47,20 @@ struct Curl {
 };
 
 struct Sink {
-  std::FILE* file = nullptr;
-  std::int64_t bytes = 0;
-  bool writeFailed = false;
+  std::string* body = nullptr;
   bool tooLarge = false;
   bool chunked = false;  // the last response's Transfer-Encoding is chunked
   const std::function<void()>* meanwhile = nullptr;
 };
 
-size_t WriteToFile(char* data, size_t size, size_t count, void* user) {
+size_t Append(char* data, size_t size, size_t count, void* user) {
   Sink* sink = static_cast<Sink*>(user);
   size_t n = size * count;
-  sink->bytes += static_cast<std::int64_t>(n);
-  if (sink->bytes > kMaxBody) {
+  if (static_cast<std::int64_t>(sink->body->size() + n) > kMaxBody) {
     sink->tooLarge = true;
     return 0;  // makes libcurl stop with CURLE_WRITE_ERROR
   }
-  if (std::fwrite(data, 1, n, sink->file) != n) {
-    sink->writeFailed = true;
-    return 0;
-  }
+  sink->body->append(data, n);
   return n;
 }
 
@@ -98,27 +90,25 @@ int Progress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return 0;
 }
 
-DownloadResult Failed(std::string detail) { return {DownloadResult::kFailed, std::move(detail)}; }
-
 }  // namespace
 
-DownloadResult DownloadToFile(const std::string& url, const std::string& path, long timeoutSeconds,
-                              const std::function<void()>& meanwhile) {
+Status Download(const std::string& url, std::string& body, long timeoutSeconds,
+                const std::function<void()>& meanwhile) {
+  body.clear();
   static Curl lib;
-  if (!lib.ok) return {DownloadResult::kNoFacility, std::string("cannot load ") + kCurlKonyvtar};
+  if (!lib.ok) return Status::NotSupported(std::string("cannot load ") + kCurlKonyvtar);
   std::unique_ptr<CURL, void (*)(CURL*)> curl(lib.easy_init(), lib.easy_cleanup);
-  if (!curl) return {DownloadResult::kNoFacility, "curl_easy_init failed"};
+  if (!curl) return Status::NotSupported("curl_easy_init failed");
 
   Sink sink;
   sink.meanwhile = &meanwhile;
-  sink.file = std::fopen(path.c_str(), "wb");
-  if (!sink.file) return Failed("cannot create " + path);
+  sink.body = &body;
 
   char errbuf[CURL_ERROR_SIZE] = "";
   CURL* c = curl.get();
   lib.easy_setopt(c, CURLOPT_URL, url.c_str());
   lib.easy_setopt(c, CURLOPT_ERRORBUFFER, errbuf);
-  lib.easy_setopt(c, CURLOPT_WRITEFUNCTION, WriteToFile);
+  lib.easy_setopt(c, CURLOPT_WRITEFUNCTION, Append);
   lib.easy_setopt(c, CURLOPT_WRITEDATA, &sink);
   lib.easy_setopt(c, CURLOPT_HEADERFUNCTION, ReadHeader);
   lib.easy_setopt(c, CURLOPT_HEADERDATA, &sink);
@@ -133,7 +123,7 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, l
 #else
   lib.easy_setopt(c, CURLOPT_PROTOCOLS, CURLPROTO_HTTP | CURLPROTO_HTTPS);
   lib.easy_setopt(c, CURLOPT_REDIR_PROTOCOLS,
-                   secure ? CURLPROTO_HTTPS : CURLPROTO_HTTP | CURLPROTO_HTTPS);
+                  secure ? CURLPROTO_HTTPS : CURLPROTO_HTTP | CURLPROTO_HTTPS);
 #endif
   if (meanwhile) {
     lib.easy_setopt(c, CURLOPT_XFERINFOFUNCTION, Progress);
@@ -153,25 +143,17 @@ DownloadResult DownloadToFile(const std::string& url, const std::string& path, l
   lib.easy_getinfo(c, CURLINFO_HTTP_VERSION, &version);
   // HTTP/1 without a length or chunks ends only by closing, which a cut connection does too.
   const bool framed = declared >= 0 || sink.chunked || version >= CURL_HTTP_VERSION_2_0;
-  // Flushed to the disk before anyone renames it over the real file.
-  bool closed = std::fflush(sink.file) == 0 && ::fsync(::fileno(sink.file)) == 0;
-  closed = std::fclose(sink.file) == 0 && closed;
-
-  DownloadResult result;
+  Status result;
   if (sink.tooLarge || rc == CURLE_FILESIZE_EXCEEDED) {
-    result = Failed("the answer is larger than " + std::to_string(kMaxBody >> 20) + " MB");
+    result = Status::Error("the answer is larger than " + std::to_string(kMaxBody >> 20) + " MB");
   } else if (rc != CURLE_OK) {
-    result = Failed(errbuf[0] ? errbuf : lib.easy_strerror(rc));
+    result = Status::Error(errbuf[0] ? errbuf : lib.easy_strerror(rc));
   } else if (status != 200) {
-    result = Failed("HTTP status " + std::to_string(status));
-  } else if (sink.writeFailed || !closed) {
-    result = Failed("cannot write " + path);
+    result = Status::Error("HTTP status " + std::to_string(status));
   } else if (!framed) {
-    result = Failed("the answer has no declared length, so it may be cut short");
-  } else {
-    result = {DownloadResult::kOk, {}};
+    result = Status::Error("the answer has no declared length, so it may be cut short");
   }
-  if (!result.ok()) std::remove(path.c_str());
+  if (!result.ok()) body.clear();
   return result;
 }
 

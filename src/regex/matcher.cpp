@@ -178,8 +178,12 @@ bool Matcher::Run(int start) {
   Step();
   int pc = 0;
   int pos = start;
+  // Instructions run since the last charge: a long chain of single-byte tests
+  // costs steps even where it holds no choice point.
+  int64_t ops = 0;
 
   for (;;) {
+    ++ops;
     const Inst& in = code[pc];
     switch (in.op) {
       case kChar:
@@ -190,6 +194,7 @@ bool Matcher::Run(int start) {
         }
         break;
       case kString:
+        Charge(in.b >> 3);
         if (n - pos >= in.b && std::memcmp(t + pos, pool + in.a, in.b) == 0) {
           pos += in.b;
           ++pc;
@@ -197,6 +202,7 @@ bool Matcher::Run(int start) {
         }
         break;
       case kStringI: {
+        Charge(in.b >> 3);
         if (n - pos < in.b) break;
         const uint8_t* lit = pool + in.a;
         const uint8_t* alt = lit + in.b;
@@ -264,8 +270,10 @@ bool Matcher::Run(int start) {
         if (n - pos < l) break;
         const uint8_t* s = t + starts[g];
         if (in.op == kBackRef) {
+          Charge(1 + (l >> 3));
           if (std::memcmp(t + pos, s, l) != 0) break;
         } else {
+          Charge(1 + l);
           int k = 0;
           while (k < l && (t[pos + k] == s[k] || t[pos + k] == win1250::FlipCase(s[k]))) ++k;
           if (k < l) break;
@@ -313,6 +321,7 @@ bool Matcher::Run(int start) {
           } else {
             while (c < limit && set[t[pos + c]]) ++c;
           }
+          Charge(c >> 2);
           if (c < in.min) break;
           if (c > in.min) stack_.push_back({kRepGreedy, pc, pos, c});
           pos += c;
@@ -320,6 +329,7 @@ bool Matcher::Run(int start) {
           continue;
         }
         if (in.min > limit) break;
+        Charge(in.min >> 2);
         int c = 0;
         bool ok = true;
         for (; c < in.min; ++c) {
@@ -377,13 +387,15 @@ bool Matcher::Run(int start) {
       case kLoopLimit:
         throw ERegKif(ERegKif::kLoopStackExceeded);
       case kMatch:
+        Charge(ops >> 2);
         starts[0] = start;
         ends[0] = pos;
         return true;
     }
 
     // Backtrack to the latest choice point, undoing changes on the way.
-    Step();
+    Charge(1 + (ops >> 2));
+    ops = 0;
     for (;;) {
       if (stack_.empty()) return false;
       Frame& f = stack_.back();
@@ -411,7 +423,9 @@ bool Matcher::Run(int start) {
           int c = f.x - 1;
           if (rep.next >= 0) {
             // Counts whose next byte cannot match the following literal are skipped.
+            const int from = c;
             while (c >= rep.min && t[f.pos + c] != rep.next) --c;
+            Charge((from - c) >> 2);
           }
           if (c < rep.min) {
             stack_.pop_back();
@@ -432,6 +446,7 @@ bool Matcher::Run(int start) {
           const int limit = n - f.pos < rep.max ? n - f.pos : rep.max;
           int c = f.x;
           bool found = false;
+          const int from = c;
           while (c < limit) {
             const int at = f.pos + c;
             const uint8_t b = t[at];
@@ -445,6 +460,9 @@ bool Matcher::Run(int start) {
               break;
             }
           }
+          // Each byte a lazy repetition takes costs a step, as the choice
+          // point per byte it stands for would.
+          Charge(c - from);
           if (!found) {
             stack_.pop_back();
             continue;

@@ -130,10 +130,14 @@ void ForceMemoForTesting(bool on);
 class Matcher {
  public:
   // Searches `text` (ending at `len`) from byte `from`; on success fills the
-  // 0-based slot arrays (-1 = unset). Every attempt at a start position, choice
-  // point and backtrack costs one step of `budget`; when it runs out the
-  // search throws ERegKif(kStepLimit). Throws ERegKif(kLoopStackExceeded) on
-  // loop-stack overflow.
+  // 0-based slot arrays (-1 = unset). Every unit of work costs steps of
+  // `budget`: one for each attempt at a start position, choice point and
+  // backtrack, one for every 4 instructions run before a backtrack, one for
+  // each byte a lazy repetition takes or a case-blind
+  // back-reference compares, one for every 4 bytes a greedy repetition counts
+  // or skips and every 8 bytes a literal or exact back-reference compares
+  // with memcmp. When it runs out the search throws ERegKif(kStepLimit).
+  // Throws ERegKif(kLoopStackExceeded) on loop-stack overflow.
   bool Search(const Program& prog, const uint8_t* text, int len, int from, int* starts, int* ends,
               int64_t& budget);
 
@@ -148,6 +152,9 @@ class Matcher {
   bool Run(int start);
   void Step() {
     if (--*budget_ < 0) OutOfSteps();
+  }
+  void Charge(int64_t steps) {
+    if ((*budget_ -= steps) < 0) OutOfSteps();
   }
   [[noreturn]] static void OutOfSteps();
   // Marks (row, pos) visited; true when it was already.

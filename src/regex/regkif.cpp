@@ -208,7 +208,7 @@ void TRegKif::SetText(std::string_view text) {
   const size_t nul = text_.find('\0');
   const size_t len = nul == std::string_view::npos ? text_.size() : nul;
   input_len_ = len > static_cast<size_t>(INT_MAX - 2) ? INT_MAX - 2 : static_cast<int>(len);
-  steps_left_ = kStepBase + kStepsPerByte * (int64_t{input_len_} + 1);
+  steps_budget_ = steps_left_ = kStepBase + kStepsPerByte * (int64_t{input_len_} + 1);
   ClearSlots();
 }
 

@@ -107,12 +107,16 @@ class TRegKif {
   bool ExecNext();
 
   // Exec and the ExecNext calls after it share one step budget that grows
-  // with the text: kStepBase plus kStepsPerByte for each byte. Catastrophic
-  // backtracking (such as "(x+x+)+y" on a long run of x) runs out of it and
-  // throws ERegKif(kStepLimit) instead of running for hours. The rules of the
-  // font catalogue stay more than a thousand times below it.
-  static constexpr int64_t kStepBase = 1'000'000;
-  static constexpr int64_t kStepsPerByte = 1'000;
+  // with the text: kStepBase plus kStepsPerByte for each byte. Every unit of
+  // work is charged (program.h, Matcher::Search), so the budget bounds the
+  // time: a search over 1 MB ends within about half a second, whatever the
+  // pattern. Catastrophic backtracking (such as "(x+x+)+y" on a long run of
+  // x) runs out of it and throws ERegKif(kStepLimit) instead of running for
+  // hours. The rules of the font catalogue take about one step per byte.
+  static constexpr int64_t kStepBase = 4'000'000;
+  static constexpr int64_t kStepsPerByte = 100;
+  // The steps the searches of the current text have taken so far.
+  int64_t StepsTaken() const { return steps_budget_ - steps_left_; }
 
   // While one is alive on a thread, a ReplaceAll on that thread whose result
   // would pass `max_bytes` throws ERegKif(kOutputLimit). The engine opens one
@@ -196,7 +200,8 @@ class TRegKif {
   std::string_view text_;  // the text searched: input_, or a replace-all's argument
   int input_len_ = 0;      // up to the first NUL
   bool has_input_ = false;
-  int64_t steps_left_ = 0;  // of the current text's step budget
+  int64_t steps_left_ = 0;    // of the current text's step budget
+  int64_t steps_budget_ = 0;  // the current text's whole budget
   int start_[kSlots];
   int end_[kSlots];
 };

@@ -120,6 +120,20 @@ TEST(AtrovCli, InvalidUtf8) {
   EXPECT_EQ(Atrov("--lossy", "a").allapot, 2);
 }
 
+TEST(AtrovCli, InvalidUtf8InOneOfSeveralFilesNamesThatFile) {
+  const std::string jo = Ideiglenes("jo.txt", "szép ");
+  const std::string rossz = Ideiglenes("rossz.txt", "ab\xC3");
+  const std::string hibak = Ideiglenes("stderr", "");
+  const Futas f = Cli("atrov --utf8 '" + jo + "' '" + rossz + "'", "", hibak);
+  EXPECT_EQ(f.allapot, 2);
+  EXPECT_EQ(f.ki, "");
+  std::ifstream h(hibak);
+  const std::string uzenet((std::istreambuf_iterator<char>(h)), {});
+  EXPECT_NE(uzenet.find("'" + rossz + "' is not UTF-8: invalid sequence at byte offset 2\n"),
+            std::string::npos)
+      << uzenet;
+}
+
 TEST(RegexCli, TooLongLineIsBadInputAndContinues) {
   const std::string hosszu = "all\t\ta\t" + std::string((4 << 20) + 1, 'a');
   const Futas f = Cli("regex", hosszu + "\nmatch\t\tb\tab\n");
@@ -144,10 +158,22 @@ TEST(AtrovCli, Unicode) {
   EXPECT_EQ(Atrov("--unicode --utf8", "kék (sz) 12").ki, rtl);
   EXPECT_EQ(Atrov("--unicode --font 'Rovasjel bj' --set PSzamok=1", "ab 6\n").ki,
             "\u202D\U00010CC0\U00010CC2 \U00010CFB\U00010CFA\u202C\n");
-  for (const char* nincs : {"--font 'Nincs ilyen'", "--set PEgyeniBeallitasok=1"}) {
-    const Futas f = Atrov(std::string("--unicode ") + nincs, "ab");
-    EXPECT_EQ(f.allapot, 5) << nincs;
-    EXPECT_EQ(f.ki, "") << nincs;
+  const std::string hibak = Ideiglenes("stderr", "");
+  const struct {
+    const char* kapcsolo;
+    const char* ok;
+  } nincsek[] = {
+      {"--font 'Nincs ilyen'", "a font the catalogue does not describe"},
+      {"--set PEgyeniBeallitasok=1", "custom settings"},
+      {"--font 'Rovas Khazarian'", "the catalogue gives this font no letter mapping"},
+  };
+  for (const auto& n : nincsek) {
+    const Futas f = Cli(std::string("atrov --unicode ") + n.kapcsolo, "ab", hibak);
+    EXPECT_EQ(f.allapot, 5) << n.kapcsolo;
+    EXPECT_EQ(f.ki, "") << n.kapcsolo;
+    std::ifstream h(hibak);
+    const std::string uzenet((std::istreambuf_iterator<char>(h)), {});
+    EXPECT_NE(uzenet.find(std::string("(") + n.ok + ")"), std::string::npos) << uzenet;
   }
   EXPECT_EQ(Atrov("--unicode --mirror", "ab").allapot, 2);
 }

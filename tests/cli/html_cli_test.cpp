@@ -53,6 +53,8 @@ TEST(HtmlCli, PictureAndUsage) {
   std::filesystem::remove(png);
   EXPECT_EQ(Html("--width x --layout", "").allapot, 2);
   EXPECT_EQ(Html("--layout /nonexistent/file", "").allapot, 2);
+  // A help text of megabytes would lay out millions of objects.
+  EXPECT_EQ(Html("--layout", std::string((1 << 20) + 1, 'a')).allapot, 2);
 }
 
 }  // namespace

@@ -809,6 +809,35 @@ TEST(RegKifBudget, RunawaySearchesStopWithTheirOwnError) {
   }
 }
 
+TEST(RegKifBudget, EveryUnitOfWorkIsCharged) {
+  // Work that used to run outside the budget: the bytes a lazy repetition
+  // takes one by one, the bytes back-references compare, long chains of
+  // single-byte tests. Each row's steps must reach the work the search does.
+  const int n = 300;
+  // The "y" a match needs is there, so no search hint skips the work.
+  const std::string xs = std::string(n, 'x') + "zy";
+  std::string lanc;
+  for (int i = 0; i < 100; ++i) lanc += "\\w";
+  struct Case {
+    std::string pattern;
+    const char* mods;
+    int64_t legalabb;  // a lower bound of the work
+  };
+  const Case cases[] = {
+      {"x+?y", "-i", int64_t{n} * (n - 1) / 2},
+      {"(x+)\\1*y", "i", int64_t{n} * n / 4},
+      {"(x+)\\1*y", "-i", int64_t{n} * n / 32},
+      {lanc + "(Q|R)", "-i", int64_t{n - 100} * 25},
+  };
+  TRegKif re;
+  for (const Case& c : cases) {
+    re.SetExpression(c.pattern);
+    re.SetModifierStr(c.mods);
+    EXPECT_FALSE(re.Exec(xs)) << c.pattern;
+    EXPECT_GE(re.StepsTaken(), c.legalabb) << c.pattern << " " << c.mods;
+  }
+}
+
 TEST(RegKifBudget, OutputBudgetCountsOnlyWhileOpen) {
   TRegKif re;
   re.SetExpression(".");

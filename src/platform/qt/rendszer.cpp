@@ -14,7 +14,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/uzenet.h"

@@ -24,7 +24,7 @@
 
 #include "engine/beallitasok.h"
 #include "htmllabel/linkcimke.h"
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/ini.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
@@ -519,7 +519,7 @@ bool TKepAblak::HatterFajlBetoltese(const std::string& utvonal) {
     rendszer::THomokora homokora;
     adat = HatterFajlBeolvasas(utvonal);
   }
-  QImage kep = adat ? HatterKepbol(*adat) : QImage();
+  QImage kep = adat ? HatterKepbol(std::move(*adat)) : QImage();
   if (kep.isNull()) {
     uzenet::Informacio("A képet nem lehetett megnyitni."_hu, this);
     return false;
@@ -574,8 +574,8 @@ void TKepAblak::MentesClick() {
       if (fajta == TKepfajta::PNG && b_.Atlatszo) atlatszo = Rgb(b_.Hatterszin);
       const TKepSorok nezet{kep.width(), kep.height(), kep.constBits(),
                             static_cast<size_t>(kep.bytesPerLine())};
-      const TMentesEredmeny e = KepMentese(utvonal, fajta, nezet, atlatszo);
-      if (!e.Siker()) hiba = win1250::FromUtf8(e.Hiba);
+      const platform::Status e = KepMentese(utvonal, fajta, nezet, atlatszo);
+      if (!e.ok()) hiba = win1250::FromUtf8(e.Message());
     }
   }
   if (!hiba.empty()) uzenet::StandardHiba(HibaMagyarul(hiba), this);

@@ -1,5 +1,7 @@
 #include "ui/image/kepbeallitasok.h"
 
+#include <vector>
+
 #include <strings.h>
 #include <algorithm>
 #include <charconv>
@@ -72,10 +74,12 @@ TKepBeallitasok TKepBeallitasok::Betoltes(const platform::IniFile& ini) {
 }
 
 platform::Status TKepBeallitasok::Mentes(platform::IniFile& ini) const {
-  for (const TEgeszKulcs& k : kKulcsok) {
-    if (platform::Status s = ini.WriteInteger(kSzakasz, k.nev, k.olvas(*this)); !s.ok()) return s;
-  }
-  return ini.WriteString(kSzakasz, "Hatter", Hatter);
+  // One replacement of the file for all keys.
+  std::vector<platform::IniEntry> kulcsok;
+  for (const TEgeszKulcs& k : kKulcsok)
+    kulcsok.push_back({kSzakasz, k.nev, std::to_string(k.olvas(*this))});
+  kulcsok.push_back({kSzakasz, "Hatter", Hatter});
+  return ini.WriteStrings(kulcsok);
 }
 
 bool TKepBeallitasok::KulcsBeallitasa(std::string_view kulcs, std::string_view ertek) {

@@ -1,17 +1,9 @@
 #include "ui/image/kepfajl.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <memory>
 
 // libjpeg's header needs <cstdio> first.
@@ -19,11 +11,68 @@
 #include <jpeglib.h>
 #include <png.h>
 
+#include "platform/fajl.h"
+
 namespace {
 
 bool MeretRendben(std::int64_t w, std::int64_t h) {
   return w > 0 && h > 0 && w <= kMaxOldal && h <= kMaxOldal && w * h <= kMaxKeppont;
 }
+
+// Collects a picture's rows, top row first, into a picture of at most
+// `maxKeppont` pixels: each output pixel is the average of an f x f block of
+// the source (f = 1: the rows are copied as they are), so a large picture is
+// scaled down while it is decoded and never held at full size.
+class TLeskalazo {
+ public:
+  TLeskalazo(int w, int h, std::int64_t maxKeppont) : w_(w), h_(h) {
+    while (Kimenet(w, f_) * Kimenet(h, f_) > std::max<std::int64_t>(1, maxKeppont)) ++f_;
+    ki_.Szelesseg = static_cast<int>(Kimenet(w, f_));
+    ki_.Magassag = static_cast<int>(Kimenet(h, f_));
+    ki_.Rgba.resize(static_cast<size_t>(ki_.Szelesseg) * ki_.Magassag * 4);
+    if (f_ > 1) {
+      sor_.resize(static_cast<size_t>(w) * 4);
+      osszeg_.assign(static_cast<size_t>(ki_.Szelesseg) * 4, 0);
+    }
+  }
+
+  // Where the next source row goes (w RGBA pixels); then call Kesz().
+  std::uint8_t* Sor() {
+    return f_ == 1 ? ki_.Rgba.data() + static_cast<size_t>(y_) * w_ * 4 : sor_.data();
+  }
+  void Kesz() {
+    if (f_ > 1) {
+      for (int x = 0; x < w_; ++x)
+        for (int c = 0; c < 4; ++c) osszeg_[static_cast<size_t>(x / f_) * 4 + c] += sor_[x * 4 + c];
+      if ((y_ + 1) % f_ == 0 || y_ + 1 == h_) Kiir();
+    }
+    ++y_;
+  }
+  TKepAdat Eredmeny() && { return std::move(ki_); }
+
+ private:
+  static std::int64_t Kimenet(std::int64_t n, int f) { return (n + f - 1) / f; }
+  void Kiir() {
+    const int sorok = y_ % f_ + 1;
+    std::uint8_t* ki = ki_.Rgba.data() + static_cast<size_t>(y_ / f_) * ki_.Szelesseg * 4;
+    for (int x = 0; x < ki_.Szelesseg; ++x) {
+      const int oszlopok = std::min(f_, w_ - x * f_);
+      const std::uint32_t db = static_cast<std::uint32_t>(sorok * oszlopok);
+      for (int c = 0; c < 4; ++c) {
+        std::uint32_t& o = osszeg_[static_cast<size_t>(x) * 4 + c];
+        ki[x * 4 + c] = static_cast<std::uint8_t>((o + db / 2) / db);
+        o = 0;
+      }
+    }
+  }
+
+  int w_, h_;
+  int f_ = 1;
+  int y_ = 0;
+  TKepAdat ki_;
+  std::vector<std::uint8_t> sor_;
+  std::vector<std::uint32_t> osszeg_;
+};
 
 std::string KisBetus(std::string_view s) {
   std::string out(s);
@@ -53,7 +102,13 @@ void JpegHibaKilepes(j_common_ptr cinfo) {
   std::longjmp(h->ugras, 1);
 }
 
-void JpegUzenet(j_common_ptr, int) {}  // warnings and traces are not shown
+// Warnings and traces are not shown, but a file that ends before its picture
+// does is refused: libjpeg would go on drawing grey for a forged header's
+// every missing row.
+void JpegUzenet(j_common_ptr cinfo, int szint) {
+  const int kod = cinfo->err->msg_code;
+  if (szint < 0 && (kod == JWRN_JPEG_EOF || kod == JWRN_HIT_MARKER)) JpegHibaKilepes(cinfo);
+}
 
 // ---- PNG ----
 
@@ -198,11 +253,9 @@ std::uint8_t Maszkolt(std::uint32_t v, std::uint32_t maszk) {
   return static_cast<std::uint8_t>(ertek * 255 / m);
 }
 
-std::string Hibaok() { return errno ? std::strerror(errno) : "write error"; }
-
 }  // namespace
 
-std::optional<TKepAdat> PngBeolvasas(std::string_view fajl) {
+std::optional<TKepAdat> PngBeolvasas(std::string_view fajl, std::int64_t maxKeppont) {
   png_image kep{};
   kep.version = PNG_IMAGE_VERSION;
   if (!png_image_begin_read_from_memory(&kep, fajl.data(), fajl.size())) return std::nullopt;
@@ -211,23 +264,36 @@ std::optional<TKepAdat> PngBeolvasas(std::string_view fajl) {
     return std::nullopt;
   }
   kep.format = PNG_FORMAT_RGBA;
-  TKepAdat adat{static_cast<int>(kep.width), static_cast<int>(kep.height), {}};
-  adat.Rgba.resize(PNG_IMAGE_SIZE(kep));
-  if (!png_image_finish_read(&kep, nullptr, adat.Rgba.data(), 0, nullptr)) {
+  const int w = static_cast<int>(kep.width), h = static_cast<int>(kep.height);
+  TLeskalazo leskalazo(w, h, maxKeppont);
+  const bool kicsinyit = static_cast<std::int64_t>(w) * h > maxKeppont;
+  // libpng's whole-picture reader decodes into one buffer: a picture that
+  // must shrink goes through a full-size one first (at most kMaxKeppont).
+  std::vector<std::uint8_t> teljes;
+  std::uint8_t* cel = leskalazo.Sor();
+  if (kicsinyit) {
+    teljes.resize(PNG_IMAGE_SIZE(kep));
+    cel = teljes.data();
+  }
+  if (!png_image_finish_read(&kep, nullptr, cel, 0, nullptr)) {
     png_image_free(&kep);
     return std::nullopt;
   }
-  return adat;
+  for (int y = 0; y < h; ++y) {
+    if (kicsinyit) std::memcpy(leskalazo.Sor(), cel + static_cast<size_t>(y) * w * 4, w * 4);
+    leskalazo.Kesz();
+  }
+  return std::move(leskalazo).Eredmeny();
 }
 
-std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl) {
+std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl, std::int64_t maxKeppont) {
   jpeg_decompress_struct cinfo;
   TJpegHiba hiba;
   cinfo.err = jpeg_std_error(&hiba.mgr);
   hiba.mgr.error_exit = JpegHibaKilepes;
   hiba.mgr.emit_message = JpegUzenet;
   // Made before setjmp and never reassigned after it, so a longjmp leaves it intact.
-  const auto adat = std::make_unique<TKepAdat>();
+  const auto leskalazo = std::make_unique<std::optional<TLeskalazo>>();
   if (setjmp(hiba.ugras)) {
     jpeg_destroy_decompress(&cinfo);
     return std::nullopt;
@@ -236,33 +302,41 @@ std::optional<TKepAdat> JpegBeolvasas(std::string_view fajl) {
   jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(fajl.data()),
                static_cast<unsigned long>(fajl.size()));
   jpeg_read_header(&cinfo, TRUE);
+  // The header first: a forged size is refused before anything is allocated.
+  if (!MeretRendben(cinfo.image_width, cinfo.image_height)) ERREXIT(&cinfo, JERR_IMAGE_TOO_BIG);
   const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
   cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
-  if (!MeretRendben(cinfo.image_width, cinfo.image_height)) ERREXIT(&cinfo, JERR_IMAGE_TOO_BIG);
-  jpeg_start_decompress(&cinfo);
-  adat->Szelesseg = static_cast<int>(cinfo.output_width);
-  adat->Magassag = static_cast<int>(cinfo.output_height);
-  adat->Rgba.resize(static_cast<size_t>(adat->Szelesseg) * adat->Magassag * 4);
-  while (cinfo.output_scanline < cinfo.output_height) {
-    JSAMPROW sor =
-        adat->Rgba.data() + static_cast<size_t>(cinfo.output_scanline) * adat->Szelesseg * 4;
-    jpeg_read_scanlines(&cinfo, &sor, 1);
+  // A large picture is scaled in the decoder (M/8 of its size), the rest after it.
+  cinfo.scale_denom = 8;
+  for (cinfo.scale_num = 8;; --cinfo.scale_num) {
+    jpeg_calc_output_dimensions(&cinfo);
+    if (cinfo.scale_num == 1 ||
+        static_cast<std::int64_t>(cinfo.output_width) * cinfo.output_height <= maxKeppont)
+      break;
   }
-  // Adobe's CMYK is stored inverted: each byte is 255 minus the ink.
-  if (cmyk) {
-    for (size_t i = 0; i < adat->Rgba.size(); i += 4) {
-      std::uint8_t* p = &adat->Rgba[i];
-      const unsigned k = p[3];
-      for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(p[c] * k / 255);
-      p[3] = 255;
+  jpeg_start_decompress(&cinfo);
+  const int w = static_cast<int>(cinfo.output_width);
+  TLeskalazo& kimenet = leskalazo->emplace(w, static_cast<int>(cinfo.output_height), maxKeppont);
+  while (cinfo.output_scanline < cinfo.output_height) {
+    JSAMPROW sor = kimenet.Sor();
+    jpeg_read_scanlines(&cinfo, &sor, 1);
+    // Adobe's CMYK is stored inverted: each byte is 255 minus the ink.
+    if (cmyk) {
+      for (int x = 0; x < w; ++x) {
+        std::uint8_t* p = sor + x * 4;
+        const unsigned k = p[3];
+        for (int c = 0; c < 3; ++c) p[c] = static_cast<std::uint8_t>(p[c] * k / 255);
+        p[3] = 255;
+      }
     }
+    kimenet.Kesz();
   }
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
-  return std::move(*adat);
+  return std::move(kimenet).Eredmeny();
 }
 
-std::optional<TKepAdat> BmpBeolvasas(std::string_view s) {
+std::optional<TKepAdat> BmpBeolvasas(std::string_view s, std::int64_t maxKeppont) {
   if (s.size() < 26 || s[0] != 'B' || s[1] != 'M') return std::nullopt;
   const std::uint32_t adatKezdet = Olvas32(s, 10);
   const std::uint32_t fejMeret = Olvas32(s, 14);
@@ -314,12 +388,11 @@ std::optional<TKepAdat> BmpBeolvasas(std::string_view s) {
   const size_t sorhossz = ((static_cast<size_t>(w) * bitek + 31) / 32) * 4;
   if (adatKezdet > s.size() || (s.size() - adatKezdet) / sorhossz < static_cast<size_t>(h))
     return std::nullopt;
-  TKepAdat adat{static_cast<int>(w), static_cast<int>(h), {}};
-  adat.Rgba.resize(static_cast<size_t>(w) * h * 4);
+  TLeskalazo leskalazo(static_cast<int>(w), static_cast<int>(h), maxKeppont);
   for (std::int64_t y = 0; y < h; ++y) {
     const std::string_view sor =
         s.substr(adatKezdet + static_cast<size_t>(fentrolLe ? y : h - 1 - y) * sorhossz, sorhossz);
-    std::uint8_t* ki = &adat.Rgba[static_cast<size_t>(y) * w * 4];
+    std::uint8_t* ki = leskalazo.Sor();
     for (std::int64_t x = 0; x < w; ++x, ki += 4) {
       std::uint32_t bgr;  // 0x00RRGGBB
       if (bitek <= 8) {
@@ -342,8 +415,9 @@ std::optional<TKepAdat> BmpBeolvasas(std::string_view s) {
       ki[2] = static_cast<std::uint8_t>(bgr);
       ki[3] = 255;
     }
+    leskalazo.Kesz();
   }
-  return adat;
+  return std::move(leskalazo).Eredmeny();
 }
 
 std::optional<TKepfajta> KepfajtaKiterjesztesbol(std::string_view utvonal) {
@@ -357,65 +431,25 @@ std::optional<TKepfajta> KepfajtaKiterjesztesbol(std::string_view utvonal) {
 std::optional<TKepAdat> HatterFajlBeolvasas(const std::string& utvonal) {
   const std::optional<TKepfajta> fajta = KepfajtaKiterjesztesbol(utvonal);
   if (!fajta) return std::nullopt;
-  std::ifstream be(utvonal, std::ios::binary | std::ios::ate);
-  if (!be) return std::nullopt;
-  // No picture the readers accept needs a larger file (every pixel in 32 bits, plus headers).
-  const std::streamoff meret = be.tellg();
-  if (meret < 0 || meret > kMaxKeppont * 4 + (1 << 20)) return std::nullopt;
-  be.seekg(0);
-  const std::string fajl{std::istreambuf_iterator<char>(be), std::istreambuf_iterator<char>()};
-  if (be.bad()) return std::nullopt;
+  std::string fajl;
+  if (!platform::ReadFile(utvonal, kMaxHatterFajl, fajl).ok()) return std::nullopt;
   switch (*fajta) {
     case TKepfajta::PNG:
-      return PngBeolvasas(fajl);
+      return PngBeolvasas(fajl, kMaxHatterKeppont);
     case TKepfajta::JPG:
-      return JpegBeolvasas(fajl);
+      return JpegBeolvasas(fajl, kMaxHatterKeppont);
     case TKepfajta::BMP:
-      return BmpBeolvasas(fajl);
+      return BmpBeolvasas(fajl, kMaxHatterKeppont);
   }
   return std::nullopt;
 }
 
-TMentesEredmeny KepMentese(const std::string& utvonal, TKepfajta fajta, const TKepSorok& kep,
-                           std::optional<std::uint32_t> atlatszo) {
-  auto Hiba = [&](const std::string& ok) {
-    return TMentesEredmeny{"Cannot write file \"" + utvonal + "\". " + ok};
-  };
-  std::string ideiglenes = utvonal + ".XXXXXX";
-  const int fd = mkstemp(ideiglenes.data());
-  if (fd < 0) return Hiba(std::strerror(errno));
-
-  // The new file gets the old one's permissions, or the usual ones of a new file.
-  struct stat regi;
-  if (stat(utvonal.c_str(), &regi) == 0) {
-    fchmod(fd, regi.st_mode & 07777);
-  } else {
-    const mode_t maszk = umask(0);
-    umask(maszk);
-    fchmod(fd, 0666 & ~maszk);
-  }
-
-  std::FILE* f = fdopen(fd, "wb");
-  if (!f) {
-    const std::string ok = std::strerror(errno);
-    close(fd);
-    unlink(ideiglenes.c_str());
-    return Hiba(ok);
-  }
-  errno = 0;
-  std::string ok = fajta == TKepfajta::PNG   ? PngIras(f, kep, atlatszo)
-                   : fajta == TKepfajta::JPG ? JpegIras(f, kep)
-                                             : BmpIras(f, kep);
-  if (ok.empty() && (std::fflush(f) != 0 || std::ferror(f) || fsync(fileno(f)) != 0))
-    ok = Hibaok();
-  else if (!ok.empty() && errno)
-    ok = std::strerror(errno);  // the system's reason behind the library's
-  if (std::fclose(f) != 0 && ok.empty()) ok = Hibaok();
-  if (ok.empty() && std::rename(ideiglenes.c_str(), utvonal.c_str()) != 0)
-    ok = std::strerror(errno);
-  if (!ok.empty()) {
-    unlink(ideiglenes.c_str());
-    return Hiba(ok);
-  }
-  return {};
+platform::Status KepMentese(const std::string& utvonal, TKepfajta fajta, const TKepSorok& kep,
+                            std::optional<std::uint32_t> atlatszo) {
+  return platform::ReplaceFileWith(utvonal, [&](std::FILE* f) -> platform::Status {
+    const std::string ok = fajta == TKepfajta::PNG   ? PngIras(f, kep, atlatszo)
+                           : fajta == TKepfajta::JPG ? JpegIras(f, kep)
+                                                     : BmpIras(f, kep);
+    return ok.empty() ? platform::Status() : platform::Status::Error(ok);
+  });
 }

@@ -36,23 +36,23 @@ QFont KepBetu(const std::string& csalad, int pont, bool felkover, bool dolt, boo
   return betu;
 }
 
-QImage HatterKepbol(const TKepAdat& adat) {
-  QImage kep(adat.Szelesseg, adat.Magassag, QImage::Format_RGBA8888);
-  if (kep.isNull()) return {};
+QImage HatterKepbol(TKepAdat&& adat) {
   bool atlatszo = false;
-  for (int y = 0; y < adat.Magassag; ++y) {
-    const uchar* sor = adat.Rgba.data() + static_cast<size_t>(y) * adat.Szelesseg * 4;
-    std::memcpy(kep.scanLine(y), sor, static_cast<size_t>(adat.Szelesseg) * 4);
-    for (int x = 0; x < adat.Szelesseg && !atlatszo; ++x) atlatszo = sor[4 * x + 3] != 255;
-  }
-  return kep.convertToFormat(atlatszo ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  for (size_t i = 3; i < adat.Rgba.size() && !atlatszo; i += 4) atlatszo = adat.Rgba[i] != 255;
+  // The picture keeps the decoder's pixels: no second copy of a large background.
+  auto* pixelek = new std::vector<std::uint8_t>(std::move(adat.Rgba));
+  QImage kep(
+      pixelek->data(), adat.Szelesseg, adat.Magassag, adat.Szelesseg * 4,
+      atlatszo ? QImage::Format_RGBA8888 : QImage::Format_RGBX8888,
+      [](void* p) { delete static_cast<std::vector<std::uint8_t>*>(p); }, pixelek);
+  if (kep.isNull()) delete pixelek;
+  return kep;
 }
 
 QImage BeepitettHatterKep(int index) {
   const QByteArray adat = eroforras::Adat(QString::fromLatin1(BeepitettHatterNev(index)));
-  const auto kep =
-      JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
-  return kep ? HatterKepbol(*kep) : QImage();
+  auto kep = JpegBeolvasas(std::string_view(adat.constData(), static_cast<size_t>(adat.size())));
+  return kep ? HatterKepbol(std::move(*kep)) : QImage();
 }
 
 TKepRajzolo::TKepRajzolo(const std::string& szoveg, const std::string& betukeszlet,

@@ -19,8 +19,9 @@
 // the picture has no other resolution), bold, italic, antialiased or not.
 QFont KepBetu(const std::string& csalad, int pont, bool felkover, bool dolt, bool elsimitas);
 
-// A decoded picture as a QImage fit for drawing (opaque pictures without alpha).
-QImage HatterKepbol(const TKepAdat& adat);
+// A decoded picture as a QImage fit for drawing (opaque pictures without
+// alpha), holding the decoded pixels themselves.
+QImage HatterKepbol(TKepAdat&& adat);
 // Built-in background 1 to 3 (wood, paper, stone slab), decoded from its JPEG resource.
 QImage BeepitettHatterKep(int index);
 

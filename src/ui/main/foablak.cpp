@@ -18,7 +18,7 @@
 #include <optional>
 
 #include "htmllabel/linkcimke.h"
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/programdir.h"
 #include "platform/qt/kodolas.h"
 #include "platform/qt/rendszer.h"

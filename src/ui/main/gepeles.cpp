@@ -35,12 +35,9 @@ bool TGepelesSegito::MRovasKeyDown(int vk, TShift shift) {
     return true;
   }
   if ((vk == kVkV && shift.ctrl) || (vk == kVkInsert && shift.shift)) {
-    IVagolap& vagolap = kornyezet_.Vagolap();
-    const std::string szoveg = vagolap.Szoveg();
-    if (szoveg.empty()) return true;
-    vagolap.Urites();
-    RovasBeillesztes(szoveg);
-    vagolap.SetSzoveg(szoveg);
+    // The clipboard is only read: its other formats stay, and a failed
+    // transliteration leaves it as it was.
+    RovasBeillesztes(kornyezet_.Vagolap().Szoveg());
     return true;
   }
   return false;

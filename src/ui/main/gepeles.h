@@ -89,10 +89,10 @@ class TGepelesSegito {
       : allapot_(allapot), panel_(panel), kornyezet_(kornyezet) {}
 
   // Key down: true when the key is swallowed (the pane must not act on it).
-  // Ctrl+V and Shift+Insert paste the clipboard's text: it is read and the
-  // clipboard cleared, the paste procedure runs, then the text goes back on
-  // the clipboard (an engine error leaves it empty). A clipboard without
-  // text (a picture, or nothing) is left alone and nothing is pasted.
+  // Ctrl+V and Shift+Insert paste the clipboard's text through the paste
+  // procedure. The clipboard is read, never written: its other formats stay,
+  // also when the transliteration fails. A clipboard without text (a
+  // picture, or nothing) pastes nothing.
   bool MRovasKeyDown(int vk, TShift shift);
   // Character: the character the pane should handle, or 0 when swallowed.
   char MRovasKeyPress(char key);

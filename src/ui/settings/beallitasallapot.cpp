@@ -1,6 +1,6 @@
 #include "ui/settings/beallitasallapot.h"
 
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,7 +10,7 @@
 #include <type_traits>
 
 #include "fonts/betukepesseg.h"
-#include "platform/fajlcsere.h"
+#include "platform/fajl.h"
 #include "platform/ini.h"
 #include "platform/letoltes.h"
 #include "platform/programdir.h"
@@ -397,26 +397,28 @@ TBeallitasEredmeny TBeallitasAllapot::Betolt(const std::string& utvonal) {
 }
 
 TBeallitasEredmeny TBeallitasAllapot::Ment(const std::string& utvonal) {
-  platform::IniFile ini(utvonal);
   Alkalmaz();
+  // Every key in one replacement of the file: a failure leaves it as it was.
+  std::vector<platform::IniEntry> kulcsok;
+  kulcsok.reserve(std::size(kKulcsok));
   for (const TBeallitasKulcs& k : kKulcsok) {
     const TKulcsErtek e = Ertek(k);
-    platform::Status iras;
     switch (k.fajta) {
       case TKulcsFajta::kLogikai:
-        iras = ini.WriteBool(k.szakasz, k.nev, e.szam != 0);
+        kulcsok.push_back({k.szakasz, k.nev, e.szam != 0 ? "1" : "0"});
         break;
       case TKulcsFajta::kLista:
       case TKulcsFajta::kMeret:
       case TKulcsFajta::kESzovegirany:
-        iras = ini.WriteInteger(k.szakasz, k.nev, e.szam);
+        kulcsok.push_back({k.szakasz, k.nev, std::to_string(e.szam)});
         break;
       default:
-        iras = ini.WriteString(k.szakasz, k.nev, e.szoveg);
+        kulcsok.push_back({k.szakasz, k.nev, e.szoveg});
     }
-    if (!iras.ok())
-      return {false, letrehozas_ ? std::string() : std::string(kMentesHiba) + iras.Message()};
   }
+  const platform::Status iras = platform::IniFile(utvonal).WriteStrings(kulcsok);
+  if (!iras.ok())
+    return {false, letrehozas_ ? std::string() : std::string(kMentesHiba) + iras.Message()};
   return {};
 }
 
@@ -428,15 +430,13 @@ void TBeallitasAllapot::UtolsoFrissitesRogzitese() {
 bool TBeallitasAllapot::SzoListaBetoltese() { return SzoListaBetoltese(SzoXml()); }
 
 bool TBeallitasAllapot::SzoListaBetoltese(const std::string& utvonal) {
-  std::optional<TSzoLista> lista;
-  try {
-    lista = SzoListaOlvasasa(utvonal);
-  } catch (const ESzoLista&) {
-    lista.reset();
+  TSzoLista lista;
+  if (!SzoListaOlvasasa(utvonal, lista).ok()) {
+    KivetelesSzavakAtadasa(std::nullopt);
+    return false;
   }
-  bool van = lista.has_value();
   KivetelesSzavakAtadasa(std::move(lista));
-  return van;
+  return true;
 }
 
 void TBeallitasAllapot::KivetelesSzavakAtadasa(std::optional<TSzoLista> lista) {
@@ -465,22 +465,29 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
   std::string hiba;
   const std::string urlHiba = "Hiba az URL betöltésekor: "_hu + cim;
 
-  platform::DownloadResult letoltes = platform::DownloadToFile(
-      cim, ideiglenes, kornyezet_.LetoltesIdokorlat, kornyezet_.LetoltesKozben);
-  if (letoltes.status == platform::DownloadResult::kNoFacility) {
-    hiba = "Nem lehet a(z) URLMON.DLL-t betölteni"_hu;
+  // The list is held and checked in memory; szo.xml is replaced only by a
+  // whole, working list. An earlier szo.xml.tmp is never read: it goes (a
+  // link itself, never what it points to).
+  ::unlink(ideiglenes.c_str());
+  std::string tartalom;
+  const platform::Status letoltes =
+      platform::Download(cim, tartalom, kornyezet_.LetoltesIdokorlat, kornyezet_.LetoltesKozben);
+  if (letoltes.IsNotSupported()) {
+    hiba = kLibcurlHianyzik;
   } else if (!letoltes.ok()) {
-    hiba = urlHiba + "\r\n" + letoltes.detail;
-  } else if (platform::FileExists(ideiglenes)) {
-    try {
-      const std::optional<std::string> tartalom = SzoXmlOlvasasa(ideiglenes);
-      if (!tartalom || !SzoListaTeljes(*tartalom)) {
-        // A cut-off list must not replace a whole one, nor count as an update.
-        ::unlink(ideiglenes.c_str());
-        throw ESzoLista(urlHiba + "\r\nthe list arrived incomplete");
-      }
+    hiba = urlHiba + "\r\n" + letoltes.Message();
+  } else if (!SzoListaTeljes(tartalom)) {
+    // A cut-off list must not replace a whole one, nor count as an update.
+    hiba = urlHiba + "\r\nthe list arrived incomplete";
+  } else if (tartalom.size() > kSzoXmlMaxMeret) {
+    hiba = urlHiba + "\r\nthe list is larger than " + std::to_string(kSzoXmlMaxMeret >> 20) + " MB";
+  } else {
+    TSzoLista lista = SzoListaSzovegbol(tartalom);
+    // A list whose patterns fail or run away would make every transliteration fail.
+    if (const platform::Status proba = SzoListaProbaja(lista); !proba.ok()) {
+      hiba = urlHiba + "\r\n" + proba.Message();
+    } else {
       UtolsoFrissitesRogzitese();
-      TSzoLista lista = SzoListaSzovegbol(*tartalom);
       if (!lista.empty()) {
         const TIdopont most = Most();
         V.LUtolsoFrissites = DatumSzoveg(most);
@@ -488,11 +495,17 @@ TLetoltesEredmeny TBeallitasAllapot::Letoltes(bool csendes) {
         KivetelesSzavakAtadasa(std::move(lista));
         e.ListaAtveve = true;
         // A refused replacement is not reported: the list is in use for this run.
-        std::rename(ideiglenes.c_str(), szoXml.c_str());
-        if (platform::FileExists(ideiglenes)) ::unlink(ideiglenes.c_str());
+        (void)platform::ReplaceFile(szoXml, tartalom);
+      } else {
+        // A list without words stays beside the old one for a look, in a file
+        // made afresh (never through a link planted under its name).
+        const int fd =
+            ::open(ideiglenes.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+          (void)!::write(fd, tartalom.data(), tartalom.size());
+          ::close(fd);
+        }
       }
-    } catch (const std::exception& ex) {
-      hiba = ex.what();
     }
   }
 

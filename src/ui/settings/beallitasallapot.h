@@ -217,6 +217,8 @@ inline constexpr std::string_view kFrissitesSikeres =
     "A kivételes szavak frissítése sikeres volt."_hu;
 inline constexpr std::string_view kFrissitesSikertelen =
     "A kivételes szavak frissítése sikertelen volt.\r\n"_hu;
+inline constexpr std::string_view kLibcurlHianyzik =
+    "A libcurl könyvtár nem tölthető be; telepítse a libcurl4 csomagot."_hu;
 
 inline constexpr std::string_view kAlaphelyzetKerdes = "Visszatérés az alapbeállításokra?"_hu;
 inline constexpr std::string_view kSzoXmlHianyzik =
@@ -226,6 +228,7 @@ using beallitas_szovegek::kAlaphelyzetKerdes;
 using beallitas_szovegek::kBetoltesHiba;
 using beallitas_szovegek::kFrissitesSikeres;
 using beallitas_szovegek::kFrissitesSikertelen;
+using beallitas_szovegek::kLibcurlHianyzik;
 using beallitas_szovegek::kMentesHiba;
 using beallitas_szovegek::kSzoXmlHianyzik;
 
@@ -302,10 +305,13 @@ class TBeallitasAllapot {
   void KivetelesSzavakAtadasa(std::optional<TSzoLista> lista);
 
   // Refreshes the list from the SzoXmlCim address (the environment's
-  // HonlapCim + "/szo.xml" when set) through szo.xml.tmp.
-  // szo.xml is replaced only by a complete download (platform/letoltes.h,
-  // SzoListaTeljes) that holds at least one entry; an incomplete one is a
-  // failed download and changes nothing. A failure's message ends with the
+  // HonlapCim + "/szo.xml" when set). szo.xml is replaced
+  // (atomically, platform/fajl.h) only by a complete download
+  // (platform/letoltes.h, SzoListaTeljes) of at most kSzoXmlMaxMeret bytes
+  // whose every entry compiles and runs within its budgets
+  // (SzoListaProbaja), and that holds at least one entry; any other download
+  // is a failed one and changes nothing. A list without entries is left in
+  // szo.xml.tmp, created afresh. A failure's message ends with the
   // reason on its own line. With `csendes` no message is returned. A call
   // while a download runs (from a timer, say) does nothing and fails.
   TLetoltesEredmeny Letoltes(bool csendes);

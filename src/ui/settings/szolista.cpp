@@ -1,13 +1,12 @@
 #include "ui/settings/szolista.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
+#include "engine/karvo.h"
+#include "engine/kivetelezo.h"
+#include "platform/fajl.h"
 #include "platform/win1250.h"
+#include "regex/regkif.h"
 
 using namespace win1250::literals;
 
@@ -100,33 +99,12 @@ TSzoLista SzoListaSzovegbol(std::string_view szoveg) {
   return lista;
 }
 
-std::optional<std::string> SzoXmlOlvasasa(const std::string& utvonal) {
-  int fd = ::open(utvonal.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
-    throw ESzoLista("Cannot open file \"" + utvonal + "\". " + std::strerror(errno));
-  }
+platform::Status SzoListaOlvasasa(const std::string& utvonal, TSzoLista& lista) {
+  lista.clear();
   std::string szoveg;
-  char buf[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      int hiba = errno;
-      ::close(fd);
-      throw ESzoLista("Cannot read file \"" + utvonal + "\". " + std::strerror(hiba));
-    }
-    if (n == 0) break;
-    szoveg.append(buf, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return szoveg;
-}
-
-std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal) {
-  std::optional<std::string> szoveg = SzoXmlOlvasasa(utvonal);
-  if (!szoveg) return std::nullopt;
-  return SzoListaSzovegbol(*szoveg);
+  platform::Status olvasas = platform::ReadFile(utvonal, kSzoXmlMaxMeret, szoveg);
+  if (olvasas.ok()) lista = SzoListaSzovegbol(szoveg);
+  return olvasas;
 }
 
 namespace {
@@ -170,4 +148,38 @@ bool SzoListaTeljes(std::string_view szoveg) {
   }
   utolso.remove_prefix(std::min(utolso.size(), utolso.find_first_not_of(" \t")));
   return utolso.substr(0, 2) == "</";
+}
+
+platform::Status SzoListaProbaja(const TSzoLista& lista) {
+  static const std::string sor =
+      "Árvíztűrő tükörfúrógép: a kakas kukorékol, 12 ökör és 5 ló; igazság, őzsuta, sasszem, "
+      "Pilisszentkereszt! QWXY qwxy dzs (a) [b] {c} 1848-ban.\r\n"_hu;
+  static const std::string minta = [] {
+    std::string m;
+    while (m.size() < (std::size_t{16} << 10)) m += sor;
+    return m;
+  }();
+  auto Hiba = [&](std::size_t i, const ERegKif& e) {
+    const std::string& bejegyzes = lista[i];
+    return platform::Status::Error("entry " + std::to_string(i + 1) + " (" +
+                                   win1250::ToUtf8(bejegyzes.substr(0, bejegyzes.find('='))) +
+                                   "): " + e.what());
+  };
+  TRegKif re;
+  for (std::size_t i = 0; i < lista.size(); ++i) {
+    try {
+      const TRegKif::OutputBudget keret(KimenetKeret(sor.size()));
+      re.SetExpression(lista[i].substr(0, lista[i].find('=')));
+      re.ReplaceAll(sor, "x", false);
+    } catch (const ERegKif& e) {
+      return Hiba(i, e);
+    }
+  }
+  try {
+    const TRegKif::OutputBudget keret(KimenetKeret(minta.size()));
+    TRovoKivetelezo(&lista).Alkalmaz(minta);
+  } catch (const ERegKif& e) {
+    return platform::Status::Error(std::string("the list fails on a sample text: ") + e.what());
+  }
+  return {};
 }

@@ -15,33 +15,37 @@
 //
 // Lines end with CR LF, LF or CR. Every byte, NUL included, is data.
 
+#include <cstddef>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/status.h"
+
 // One "word=replacement" entry per used line, in file order.
 using TSzoLista = std::vector<std::string>;
 
-class ESzoLista : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
+// The largest szo.xml read or downloaded: several times any real list (about
+// 100,000 words), small enough that reading and building it stays quick.
+inline constexpr std::size_t kSzoXmlMaxMeret = std::size_t{4} << 20;
 
-// The list of the file at `utvonal`; nullopt when the file does not exist.
-// An existing file that cannot be read raises ESzoLista.
-std::optional<TSzoLista> SzoListaOlvasasa(const std::string& utvonal);
-
-// The bytes of the file at `utvonal`; nullopt when it does not exist. An
-// existing file that cannot be read raises ESzoLista.
-std::optional<std::string> SzoXmlOlvasasa(const std::string& utvonal);
+// The list of the file at `utvonal`. NotFound when the file does not exist;
+// an error for a file that cannot be read, is not a regular file or is larger
+// than kSzoXmlMaxMeret. `lista` is empty after a failure.
+platform::Status SzoListaOlvasasa(const std::string& utvonal, TSzoLista& lista);
 
 // Whether a downloaded file arrived whole: its last non-empty line closes the
 // root element (begins with "</") and every line that begins with "<szo" is a
 // well-formed entry, `<szo mit="word" mire="replacement"/>` (blanks allowed
 // before "/>", the attribute name "mire" in any letter case).
 bool SzoListaTeljes(std::string_view szoveg);
+
+// Whether a list can serve the exception-word stage: every entry's word
+// compiles as a pattern and runs over a sample line, and the whole stage runs
+// over a longer Hungarian sample, each within the step and output budgets a
+// transliteration has. The error names the first entry that fails and why.
+platform::Status SzoListaProbaja(const TSzoLista& lista);
 
 // The list of a file's contents.
 TSzoLista SzoListaSzovegbol(std::string_view szoveg);

@@ -4,9 +4,11 @@
 #include "ui/image/kepfajl.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <tuple>
 
 #include <csetjmp>
 #include <csignal>
@@ -100,7 +102,7 @@ TEST_F(KepfajlTest, PngWithATransparentColour) {
     const std::string ut = Ut(atlatszo ? "a.PNG" : "b.png");
     ASSERT_TRUE(KepMentese(ut, TKepfajta::PNG, minta_.Sorok(),
                            atlatszo ? std::optional<std::uint32_t>(0xFFFFFF) : std::nullopt)
-                    .Siker());
+                    .ok());
     const TPngFej fej = PngFej(ut);
     EXPECT_EQ(fej.w, 37u);
     EXPECT_EQ(fej.h, 21u);
@@ -126,7 +128,7 @@ struct TJpegHibaKezelo {
 
 TEST_F(KepfajlTest, JpegQuality100WithoutSubsampling) {
   const std::string ut = Ut("c.jpeg");
-  ASSERT_TRUE(KepMentese(ut, TKepfajta::JPG, minta_.Sorok()).Siker());
+  ASSERT_TRUE(KepMentese(ut, TKepfajta::JPG, minta_.Sorok()).ok());
   const std::string fajl = Beolvas(ut);
   jpeg_decompress_struct cinfo;
   TJpegHibaKezelo hiba;
@@ -158,7 +160,7 @@ TEST_F(KepfajlTest, JpegQuality100WithoutSubsampling) {
 
 TEST_F(KepfajlTest, Bmp24BitRoundTrip) {
   const std::string ut = Ut("d.bmp");
-  ASSERT_TRUE(KepMentese(ut, TKepfajta::BMP, minta_.Sorok()).Siker());
+  ASSERT_TRUE(KepMentese(ut, TKepfajta::BMP, minta_.Sorok()).ok());
   const std::string fajl = Beolvas(ut);
   ASSERT_GE(fajl.size(), 54u);
   EXPECT_EQ(fajl[28], 24);                                  // bits per pixel
@@ -172,8 +174,70 @@ TEST_F(KepfajlTest, Bmp24BitRoundTrip) {
     }
 }
 
+// A JPEG of the sample whose header claims another size: its data ends long
+// before the claimed picture does.
+std::string HamisMeretuJpeg(const std::string& valodi, unsigned w, unsigned h) {
+  std::string fajl = valodi;
+  const size_t sof = fajl.find("\xFF\xC0");
+  if (sof == std::string::npos) return {};
+  fajl[sof + 5] = static_cast<char>(h >> 8);
+  fajl[sof + 6] = static_cast<char>(h & 0xFF);
+  fajl[sof + 7] = static_cast<char>(w >> 8);
+  fajl[sof + 8] = static_cast<char>(w & 0xFF);
+  return fajl;
+}
+
+TEST_F(KepfajlTest, ForgedHeadersAreRefusedBeforeDecoding) {
+  // A few kilobytes of PNG that would decode into 67 million pixels.
+  png_image kep{};
+  kep.version = PNG_IMAGE_VERSION;
+  kep.width = kep.height = 8200;
+  kep.format = PNG_FORMAT_GRAY;
+  kep.flags = PNG_IMAGE_FLAG_FAST;
+  const std::vector<std::uint8_t> nullak(size_t{8200} * 8200, 0);
+  png_alloc_size_t meret = 0;
+  ASSERT_TRUE(png_image_write_get_memory_size(kep, meret, 0, nullak.data(), 0, nullptr));
+  std::string bomba(meret, '\0');
+  ASSERT_TRUE(png_image_write_to_memory(&kep, bomba.data(), &meret, 0, nullak.data(), 0, nullptr));
+  bomba.resize(meret);
+  EXPECT_LT(bomba.size(), 400'000u);
+  EXPECT_FALSE(PngBeolvasas(bomba));
+
+  ASSERT_TRUE(KepMentese(Ut("v.jpg"), TKepfajta::JPG, minta_.Sorok()).ok());
+  const std::string jpeg = Beolvas(Ut("v.jpg"));
+  ASSERT_TRUE(JpegBeolvasas(jpeg));
+  EXPECT_FALSE(JpegBeolvasas(HamisMeretuJpeg(jpeg, 20000, 10000)));  // over the cap
+  EXPECT_FALSE(JpegBeolvasas(HamisMeretuJpeg(jpeg, 4000, 4000)));    // the data ends early
+}
+
+TEST_F(KepfajlTest, LargePicturesAreScaledWhileDecoded) {
+  ASSERT_TRUE(KepMentese(Ut("s.png"), TKepfajta::PNG, minta_.Sorok()).ok());
+  ASSERT_TRUE(KepMentese(Ut("s.bmp"), TKepfajta::BMP, minta_.Sorok()).ok());
+  ASSERT_TRUE(KepMentese(Ut("s.jpg"), TKepfajta::JPG, minta_.Sorok()).ok());
+  // 37 x 21 into at most 200 pixels: 3 x 3 blocks (13 x 7) for PNG and BMP,
+  // 3/8 of the size (14 x 8) in the JPEG decoder.
+  for (const auto& [nev, w, h] : {std::tuple{"s.png", 13, 7}, {"s.bmp", 13, 7}, {"s.jpg", 14, 8}}) {
+    const std::string fajl = Beolvas(Ut(nev));
+    const auto kep = std::string_view(nev).ends_with("png")   ? PngBeolvasas(fajl, 200)
+                     : std::string_view(nev).ends_with("bmp") ? BmpBeolvasas(fajl, 200)
+                                                              : JpegBeolvasas(fajl, 200);
+    ASSERT_TRUE(kep) << nev;
+    EXPECT_EQ(kep->Szelesseg, w) << nev;
+    EXPECT_EQ(kep->Magassag, h) << nev;
+    EXPECT_EQ(kep->Rgba.size(), size_t(w) * h * 4) << nev;
+  }
+  // Each pixel is its block's average: the block at (3, 3) holds x = 9..11, y = 9..11.
+  const auto kep = PngBeolvasas(Beolvas(Ut("s.png")), 200);
+  ASSERT_TRUE(kep);
+  const std::uint8_t* p = &kep->Rgba[(3 * 13 + 3) * 4];
+  EXPECT_EQ(p[0], 10 * 6);
+  EXPECT_EQ(p[1], 10 * 12);
+  EXPECT_EQ(p[2], 77);
+  EXPECT_EQ(p[3], 255);
+}
+
 TEST_F(KepfajlTest, BackgroundFiles) {
-  ASSERT_TRUE(KepMentese(Ut("e.png"), TKepfajta::PNG, minta_.Sorok()).Siker());
+  ASSERT_TRUE(KepMentese(Ut("e.png"), TKepfajta::PNG, minta_.Sorok()).ok());
   const std::string png = Beolvas(Ut("e.png"));
   std::ofstream(Ut("e.gif"), std::ios::binary) << png;
   std::ofstream(Ut("fel.png"), std::ios::binary) << png.substr(0, png.size() / 2);
@@ -208,9 +272,8 @@ TEST_F(KepfajlTest, BackgroundFiles) {
 TEST_F(KepfajlTest, AFailedSaveSpoilsNothing) {
   // A folder that does not exist: the message names the file and the reason.
   const std::string hianyzo = Ut("nincs/x.png");
-  const TMentesEredmeny e = KepMentese(hianyzo, TKepfajta::PNG, minta_.Sorok());
-  EXPECT_NE(e.Hiba.find(hianyzo), std::string::npos) << e.Hiba;
-  EXPECT_NE(e.Hiba.find("No such file"), std::string::npos) << e.Hiba;
+  const platform::Status e = KepMentese(hianyzo, TKepfajta::PNG, minta_.Sorok());
+  EXPECT_EQ(e.Message(), "Unable to write to " + hianyzo + ": No such file or directory");
 
   // A write that fails half-way (the file-size limit, which binds root too)
   // keeps the old picture byte for byte and leaves no temporary file.
@@ -223,8 +286,8 @@ TEST_F(KepfajlTest, AFailedSaveSpoilsNothing) {
   kicsi.rlim_cur = 100;
   setrlimit(RLIMIT_FSIZE, &kicsi);
   for (const TKepfajta fajta : {TKepfajta::PNG, TKepfajta::JPG, TKepfajta::BMP}) {
-    const TMentesEredmeny e = KepMentese(regi, fajta, minta_.Sorok());
-    EXPECT_NE(e.Hiba.find("File too large"), std::string::npos) << e.Hiba;
+    const platform::Status e = KepMentese(regi, fajta, minta_.Sorok());
+    EXPECT_NE(e.Message().find("File too large"), std::string::npos) << e.Message();
   }
   setrlimit(RLIMIT_FSIZE, &eredeti);
   std::signal(SIGXFSZ, SIG_DFL);
@@ -235,10 +298,10 @@ TEST_F(KepfajlTest, AFailedSaveSpoilsNothing) {
 TEST_F(KepfajlTest, AFolderAtTheTargetIsNotOverwritten) {
   // The target is a folder: the rename fails, no temporary file stays.
   fs::create_directory(Ut("mappa.png"));
-  EXPECT_FALSE(KepMentese(Ut("mappa.png"), TKepfajta::PNG, minta_.Sorok()).Siker());
+  EXPECT_FALSE(KepMentese(Ut("mappa.png"), TKepfajta::PNG, minta_.Sorok()).ok());
   EXPECT_EQ(Fajlok(), 1u);
   // A new file gets the usual permissions, not the temporary file's 0600.
-  ASSERT_TRUE(KepMentese(Ut("uj.png"), TKepfajta::PNG, minta_.Sorok()).Siker());
+  ASSERT_TRUE(KepMentese(Ut("uj.png"), TKepfajta::PNG, minta_.Sorok()).ok());
   struct stat st;
   ASSERT_EQ(stat(Ut("uj.png").c_str(), &st), 0);
   const mode_t maszk = umask(0);

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <functional>
@@ -565,11 +570,56 @@ TEST_F(BeallitasAllapotTest, SaveFailsWhereTheFileCannotHoldTheValue) {
   allapot.V.SzEMasodikKor = "a-b\r\nLMeret=99";  // would smuggle in a key
   TBeallitasEredmeny e = allapot.Mentes();
   EXPECT_FALSE(e.Siker);
-  // Keys before the bad one are written, nothing after it.
-  std::string file = dir.Olvas("rovas.ini");
-  EXPECT_NE(file.find("SzEElsoKor="), std::string::npos);
-  EXPECT_EQ(file.find("SzEMasodikKor"), std::string::npos);
-  EXPECT_EQ(file.find("LMeret=99"), std::string::npos);
+  // One save is one replacement: not even the keys before the bad one are written.
+  EXPECT_FALSE(dir.Van("rovas.ini"));
+}
+
+TEST_F(BeallitasAllapotTest, ASaveThatRunsOutOfSpaceChangesNoKey) {
+  TBeallitasAllapot allapot(modell, Kornyezet());
+  allapot.Alaphelyzet();
+  ASSERT_TRUE(allapot.Mentes().Siker);
+  const std::string regi = dir.Olvas("rovas.ini");
+  // The first key keeps its length, a later one grows past what the disk takes.
+  allapot.V.LMeret = 15;  // "20"
+  allapot.V.SzEMasodikKor = std::string(4000, 'a');
+  const auto jelzes = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit hatar{};
+  getrlimit(RLIMIT_FSIZE, &hatar);
+  const rlimit szuk{regi.size() + 100, hatar.rlim_max};
+  setrlimit(RLIMIT_FSIZE, &szuk);
+  const TBeallitasEredmeny e = allapot.Mentes();
+  setrlimit(RLIMIT_FSIZE, &hatar);
+  std::signal(SIGXFSZ, jelzes);
+  EXPECT_FALSE(e.Siker);
+  EXPECT_NE(e.Uzenet.find("File too large"), std::string::npos) << e.Uzenet;
+  EXPECT_EQ(dir.Olvas("rovas.ini"), regi);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Ut()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(BeallitasAllapotTest, SpecialAndOversizedFilesAreRefusedWithoutWaiting) {
+  // A FIFO under the file names would block an ordinary open for ever.
+  alarm(20);
+  ASSERT_EQ(::mkfifo(dir.Fajl("rovas.ini").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo(dir.Fajl("szo.xml").c_str(), 0600), 0);
+  TBeallitasAllapot allapot(modell, Kornyezet());
+  allapot.Letrehozas();
+  EXPECT_EQ(modell.Meret, 16);  // the defaults, applied
+  EXPECT_EQ(allapot.Megjelenites().Uzenet, std::string(kBetoltesHiba) + "Unable to read " +
+                                               dir.Fajl("rovas.ini") + ": not a regular file");
+  EXPECT_EQ(allapot.Rendben().Uzenet, std::string(kMentesHiba) + "Unable to write to " +
+                                          dir.Fajl("rovas.ini") + ": not a regular file");
+  EXPECT_FALSE(allapot.SzoListaBetoltese());
+  alarm(0);
+
+  // A settings file of megabytes is no settings file.
+  std::filesystem::remove(dir.Fajl("rovas.ini"));
+  dir.Ir("rovas.ini", "[Alap]\r\nLMeret=20\r\n" + std::string(2 << 20, ';'));
+  EXPECT_EQ(allapot.Betoltes().Uzenet, std::string(kBetoltesHiba) + "Unable to read " +
+                                           dir.Fajl("rovas.ini") +
+                                           ": the file is larger than 1 MB");
+  EXPECT_EQ(modell.Meret, 16);
 }
 
 TEST_F(BeallitasAllapotTest, SingleKeysWithTheLoaderRules) {

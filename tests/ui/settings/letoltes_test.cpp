@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/letoltes.h"
 #include "platform/win1250.h"
 #include "segedek.h"
@@ -215,6 +217,43 @@ TEST_F(LetoltesTest, AStaleTemporaryFileIsNeverTaken) {
   Valtozatlan(*a);
 }
 
+TEST_F(LetoltesTest, ALinkPlantedAsTheTemporaryFileIsNeverWrittenThrough) {
+  dir.Ir("aldozat", "precious");
+  std::filesystem::create_symlink(dir.Fajl("aldozat"), dir.Fajl("szo.xml.tmp"));
+  szerver.Beallit("/szo.xml", {200, kUjLista});
+  auto a = Allapot(szerver.Cim());
+  EXPECT_TRUE(a->Letoltes(true).ListaAtveve);
+  EXPECT_EQ(dir.Olvas("aldozat"), "precious");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.Fajl("szo.xml")));
+  EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.Fajl("szo.xml.tmp")));
+
+  // A list without words stays in a temporary file made afresh, not through the link.
+  std::filesystem::create_symlink(dir.Fajl("aldozat"), dir.Fajl("szo.xml.tmp"));
+  const std::string ures = "<szavak>\r\n</szavak>\r\n";
+  szerver.Beallit("/szo.xml", {200, ures});
+  EXPECT_TRUE(a->Letoltes(true).Siker);
+  EXPECT_EQ(dir.Olvas("aldozat"), "precious");
+  EXPECT_FALSE(std::filesystem::is_symlink(dir.Fajl("szo.xml.tmp")));
+  EXPECT_EQ(dir.Olvas("szo.xml.tmp"), ures);
+}
+
+TEST_F(LetoltesTest, AListWhosePatternsFailIsRefused) {
+  const std::string rossz[] = {
+      "<szavak>\r\n<szo mit=\"jo\" mire=\"j\"/>\r\n<szo mit=\"a(b\" mire=\"x\"/>\r\n</szavak>\r\n",
+      "<szavak>\r\n<szo mit=\"(.*)(.*)(.*)\\3\\2\\1x\" mire=\"y\"/>\r\n</szavak>\r\n",
+  };
+  for (const std::string& lista : rossz) {
+    szerver.Beallit("/szo.xml", {200, lista});
+    auto a = Allapot(szerver.Cim());
+    TLetoltesEredmeny e = a->Letoltes(false);
+    EXPECT_FALSE(e.Siker) << lista;
+    EXPECT_TRUE(HibaOkkal(e.Uzenet, szerver.Cim())) << e.Uzenet;
+    EXPECT_NE(e.Uzenet.find("entry "), std::string::npos) << e.Uzenet;
+    Valtozatlan(*a);
+  }
+}
+
 TEST_F(LetoltesTest, RedirectIsFollowed) {
   HttpSzerver::Valasz tovabb{302, ""};
   tovabb.atiranyitas = szerver.Cim() + "/uj/szo.xml";
@@ -225,22 +264,18 @@ TEST_F(LetoltesTest, RedirectIsFollowed) {
   EXPECT_EQ(dir.Olvas("szo.xml"), kUjLista);
 }
 
-TEST(Letoltes, PlatformDownloadRemovesTheFileOnFailure) {
-  TempKonyvtar dir;
+TEST(Letoltes, PlatformDownloadGivesTheBodyOnlyOnSuccess) {
   HttpSzerver szerver;
   szerver.Beallit("/ok", {200, "body"});
-  platform::DownloadResult r = platform::DownloadToFile(szerver.Cim() + "/ok", dir.Fajl("f"));
-  EXPECT_TRUE(r.ok());
-  EXPECT_EQ(dir.Olvas("f"), "body");
-  r = platform::DownloadToFile(szerver.Cim() + "/missing", dir.Fajl("f"));
-  EXPECT_EQ(r.status, platform::DownloadResult::kFailed);
-  EXPECT_FALSE(r.detail.empty());
-  EXPECT_FALSE(dir.Van("f"));
-  r = platform::DownloadToFile("file:///etc/passwd", dir.Fajl("g"));  // only http(s)
-  EXPECT_FALSE(r.ok());
-  EXPECT_FALSE(dir.Van("g"));
-  r = platform::DownloadToFile(szerver.Cim() + "/ok", dir.Fajl("no/dir/f"));
-  EXPECT_FALSE(r.ok());
+  std::string torzs;
+  EXPECT_TRUE(platform::Download(szerver.Cim() + "/ok", torzs).ok());
+  EXPECT_EQ(torzs, "body");
+  platform::Status s = platform::Download(szerver.Cim() + "/missing", torzs);
+  EXPECT_FALSE(s.ok() || s.IsNotSupported());
+  EXPECT_EQ(s.Message(), "HTTP status 404");
+  EXPECT_EQ(torzs, "");
+  EXPECT_FALSE(platform::Download("file:///etc/passwd", torzs).ok());  // only http(s)
+  EXPECT_EQ(torzs, "");
 }
 
 // Without an address from the environment, the list comes from the SzoXmlCim key.

@@ -1,6 +1,7 @@
 #include "ui/settings/szolista.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -111,14 +112,50 @@ TEST(SzoLista, HugeLineAndBinaryJunk) {
 
 TEST(SzoLista, Files) {
   TempKonyvtar dir;
-  EXPECT_EQ(SzoListaOlvasasa(dir.Fajl("szo.xml")), std::nullopt);
-  EXPECT_EQ(SzoListaOlvasasa(dir.Fajl("no/such/szo.xml")), std::nullopt);
+  TSzoLista lista{"x=y"};
+  EXPECT_TRUE(SzoListaOlvasasa(dir.Fajl("szo.xml"), lista).IsNotFound());
+  EXPECT_EQ(lista, TSzoLista{});
+  EXPECT_TRUE(SzoListaOlvasasa(dir.Fajl("no/such/szo.xml"), lista).IsNotFound());
   dir.Ir("szo.xml", "<szo mit=\"a\" mire=\"b\"/>\n");
-  EXPECT_EQ(SzoListaOlvasasa(dir.Fajl("szo.xml")), TSzoLista{"a=b"});
+  EXPECT_TRUE(SzoListaOlvasasa(dir.Fajl("szo.xml"), lista).ok());
+  EXPECT_EQ(lista, TSzoLista{"a=b"});
   dir.Ir("empty.xml", "");
-  EXPECT_EQ(SzoListaOlvasasa(dir.Fajl("empty.xml")), TSzoLista{});
+  EXPECT_TRUE(SzoListaOlvasasa(dir.Fajl("empty.xml"), lista).ok());
+  EXPECT_EQ(lista, TSzoLista{});
+  // Refused at once, with a message: a folder, a FIFO (no waiting for a
+  // writer) and a file over the cap.
   std::filesystem::create_directory(dir.Fajl("dir.xml"));
-  EXPECT_THROW(SzoListaOlvasasa(dir.Fajl("dir.xml")), ESzoLista);
+  ASSERT_EQ(::mkfifo(dir.Fajl("fifo.xml").c_str(), 0600), 0);
+  dir.Ir("big.xml", std::string(kSzoXmlMaxMeret + 1, '\n'));
+  const struct {
+    const char* nev;
+    const char* ok;
+  } rossz[] = {{"dir.xml", "Is a directory"},
+               {"fifo.xml", "not a regular file"},
+               {"big.xml", "the file is larger than 4 MB"}};
+  for (const auto& r : rossz) {
+    const platform::Status s = SzoListaOlvasasa(dir.Fajl(r.nev), lista);
+    EXPECT_FALSE(s.ok() || s.IsNotFound()) << r.nev;
+    EXPECT_EQ(s.Message(), "Unable to read " + dir.Fajl(r.nev) + ": " + r.ok);
+  }
+}
+
+TEST(SzoLista, ATrialRunRefusesBrokenAndRunawayPatterns) {
+  EXPECT_TRUE(SzoListaProbaja({"igazság=igaz|ság"_hu, "sasszem=sas|szem"}).ok());
+  EXPECT_TRUE(SzoListaProbaja({}).ok());
+  const struct {
+    TSzoLista lista;
+    const char* hiba;
+  } rossz[] = {
+      {{"jo=j", "a(b=x"}, "entry 2 (a(b): RegKif"},
+      {{"jo=j", "(.*)(.*)(.*)\\3\\2\\1x=y"},
+       "entry 2 ((.*)(.*)(.*)\\3\\2\\1x): RegKif(exec): Step limit exceeded"},
+  };
+  for (const auto& r : rossz) {
+    const platform::Status s = SzoListaProbaja(r.lista);
+    EXPECT_FALSE(s.ok()) << r.hiba;
+    EXPECT_EQ(s.Message().rfind(r.hiba, 0), 0u) << s.Message();
+  }
 }
 
 }  // namespace
