@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's embedded pictures, by the resource names the windows use
 // ("ROVAS2", "B_ALAP", "HT_FA"...): complete BMP files, JPEG files for the three

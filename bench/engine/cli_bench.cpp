@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-process cost of `rovas-cli atrov`, as a script pays it: start-up,
 // settings, reading, the engine and writing, input and output as files.
 // Reported as the child's CPU time (user + system), which a loaded machine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the transliteration engine: the keystroke budget (10 KB, whole text
 // on every edit), throughput and linear growth, and the rebuild after a
 // settings change.

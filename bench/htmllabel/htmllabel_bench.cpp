@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help label's re-layout: the longest prepared help text of the settings
 // window at the label's width (338), with Qt's fonts, and its drawing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Redrawing a rovás picture of a 2,000-word text: the whole picture (what a
 // save draws) at 400 x 300 and 4,000 x 3,000, and the preview's refresh of a
 // huge picture, which lays out the whole text but draws only what is on screen.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReplaceAll throughput of the rule patterns over about 1 MB of Hungarian
 // Windows-1250 text, side by side with PCRE2 (JIT and interpreter) and
 // std::regex doing the same replacements with equivalent patterns.

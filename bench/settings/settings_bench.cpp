@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window: opening it (rovas.ini reloaded, controls filled,
 // enabling refreshed) and a change of the quick help to the longest texts.
 

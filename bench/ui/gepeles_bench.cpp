@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke in a large document, as the main window handles it
 // (offscreen): in Latin text mode with automatic transliteration on, the Latin
 // pane's change, the transliteration and the update of the rovás pane; in

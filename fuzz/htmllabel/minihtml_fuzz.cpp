@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The markup engine on arbitrary text: parsing, layout at a width of 1..2000
 // (the first two bytes), drawing and a click never crash or hang.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Background pictures and the picture layout on arbitrary input. The first
 // byte chooses: 0-2 decode the rest as PNG, JPEG or BMP (whole, and scaled
 // down); 3 lays the rest out

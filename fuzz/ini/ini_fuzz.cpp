@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI reader and writer on arbitrary file contents: reads never fail on a
 // readable file, and a key written is read back as written.
 

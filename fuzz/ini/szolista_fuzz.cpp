@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // szo.xml reader on arbitrary bytes: one entry per used line, each with "=";
 // a list the download would accept as complete has no entry line it skips.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the pattern dialect over (pattern, modifiers, subject, template):
 // nothing may crash, and results must stay inside the text and consistent.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole transliteration with user-made rules: a custom first round, an
 // exception-word list, vowel skipping and a text, all fuzzed. Whatever the
 // rules do, a call ends with a result inside the output budget or with the

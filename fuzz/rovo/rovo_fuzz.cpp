@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rule lists come from the user's custom settings: any bytes must build a
 // round, and applying it may only fail with the dialect's own error. The fast
 // round must give exactly what the plain round gives, error or text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font codes come from the rovás pane, which the user can type or paste
 // anything into: any bytes, with any catalogued font and any way of making
 // them, must give well-formed UTF-8 with every line's override closed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: start-up in its fixed order, then the message loop.
 
 #include <QApplication>

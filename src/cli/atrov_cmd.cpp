@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli atrov: transliterates files (or stdin) with the program's settings.
 
 #include <malloc.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the transliterating subcommands (atrov, kep) share: their settings
 // options, building the settings model from them, and reading the input.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The %-escaping of rovas-cli fields: TAB, LF, CR, '%' and every other byte
 // below 0x20 travel as %XX; bytes 0x80-0xFF travel raw.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli html: the help label's markup engine on one text.
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli kep: rovás pictures in batch, laid out and drawn as the image window does.
 
 #include <QDir>

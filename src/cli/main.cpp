@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli: the engine of Tollnok for scripts, batch work and checks.
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli regex: one TAB-separated pattern request a line on stdin, one
 // answer a line on stdout. A request line longer than kMaxLine bytes is read
 // to its end and answered "bad input", so one request never holds more than

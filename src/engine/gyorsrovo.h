@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TGyorsRovo: a round (TRovo) applied with the same result, faster.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/sorok.h"
 
 std::string Megforditas(std::string_view szoveg) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Mirrored lines: right-to-left text is shown in a left-to-right edit control
 // with every line stored reversed byte by byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TSorosAtrovo: the transliteration of a text an editor changes a few lines
 // at a time.

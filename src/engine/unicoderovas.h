@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TUnicodeRovas: the codes of an 8-bit rovás font as Unicode rovás text
 // (Old Hungarian, U+10C80-U+10CFF), which reads the same in any program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The control bytes with fixed roles inside the engine. None of them survives
 // in the engine's output.

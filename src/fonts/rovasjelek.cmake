@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the shared letter <-> rune table (rovasjelek.txt) into a C++ include
 # file, at configure time; cmake runs again whenever the table changes.
 function(rovas_rovasjelek_tabla tabla kimenet)

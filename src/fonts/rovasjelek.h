@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The letter <-> rune table (Unicode Old Hungarian), compiled from
 // src/fonts/rovasjelek.txt, the file the font generator draws the bundled

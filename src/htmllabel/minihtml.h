@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TMiniHtml: the help label's small HTML dialect, without a window.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's fonts and painter behind the markup engine's measurer and canvas.
 // Font sizes are set in pixels (points at 96 pixels per inch), so the layout

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files, read whole and replaced whole: the one way the program reads its
 // settings, word list and pictures, and writes them back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The installed-Office probe's source: the subkey names of the Office key
 // ("SOFTWARE\Microsoft\Office" under the local machine). Linux has no such

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The outcome of an operation on a file or over the network, as a value: OK,
 // or an error whose message says what failed, on which file, and the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clipboard as the system uses it: plain Windows-1250 text, and the pair
 // of an HTML record and plain text written in one transaction. No Qt here, so

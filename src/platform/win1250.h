@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one Windows-1250 table of the system: bytes <-> Unicode, UTF-8 conversion
 // and the letter-case partners. Everything inside the system is Windows-1250

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU code generation: syntax tree -> flat program for the backtracking
 // matcher.
 

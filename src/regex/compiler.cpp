@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU compiler: pattern text -> syntax tree (parser.cpp) -> flat program
 // (codegen.cpp) + search hints (hints.cpp).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU search hints: what a compiled program lets the matcher skip
 // (anchoring, literal prefix, first-byte set, required literal, an anchor
 // byte), the follow-byte hints and whether the failure memo may be used.

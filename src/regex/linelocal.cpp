@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a pattern's matches stay inside one line (TRegKif::LineLocal).
 
 #include "regex/regkif.h"

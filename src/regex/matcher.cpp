@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU matcher: a backtracking machine over the compiled program. Choice
 // points and undo records share one explicit stack, so a failed attempt leaves
 // the capture slots and loop registers exactly as it found them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU parser: pattern text -> syntax tree, or the leftmost error.
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal to RegKifHU: the compiled form of a pattern and the matcher that
 // runs it. The compiler (compiler.cpp: parser.cpp, codegen.cpp, hints.cpp)

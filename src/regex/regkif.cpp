@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RegKifHU facade: the TRegKif object, its lazy compilation, match results,
 // templates, replace-all and split.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Internal to RegKifHU: the syntax tree the parser (parser.cpp) builds from a
 // pattern, which code generation (codegen.cpp) and the search hints

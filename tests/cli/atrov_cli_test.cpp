@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli atrov end to end: settings sources, encodings, mirroring, errors.
 
 #include <gtest/gtest.h>

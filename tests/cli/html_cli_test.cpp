@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli html end to end: the layout lines, the picture and usage errors.
 
 #include <gtest/gtest.h>

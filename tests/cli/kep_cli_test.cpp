@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovas-cli kep end to end: the layout lines, the settings sources, the
 // written picture and the exit statuses.
 

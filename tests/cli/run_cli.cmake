@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Pipes a request file through `rovas-cli regex` and compares the answers.
 execute_process(COMMAND ${CLI} regex INPUT_FILE ${INPUT} OUTPUT_VARIABLE out RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)

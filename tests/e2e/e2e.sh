@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end, as a user would: start the program in a private X server, pick
 # Latin text mode in the chooser, type Hungarian, copy, and check what an
 # ordinary clipboard client (xclip) reads. Screenshots go to OUTDIR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast round must give exactly what the plain round gives.
 
 #include "engine/gyorsrovo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vowel skipping: the methods, scopes and preparing rounds on real words.
 
 #include "engine/hangzougrato.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pipeline: stage order, building from the settings, rebuilds, errors.
 
 #include "engine/karvo.h"

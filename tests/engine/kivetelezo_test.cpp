@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exception words: rule list from "name=value" lines, "|" as separator byte.
 
 #include "engine/kivetelezo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number stage: rovás numerals, dates, digit reversal for right-to-left text.
 
 #include "engine/rovoszam.h"

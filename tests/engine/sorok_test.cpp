@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mirrored lines of right-to-left text.
 
 #include "engine/sorok.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line-by-line transliteration after edits, against the whole text's.
 
 #include "engine/sorosatrovo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Unicode rovás text under a real bidi algorithm (QTextLayout): the
 // characters appear in the same visual order as the 8-bit text shows in the
 // rovás pane (every right-to-left line mirrored), whatever the paragraph

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Font codes as Unicode rovás text: the meaning of every catalogued font's
 // codes, reading order and direction, and when there is no known meaning.
 

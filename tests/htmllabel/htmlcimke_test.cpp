@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help label on screen: it grows to its content, the key colour shows the
 // label's own colour, a link click reaches the handler, and a repaint with
 // nothing new does not lay the text out again.

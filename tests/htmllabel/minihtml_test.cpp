@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The markup engine with a fixed fake measurer: what the parser makes of
 // markup, where the layout puts objects, and what the mouse does.
 

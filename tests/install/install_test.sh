@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed program: `cmake --install` into a temporary prefix that is then
 # made read-only, run from there with private XDG folders. The settings must go
 # to XDG_CONFIG_HOME, survive the next start, and nothing may be written into

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Classic Perl-style regex cases, adapted to this dialect: "$" and "\Z" hold
 // only at the very end, "." matches line breaks by default, "(?:", look-arounds
 // and \z do not exist. Each row gives the subject and either "n" (no match),

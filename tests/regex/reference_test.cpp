@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cross-checks the compiled matcher against a tiny, obviously correct
 // reference: a continuation-passing backtracking matcher that walks the syntax
 // tree of random small patterns directly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Behaviour of the RegKifHU dialect: syntax, modifiers, matching order,
 // captures, errors, templates, replace-all and split.
 

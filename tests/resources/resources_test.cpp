@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded pictures reach a program that only links a static library which
 // links rovas_resources, and each is a complete file of the promised size.
 

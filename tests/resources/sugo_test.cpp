@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help document beside the program: a PDF of several pages that carries the
 // rovás typefaces its samples are set in and the pictures it shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time generator of the program's artwork and help document.
 //
 //   rovas_artwork kepek OUTDIR FONTDIR NOTODIR

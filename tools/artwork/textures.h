@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Procedural background textures (wood, paper, stone slab): deterministic value
 // noise, so every build draws the same pictures.

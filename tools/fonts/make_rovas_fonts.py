@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the bundled rovás typefaces from Noto Sans Old Hungarian and Noto Sans.
 
 The fonts are 8-bit rovás fonts: each Windows-1250 byte of a transliterated text

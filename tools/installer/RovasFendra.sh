@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rovás font installer: copies the typefaces bundled beside this program
 # (fonts/*.ttf and the licence) into the user's font folder and refreshes
 # fontconfig, so every program, Tollnok included, finds "Rovasjel jb".

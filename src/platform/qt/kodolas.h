@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt boundary: Windows-1250 bytes <-> QString. Every text that leaves the
 // core for a widget, or comes back from one, passes through these two calls.

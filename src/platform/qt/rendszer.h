@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program asks of the desktop: installed font families, opening a file with its associated
 // program, pictures built into the program, and the font installer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Modal message boxes with the system's fixed Hungarian captions and buttons.
 // Texts are Windows-1250. Tests install an answerer so no box blocks them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout of a rovás picture: the text (reading order, Windows-1250, lines
 // separated by CR LF) broken into words and lines by measuring each distinct

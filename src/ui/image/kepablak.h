@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TKepAblak, "Rováskép létrehozása": turns the rovás text the main window hands
 // over into a picture and saves it. The rules live in kepbeallitasok.h (values,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image window's settings without widgets: the values rovaskep.ini keeps
 // (section "Fo"), their ranges and defaults, the checks of the number boxes,

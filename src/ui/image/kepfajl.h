@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture files: background pictures read from PNG, JPEG and BMP, and the
 // finished picture saved as PNG, JPEG or BMP. No Qt: libpng, libjpeg, zlib and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rajz: the preview of the picture inside the scroll box. It is as large as
 // the picture but draws only the part that is exposed, so a huge picture

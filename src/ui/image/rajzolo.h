@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing a rovás picture with Qt: the font, the measurer over QFontMetrics,
 // the background picture's placement and the text, into a 24-bit QImage.

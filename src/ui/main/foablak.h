@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TFoablak: the main window. Latin text mode (0) shows the Latin pane MLatin
 // above the read-only rovás pane MRovas and transliterates live; direct rovás

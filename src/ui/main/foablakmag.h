@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's behaviour without widgets: its mode, the transliteration
 // engine and the typing rule round it owns, and the texts its panes and the

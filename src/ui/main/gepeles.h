@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rovás typing helper: makes a plain left-to-right edit pane usable for
 // rovás. In right-to-left text the caret runs leftwards (each character is

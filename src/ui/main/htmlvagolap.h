@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Clipboard export of the rovás pane: the plain text together with an HTML
 // fragment that carries the font, size, alignment and (for newer office

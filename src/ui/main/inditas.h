@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up font check, before any window exists: without the default
 // rovás font the user is offered the font installer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The automatic exception-word download check: once per run, 60 seconds after
 // start, and only if the user has not edited anything by then.

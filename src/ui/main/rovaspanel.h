@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // MRovas: the rovás pane. A QPlainTextEdit that hands its keys and pastes to
 // the typing helper (key down, then the character) and carries out the

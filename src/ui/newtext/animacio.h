@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mode chooser's demonstrations as plain geometry, so the window only
 // copies these numbers onto its widgets.

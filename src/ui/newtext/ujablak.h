@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TUjablak: the modal "Új rovás szöveg" dialog that asks how a new text is
 // written: Latin letters transliterated by the program (choice 0) or rovás

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TBeallitasokablak: the settings window "Rovás beállítások", a thin view over
 // TBeallitasAllapot. Every control is named after its rovas.ini key, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dates of the exception-word updates: the "yyyy.mm.dd" text kept in rovas.ini
 // and shown in the settings window, its parse, and the automatic-download rule.

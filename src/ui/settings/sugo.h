@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings window's quick help: 17 texts in the help label's markup,
 // numbered by the help index of the options (0 is the greeting), prepared once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exception-word list file szo.xml: one `<szo mit="word" mire="replacement"/>`
 // element per line, UTF-8. There is no XML parsing beyond the line rule:

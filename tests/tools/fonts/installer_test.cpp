@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RovasFendra.exe installs the bundled typefaces for the user: afterwards a
 // fresh Qt program lists "Rovasjel jb" (the program's start-up check).
 

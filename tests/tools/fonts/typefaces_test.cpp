@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bundled rovás typefaces: every character a transliterated text can hold
 // draws a glyph of the font itself (never a fallback), letters draw the runes
 // of their sounds, and each jb/bj pair draws mirror images.

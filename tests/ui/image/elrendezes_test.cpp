@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture's layout over a fixed measurer: every lowercase letter is 10
 // pixels wide except where a case says otherwise, every glyph 20 high.
 

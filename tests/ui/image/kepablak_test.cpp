@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image window under the offscreen platform: the boxes' checks, the
 // backgrounds, rovaskep.ini across a restart, saving; and the drawer, whose
 // parts must match the whole picture.

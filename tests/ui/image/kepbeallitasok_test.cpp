@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // rovaskep.ini and the number boxes' checks.
 
 #include "ui/image/kepbeallitasok.h"

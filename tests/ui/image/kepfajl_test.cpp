@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved pictures read back with the libraries themselves, the background
 // readers, and what a failed save leaves behind.
 

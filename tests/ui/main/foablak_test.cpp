@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window under the offscreen platform: live transliteration, mode
 // changes through the chooser, the rovás pane's keys, copying, engine errors
 // and the hand-over to the image window.

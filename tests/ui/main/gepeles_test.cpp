@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typing helper against a fake pane: both directions, brackets, Enter,
 // selections, the Backspace/Delete swap and pasting.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fakes for the main window's headless logic: an edit pane, a clipboard and
 // the window environment of the typing helper.

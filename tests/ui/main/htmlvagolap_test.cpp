@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard record: paragraphs, the header and its byte counts.
 
 #include "ui/main/htmlvagolap.h"

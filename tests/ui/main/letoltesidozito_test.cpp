@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The download timer and the start-up font check.
 
 #include <gtest/gtest.h>

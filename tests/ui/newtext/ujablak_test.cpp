@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mode chooser: the demonstrations' tables and timings, every clickable
 // part of both options, cancelling, and timers that run only while visible.
 

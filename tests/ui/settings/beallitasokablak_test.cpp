@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window over its state: the enabling table as the controls
 // show it, OK / Cancel / reset and rovas.ini, the help under the mouse, the
 // page buttons and the installed-font list of the font help.

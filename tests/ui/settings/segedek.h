@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test helpers: a temporary program directory and a tiny HTTP server on
 // 127.0.0.1 that answers from a table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-help texts: preparing them for the label and the installed-font list.
 
 #include "ui/settings/sugo.h"
