@@ -14,8 +14,9 @@ constexpr size_t kLegnagyobbCsoport = 64;
 // Rounds with more groups than this (exception-word lists) index the text to
 // skip the groups whose words do not occur.
 constexpr size_t kIndexNelkul = 16;
-// Rounds with more rules than this are exception-word lists.
-constexpr size_t kHosszuKor = 256;
+// Rounds with more rules than this (downloaded exception-word lists) keep every
+// word on its own: checking whether a word can join a group costs too much.
+constexpr size_t kHosszuKor = 2048;
 
 // The replacement as the dialect expands it at a match of `szo` (group 0 the
 // match, every other group unset).
@@ -43,7 +44,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   for (char c : alap.WordLetters()) szobetu_[static_cast<unsigned char>(c)] = true;
   const auto& magok = kor_.Magok();
   // Steps: dialect rules one by one, word rules in groups, but every word on
-  // its own in long rounds: their words seldom group, and checking costs.
+  // its own in very long rounds.
   const bool hosszu = magok.size() > kHosszuKor;
   // Exception-word lists have tens of thousands of rules: no regrowing.
   szavak_.reserve(magok.size());
@@ -116,6 +117,104 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   mintak.reserve(szavak_.size());
   for (const Szo& sz : szavak_) mintak.push_back(sz.minta);
   index_ = std::make_unique<TSzoIndex>(mintak, std::move(csoportja));
+  elvalaszto_kor_ = ElvalasztoKor();
+}
+
+// Whether every step is a word whose replacement is the word with one and the
+// same byte added (any number of times), a byte no word holds.
+bool TGyorsRovo::ElvalasztoKor() {
+  if (szavak_.empty() || lepesek_.size() != csoportok_.size()) return false;
+  {
+    const Szo& e = szavak_.front();
+    size_t k = 0;
+    while (k < e.minta.size() && k < e.csere.size() && e.minta[k] == e.csere[k]) ++k;
+    if (k >= e.csere.size()) return false;
+    elvalaszto_ = e.csere[k];
+  }
+  for (Szo& sz : szavak_) {
+    if (sz.minta.find(elvalaszto_) != std::string::npos) return false;
+    size_t k = 0;
+    std::vector<uint32_t> beszur;
+    for (char c : sz.csere) {
+      if (c == elvalaszto_) {
+        beszur.push_back(static_cast<uint32_t>(k));
+      } else if (k < sz.minta.size() && sz.minta[k] == c) {
+        ++k;
+      } else {
+        return false;
+      }
+    }
+    if (k != sz.minta.size() || beszur.empty()) return false;
+    sz.beszur = std::move(beszur);
+  }
+  return true;
+}
+
+// A separator round applied at once. Rule after rule, the text stays the
+// original with separators in some of its gaps, and no word can match across
+// one: a rule matches where its word occurs in the original with no separator
+// inside, and "\\b" reads a separator next to it. So the occurrences are found
+// once, each rule takes its own left to right without overlap (against the
+// separators of the rules before it), and the separators are put in at the end.
+void TGyorsRovo::ElvalasztokatBeszur(std::string& s, size_t hatar) {
+  const char* t = s.data();
+  elof_.clear();
+  index_->Elofordulasok(std::string_view(s).substr(0, hatar), elof_);
+  if (elof_.empty()) return;
+  kezdet_.assign(szavak_.size() + 1, 0);
+  for (const auto& [w, p] : elof_) ++kezdet_[w + 1];
+  for (size_t w = 0; w < szavak_.size(); ++w) kezdet_[w + 1] += kezdet_[w];
+  poz_.resize(elof_.size());
+  for (const auto& [w, p] : elof_) poz_[kezdet_[w]++] = p;  // kezdet_[w] ends at w's end
+  van_.assign(hatar / 64 + 1, 0);
+  resek_.clear();
+  auto van = [this](size_t r) { return van_[r >> 6] >> (r & 63) & 1; };
+  auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
+  size_t tol = 0;
+  for (size_t w = 0; w < szavak_.size(); ++w) {
+    const size_t ig = kezdet_[w];
+    const Szo& sz = szavak_[w];
+    const size_t m = sz.minta.size();
+    size_t kovetkezo = 0;
+    uj_resek_.clear();
+    for (size_t i = tol; i < ig; ++i) {
+      const size_t p = poz_[i];
+      if (p < kovetkezo) continue;
+      bool ures = true;
+      for (size_t r = p + 1; r < p + m && ures; ++r) ures = !van(r);
+      if (!ures) continue;
+      if (sz.elotte) {
+        const bool elotte = van(p) ? osztaly(elvalaszto_) : p > 0 && osztaly(t[p - 1]);
+        if ((elotte != osztaly(t[p])) != (sz.elotte == 1)) continue;
+      }
+      if (sz.utana) {
+        const size_t v = p + m;
+        const bool utana = van(v) ? osztaly(elvalaszto_) : v < hatar && osztaly(t[v]);
+        if ((osztaly(sz.minta.back()) != utana) != (sz.utana == 1)) continue;
+      }
+      for (uint32_t k : sz.beszur) uj_resek_.push_back(static_cast<uint32_t>(p + k));
+      kovetkezo = p + m;
+    }
+    // Rule after rule: this rule's own separators count only for the next ones.
+    for (uint32_t r : uj_resek_) van_[r >> 6] |= uint64_t{1} << (r & 63);
+    resek_.insert(resek_.end(), uj_resek_.begin(), uj_resek_.end());
+    tol = ig;
+  }
+  if (resek_.empty()) return;
+  std::sort(resek_.begin(), resek_.end());
+  const size_t n = s.size();
+  TRegKif::OutputBudget::Check(n + resek_.size());
+  s.resize(n + resek_.size());
+  char* d = s.data();
+  // From the end: every original byte moves right by the separators before it.
+  size_t i = n, j = s.size();
+  for (size_t k = resek_.size(); k-- > 0;) {
+    const size_t r = resek_[k];
+    j -= i - r;
+    std::memmove(d + j, d + r, i - r);
+    d[--j] = elvalaszto_;
+    i = r;
+  }
 }
 
 // Whether word `uj` can join the group applied in one pass. One pass tries the
@@ -123,28 +222,34 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
 // after rule gives the same when, for every earlier word e of the group:
 //  - no occurrence of the new word can start before an occurrence of e and
 //    overlap it (rule after rule, e would take those bytes first);
-//  - e's replacement holds no byte of the new word, is not empty and has no NUL
-//    (else the new rule could match what e wrote, bytes e's deletion brought
-//    together, or stop at e's NUL);
+//  - e's replacement is not empty and has no NUL (else the new rule could
+//    match bytes e's deletion brought together, or stop at e's NUL), and no
+//    occurrence of the new word can overlap it, whatever bytes surround it
+//    (else the new rule could match what e wrote);
 //  - if the new word has an assertion, e's replacement begins and ends with
 //    bytes of the same word class as e's word (the assertion then reads the
 //    same class on either side of e's match).
 bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const {
   const Szo& u = szavak_[uj];
-  bool bajt[256] = {};
-  for (char c : u.minta) bajt[static_cast<unsigned char>(c)] = true;
+  const std::string_view um = u.minta;
+  if (um.empty()) return false;
   auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
   for (uint32_t w : csoport) {
     const Szo& e = szavak_[w];
-    if (e.csere.empty() || e.csere.find('\0') != std::string::npos) return false;
-    for (char c : e.csere) {
-      if (bajt[static_cast<unsigned char>(c)]) return false;
+    const std::string_view ec = e.csere;
+    if (ec.empty() || ec.find('\0') != std::string_view::npos) return false;
+    // The new word starting inside e's replacement, or before it and reaching into it.
+    for (size_t d = 0; d < ec.size(); ++d) {
+      if (ec[d] == um[0] && Atfed(ec, d, um)) return false;
     }
-    for (size_t d = 1; d < u.minta.size(); ++d) {
-      if (Atfed(u.minta, d, e.minta)) return false;
+    for (size_t d = 1; d < um.size(); ++d) {
+      if (um[d] == ec[0] && Atfed(um, d, ec)) return false;
     }
-    if ((u.elotte || u.utana) && (osztaly(e.csere.front()) != osztaly(e.minta.front()) ||
-                                  osztaly(e.csere.back()) != osztaly(e.minta.back()))) {
+    for (size_t d = 1; d < um.size(); ++d) {
+      if (Atfed(um, d, e.minta)) return false;
+    }
+    if ((u.elotte || u.utana) && (osztaly(ec.front()) != osztaly(e.minta.front()) ||
+                                  osztaly(ec.back()) != osztaly(e.minta.back()))) {
       return false;
     }
   }
@@ -316,6 +421,10 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
   if (kor_.Magok().empty()) return;
   // Only the text before the first NUL is searched.
   size_t hatar = ElsoNul(s);
+  if (elvalaszto_kor_ && hatar < UINT32_MAX) {
+    ElvalasztokatBeszur(s, hatar);
+    return;
+  }
   // Which groups may match: not looked at yet, known (a superset), or all of them.
   enum { kNemNezett, kIsmert, kMind } allapot = !index_ ? kMind : kNemNezett;
   indexelt_ = false;

@@ -63,6 +63,7 @@ class TGyorsRovo {
     size_t nul = std::string::npos;  // the first NUL of `csere`
     uint8_t elotte = 0;
     uint8_t utana = 0;
+    std::vector<uint32_t> beszur;  // separator rounds: where `csere` adds the separator to `minta`
   };
   // Consecutive word rules (at most 64) applied in one pass. The masks hold
   // bit k for the k-th word: which words begin with a byte, have a byte second
@@ -85,6 +86,8 @@ class TGyorsRovo {
   };
 
   bool Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const;
+  bool ElvalasztoKor();
+  void ElvalasztokatBeszur(std::string& s, size_t hatar);
   // One pass of a group over `s`; false when nothing matched.
   bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
   template <bool kHelyben>
@@ -110,4 +113,13 @@ class TGyorsRovo {
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies
   std::vector<std::pair<size_t, size_t>> beszurt_;  // start and length of each inserted copy
+
+  // Separator rounds: every rule a word whose replacement is the word with one
+  // byte, found in no word, added (exception-word lists). See ElvalasztokatBeszur.
+  bool elvalaszto_kor_ = false;
+  char elvalaszto_ = 0;
+  std::vector<std::pair<uint32_t, uint32_t>> elof_;  // (word, position) of each occurrence
+  std::vector<uint32_t> kezdet_, poz_;               // occurrences by word
+  std::vector<uint64_t> van_;                        // gaps that hold a separator
+  std::vector<uint32_t> resek_, uj_resek_;           // one per separator added
 };

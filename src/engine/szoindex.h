@@ -26,6 +26,9 @@ class TSzoIndex {
   // at a start position in [tol, ig) of `s`; stops once `hianyzo` is 0.
   void Keres(std::string_view s, size_t tol, size_t ig, std::vector<char>& jelen,
              size_t& hianyzo) const;
+  // Appends (word, position) for every occurrence of every word in `s`, in
+  // the order of the positions. `s` is shorter than 4 GiB.
+  void Elofordulasok(std::string_view s, std::vector<std::pair<uint32_t, uint32_t>>& ki) const;
 
  private:
   static constexpr uint32_t kNincs = UINT32_MAX;
@@ -45,6 +48,11 @@ class TSzoIndex {
   std::vector<uint32_t> szo_vege_;                     // node -> a word ending there
   std::vector<uint32_t> kovetkezo_szo_;                // word -> the next one ending alike
   std::vector<uint32_t> egybetus_[256];
+  // Bit Harmas() of every word's first three bytes, when no word is shorter.
+  std::vector<uint64_t> harmas_;
+  static uint32_t Harmas(const unsigned char* p) {
+    return (uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]) * 0x9E3779B1u >> 16;
+  }
   parszuro::Szuro szuro_{};  // the words' byte-pair test, when worth reading
   bool szurt_ = false;
 };
