@@ -86,11 +86,16 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     lepesek_.push_back({-1, static_cast<uint32_t>(csoportok_.size())});
     csoportok_.push_back(std::move(cs));
   };
+  // The rules in order: a dialect rule's index, or a word's (in szavak_) + kSzo.
+  constexpr uint32_t kSzo = uint32_t{1} << 31;
+  std::vector<uint32_t> sorrend;
+  sorrend.reserve(magok.size());
+  bool mind_szo = true;
   for (size_t i = 0; i < magok.size(); ++i) {
     std::optional<TRegKif::FixedText> l = magok[i]->Rogzitett();
     if (!l) {
-      lezar();
-      lepesek_.push_back({static_cast<int>(i), 0});
+      sorrend.push_back(static_cast<uint32_t>(i));
+      mind_szo = false;
       continue;
     }
     Szo sz;
@@ -100,9 +105,21 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     sz.minta = std::move(l->text);
     sz.elotte = l->before;
     sz.utana = l->after;
-    const uint32_t w = static_cast<uint32_t>(szavak_.size());
+    sorrend.push_back(kSzo | static_cast<uint32_t>(szavak_.size()));
     szavak_.push_back(std::move(sz));
-    if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
+  }
+  // Separator rounds are applied without groups: every word stands alone
+  // (and gets no masks), for the index.
+  elvalaszto_kor_ = mind_szo && szavak_.size() > kIndexNelkul && ElvalasztoKor();
+  for (const uint32_t r : sorrend) {
+    if (!(r & kSzo)) {
+      lezar();
+      lepesek_.push_back({static_cast<int>(r), 0});
+      continue;
+    }
+    const uint32_t w = r & ~kSzo;
+    if (hosszu || elvalaszto_kor_ || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w))
+      lezar();
     csoport.push_back(w);
   }
   lezar();
@@ -117,13 +134,11 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   mintak.reserve(szavak_.size());
   for (const Szo& sz : szavak_) mintak.push_back(sz.minta);
   index_ = std::make_unique<TSzoIndex>(mintak, std::move(csoportja));
-  elvalaszto_kor_ = ElvalasztoKor();
 }
 
-// Whether every step is a word whose replacement is the word with one and the
+// Whether every word's replacement is the word with one and the
 // same byte added (any number of times), a byte no word holds.
 bool TGyorsRovo::ElvalasztoKor() {
-  if (szavak_.empty() || lepesek_.size() != csoportok_.size()) return false;
   {
     const Szo& e = szavak_.front();
     size_t k = 0;
@@ -153,55 +168,76 @@ bool TGyorsRovo::ElvalasztoKor() {
 // A separator round applied at once. Rule after rule, the text stays the
 // original with separators in some of its gaps, and no word can match across
 // one: a rule matches where its word occurs in the original with no separator
-// inside, and "\\b" reads a separator next to it. So the occurrences are found
-// once, each rule takes its own left to right without overlap (against the
-// separators of the rules before it), and the separators are put in at the end.
+// inside, and "\\b" reads a separator next to it. An occurrence so depends only
+// on the occurrences whose gaps (from before its first byte to after its last)
+// meet its own: the occurrences are found once, in position order, and each
+// run of such occurrences is settled rule after rule on its own.
 void TGyorsRovo::ElvalasztokatBeszur(std::string& s, size_t hatar) {
   const char* t = s.data();
-  elof_.clear();
-  index_->Elofordulasok(std::string_view(s).substr(0, hatar), elof_);
-  if (elof_.empty()) return;
-  kezdet_.assign(szavak_.size() + 1, 0);
-  for (const auto& [w, p] : elof_) ++kezdet_[w + 1];
-  for (size_t w = 0; w < szavak_.size(); ++w) kezdet_[w + 1] += kezdet_[w];
-  poz_.resize(elof_.size());
-  for (const auto& [w, p] : elof_) poz_[kezdet_[w]++] = p;  // kezdet_[w] ends at w's end
-  van_.assign(hatar / 64 + 1, 0);
   resek_.clear();
-  auto van = [this](size_t r) { return van_[r >> 6] >> (r & 63) & 1; };
+  furt_.clear();
+  size_t furt_vege = 0;  // the last gap of the run
   auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
-  size_t tol = 0;
-  for (size_t w = 0; w < szavak_.size(); ++w) {
-    const size_t ig = kezdet_[w];
-    const Szo& sz = szavak_[w];
+  // Whether word w matches at p, `resek` telling which gaps hold a separator.
+  auto illik = [&](const Szo& sz, size_t p, auto&& resek) {
     const size_t m = sz.minta.size();
-    size_t kovetkezo = 0;
-    uj_resek_.clear();
-    for (size_t i = tol; i < ig; ++i) {
-      const size_t p = poz_[i];
-      if (p < kovetkezo) continue;
-      bool ures = true;
-      for (size_t r = p + 1; r < p + m && ures; ++r) ures = !van(r);
-      if (!ures) continue;
-      if (sz.elotte) {
-        const bool elotte = van(p) ? osztaly(elvalaszto_) : p > 0 && osztaly(t[p - 1]);
-        if ((elotte != osztaly(t[p])) != (sz.elotte == 1)) continue;
-      }
-      if (sz.utana) {
-        const size_t v = p + m;
-        const bool utana = van(v) ? osztaly(elvalaszto_) : v < hatar && osztaly(t[v]);
-        if ((osztaly(sz.minta.back()) != utana) != (sz.utana == 1)) continue;
-      }
-      for (uint32_t k : sz.beszur) uj_resek_.push_back(static_cast<uint32_t>(p + k));
-      kovetkezo = p + m;
+    for (size_t r = p + 1; r < p + m; ++r) {
+      if (resek(r)) return false;
     }
-    // Rule after rule: this rule's own separators count only for the next ones.
-    for (uint32_t r : uj_resek_) van_[r >> 6] |= uint64_t{1} << (r & 63);
-    resek_.insert(resek_.end(), uj_resek_.begin(), uj_resek_.end());
-    tol = ig;
-  }
+    if (sz.elotte) {
+      const bool elotte = resek(p) ? osztaly(elvalaszto_) : p > 0 && osztaly(t[p - 1]);
+      if ((elotte != osztaly(t[p])) != (sz.elotte == 1)) return false;
+    }
+    if (sz.utana) {
+      const size_t v = p + m;
+      const bool utana = resek(v) ? osztaly(elvalaszto_) : v < hatar && osztaly(t[v]);
+      if ((osztaly(sz.minta.back()) != utana) != (sz.utana == 1)) return false;
+    }
+    return true;
+  };
+  auto rendez = [&] {
+    if (furt_.size() == 1) {
+      // Alone (most words): only the text around it counts.
+      const auto [w, p] = furt_[0];
+      const Szo& sz = szavak_[w];
+      if (illik(sz, p, [](size_t) { return false; }))
+        for (uint32_t k : sz.beszur) resek_.push_back(p + k);
+      return;
+    }
+    // Rule after rule; each rule's occurrences left to right (they came so).
+    const uint32_t alap = furt_.front().second;
+    std::stable_sort(furt_.begin(), furt_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    helyi_.assign(furt_vege - alap + 1, 0);
+    const size_t eleje = resek_.size();
+    auto resek = [this, alap](size_t r) { return helyi_[r - alap] != 0; };
+    for (size_t i = 0; i < furt_.size();) {
+      const uint32_t w = furt_[i].first;
+      const Szo& sz = szavak_[w];
+      const size_t tol = resek_.size();
+      size_t kovetkezo = 0;
+      for (; i < furt_.size() && furt_[i].first == w; ++i) {
+        const uint32_t p = furt_[i].second;
+        if (p < kovetkezo || !illik(sz, p, resek)) continue;
+        for (uint32_t k : sz.beszur) resek_.push_back(p + k);
+        kovetkezo = p + sz.minta.size();
+      }
+      // This rule's own separators count only for the next rules.
+      for (size_t k = tol; k < resek_.size(); ++k) helyi_[resek_[k] - alap] = 1;
+    }
+    std::sort(resek_.begin() + static_cast<std::ptrdiff_t>(eleje), resek_.end());
+  };
+  index_->Elofordulasok(std::string_view(s).substr(0, hatar), [&](uint32_t w, uint32_t p) {
+    if (!furt_.empty() && p > furt_vege) {
+      rendez();
+      furt_.clear();
+    }
+    if (furt_.empty()) furt_vege = 0;
+    furt_.push_back({w, p});
+    furt_vege = std::max(furt_vege, p + szavak_[w].minta.size());
+  });
+  if (!furt_.empty()) rendez();
   if (resek_.empty()) return;
-  std::sort(resek_.begin(), resek_.end());
   const size_t n = s.size();
   TRegKif::OutputBudget::Check(n + resek_.size());
   s.resize(n + resek_.size());

@@ -118,8 +118,7 @@ class TGyorsRovo {
   // byte, found in no word, added (exception-word lists). See ElvalasztokatBeszur.
   bool elvalaszto_kor_ = false;
   char elvalaszto_ = 0;
-  std::vector<std::pair<uint32_t, uint32_t>> elof_;  // (word, position) of each occurrence
-  std::vector<uint32_t> kezdet_, poz_;               // occurrences by word
-  std::vector<uint64_t> van_;                        // gaps that hold a separator
-  std::vector<uint32_t> resek_, uj_resek_;           // one per separator added
+  std::vector<std::pair<uint32_t, uint32_t>> furt_;  // (word, position): a run of occurrences
+  std::vector<char> helyi_;                          // the run's gaps that hold a separator
+  std::vector<uint32_t> resek_;                      // the gap of each separator, in order
 };

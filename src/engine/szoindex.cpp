@@ -5,8 +5,6 @@
 
 namespace {
 
-inline size_t Kever(uint64_t k) { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 20); }
-
 inline uint16_t Par(const char* p) {
   return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
                                static_cast<unsigned char>(p[1]));
@@ -55,7 +53,7 @@ TSzoIndex::TSzoIndex(const std::vector<std::string_view>& mintak, std::vector<ui
     uint32_t csucs = elso;
     for (size_t i = 2; i < minta.size(); ++i) {
       const uint64_t kulcs = uint64_t{csucs} << 8 | static_cast<unsigned char>(minta[i]);
-      size_t h = Kever(kulcs) & (gyerek_.size() - 1);
+      size_t h = TSzoIndex::Kever(kulcs) & (gyerek_.size() - 1);
       while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & (gyerek_.size() - 1);
       if (!gyerek_[h].second) gyerek_[h] = {kulcs, UjCsucs()};
       csucs = gyerek_[h].second;
@@ -118,67 +116,10 @@ void TSzoIndex::Keres(std::string_view s, size_t tol, size_t ig, std::vector<cha
       jelol(szo_vege_[csucs]);
       if (q >= n) break;
       const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
-      size_t h = Kever(kulcs) & maszk;
+      size_t h = TSzoIndex::Kever(kulcs) & maszk;
       while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
       csucs = gyerek_[h].second;
     }
     if (hianyzo == 0) return;  // every group is known to match: nothing left to learn
-  }
-}
-
-void TSzoIndex::Elofordulasok(std::string_view s,
-                              std::vector<std::pair<uint32_t, uint32_t>>& ki) const {
-  const unsigned char* t = reinterpret_cast<const unsigned char*>(s.data());
-  const size_t n = s.size();
-  const size_t maszk = gyerek_.size() - 1;
-  const uint64_t* van = par_van_.data();
-  // From the node of the pair at p: every word that goes on to match.
-  auto bejar = [&](size_t p) {
-    const uint32_t hely = static_cast<uint32_t>(p);
-    for (uint32_t w : egybetus_[t[p]]) ki.push_back({w, hely});
-    if (p + 1 >= n) return;
-    const unsigned par = t[p] << 8 | t[p + 1];
-    uint32_t csucs = van[par >> 6] >> (par & 63) & 1 ? par_csucs_[ParHely(par)] : 0;
-    for (size_t q = p + 2; csucs; ++q) {
-      for (uint32_t w = szo_vege_[csucs]; w != kNincs; w = kovetkezo_szo_[w])
-        ki.push_back({w, hely});
-      if (q >= n) break;
-      const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
-      size_t h = Kever(kulcs) & maszk;
-      while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
-      csucs = gyerek_[h].second;
-    }
-  };
-  if (!harmas_.empty()) {
-    // Words of three bytes or more: the positions whose first three bytes
-    // pass, found 64 at a time without a branch per position.
-    const uint64_t* h = harmas_.data();
-    const size_t vege = n >= 3 ? n - 2 : 0;  // positions with three bytes
-    for (size_t blokk = 0; blokk < vege; blokk += 64) {
-      const size_t db = std::min<size_t>(64, vege - blokk);
-      uint64_t jeloltek = 0;
-      for (size_t i = 0; i < db; ++i) {
-        const uint32_t x = Harmas(t + blokk + i);
-        jeloltek |= (h[x >> 6] >> (x & 63) & 1) << i;
-      }
-      for (; jeloltek; jeloltek &= jeloltek - 1) bejar(blokk + __builtin_ctzll(jeloltek));
-    }
-    return;
-  }
-  auto kezd = [van, t](size_t p) {
-    const unsigned par = t[p] << 8 | t[p + 1];
-    return van[par >> 6] >> (par & 63) & 1;
-  };
-  const size_t utolso = n > 0 ? n - 1 : 0;
-  parszuro::Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
-  for (size_t p = 0; p < n; ++p) {
-    if (jelolo.Szur()) {
-      p = jelolo.Kovetkezo(p);
-      if (p < utolso && !kezd(p)) continue;
-    } else {
-      while (p < utolso && !kezd(p)) ++p;
-    }
-    if (p >= n) break;
-    bejar(p);
   }
 }
