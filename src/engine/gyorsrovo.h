@@ -13,7 +13,10 @@
 // gives what applying them one after another gives (see Csoportba). Rounds
 // that split into many such groups (exception-word lists) first index the
 // text, once, to learn which groups can match at all, and keep the index up
-// to date around every splice; the others simply run every group.
+// to date around every splice; the others simply run every group. Rounds
+// whose every rule only adds one separator byte to its word (exception-word
+// lists) need no passes at all: the index lists the words' occurrences once
+// and the separators go in together (see ElvalasztokatBeszur).
 //
 // A pass looks only at the positions whose first two bytes can begin one of
 // its words: with AVX2 the byte-pair filter (parszuro.h) tests 32 positions
