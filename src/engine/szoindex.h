@@ -82,7 +82,9 @@ void TSzoIndex::Elofordulasok(std::string_view s, F&& f) const {
       csucs = gyerek_[h].second;
     }
   };
-  if (!harmas_.empty()) {
+  const size_t utolso = n > 0 ? n - 1 : 0;
+  parszuro::Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
+  if (!harmas_.empty() && !jelolo.Szur()) {
     // Words of three bytes or more: the positions whose first three bytes
     // pass, found 64 at a time without a branch per position.
     const uint64_t* h = harmas_.data();
@@ -102,8 +104,6 @@ void TSzoIndex::Elofordulasok(std::string_view s, F&& f) const {
     const unsigned par = t[p] << 8 | t[p + 1];
     return van[par >> 6] >> (par & 63) & 1;
   };
-  const size_t utolso = n > 0 ? n - 1 : 0;
-  parszuro::Jelolo jelolo(szurt_ ? &szuro_ : nullptr, t, utolso);
   for (size_t p = 0; p < n; ++p) {
     if (jelolo.Szur()) {
       p = jelolo.Kovetkezo(p);
