@@ -70,6 +70,7 @@ TSzoIndex::TSzoIndex(const std::vector<std::string_view>& mintak, std::vector<ui
   }
   szuro_ = parszuro::SzurotEpit(mintak.size(), [&mintak](size_t i) { return mintak[i]; });
   szurt_ = parszuro::Szelektiv(szuro_);
+  par_elobb_ = parok <= 32;
 }
 
 uint32_t TSzoIndex::UjCsucs() {
