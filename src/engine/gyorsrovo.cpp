@@ -15,8 +15,9 @@ constexpr size_t kLegnagyobbCsoport = 64;
 // Rounds with more groups than this (exception-word lists) index the text to
 // skip the groups whose words do not occur.
 constexpr size_t kIndexNelkul = 16;
-// Rounds with more rules than this are exception-word lists.
-constexpr size_t kHosszuKor = 256;
+// Rounds with more rules than this (downloaded exception-word lists) keep every
+// word on its own: checking whether a word can join a group costs too much.
+constexpr size_t kHosszuKor = 2048;
 
 // The replacement as the dialect expands it at a match of `szo` (group 0 the
 // match, every other group unset).
@@ -44,7 +45,7 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   for (char c : alap.WordLetters()) szobetu_[static_cast<unsigned char>(c)] = true;
   const auto& magok = kor_.Magok();
   // Steps: dialect rules one by one, word rules in groups, but every word on
-  // its own in long rounds: their words seldom group, and checking costs.
+  // its own in very long rounds.
   const bool hosszu = magok.size() > kHosszuKor;
   // Exception-word lists have tens of thousands of rules: no regrowing.
   szavak_.reserve(magok.size());
@@ -86,11 +87,16 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     lepesek_.push_back({-1, static_cast<uint32_t>(csoportok_.size())});
     csoportok_.push_back(std::move(cs));
   };
+  // The rules in order: a dialect rule's index, or a word's (in szavak_) + kSzo.
+  constexpr uint32_t kSzo = uint32_t{1} << 31;
+  std::vector<uint32_t> sorrend;
+  sorrend.reserve(magok.size());
+  bool mind_szo = true;
   for (size_t i = 0; i < magok.size(); ++i) {
     std::optional<TRegKif::FixedText> l = magok[i]->Rogzitett();
     if (!l) {
-      lezar();
-      lepesek_.push_back({static_cast<int>(i), 0});
+      sorrend.push_back(static_cast<uint32_t>(i));
+      mind_szo = false;
       continue;
     }
     Szo sz;
@@ -100,9 +106,21 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
     sz.minta = std::move(l->text);
     sz.elotte = l->before;
     sz.utana = l->after;
-    const uint32_t w = static_cast<uint32_t>(szavak_.size());
+    sorrend.push_back(kSzo | static_cast<uint32_t>(szavak_.size()));
     szavak_.push_back(std::move(sz));
-    if (hosszu || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w)) lezar();
+  }
+  // Separator rounds are applied without groups: every word stands alone
+  // (and gets no masks), for the index.
+  elvalaszto_kor_ = mind_szo && szavak_.size() > kIndexNelkul && ElvalasztoKor();
+  for (const uint32_t r : sorrend) {
+    if (!(r & kSzo)) {
+      lezar();
+      lepesek_.push_back({static_cast<int>(r), 0});
+      continue;
+    }
+    const uint32_t w = r & ~kSzo;
+    if (hosszu || elvalaszto_kor_ || csoport.size() >= kLegnagyobbCsoport || !Csoportba(csoport, w))
+      lezar();
     csoport.push_back(w);
   }
   lezar();
@@ -119,33 +137,156 @@ TGyorsRovo::TGyorsRovo(std::string_view szabalyok, char darab_elvalaszto, char r
   index_ = std::make_unique<TSzoIndex>(mintak, std::move(csoportja));
 }
 
+// Whether every word's replacement is the word with one and the
+// same byte added (any number of times), a byte no word holds.
+bool TGyorsRovo::ElvalasztoKor() {
+  {
+    const Szo& e = szavak_.front();
+    size_t k = 0;
+    while (k < e.minta.size() && k < e.csere.size() && e.minta[k] == e.csere[k]) ++k;
+    if (k >= e.csere.size()) return false;
+    elvalaszto_ = e.csere[k];
+  }
+  for (Szo& sz : szavak_) {
+    if (sz.minta.find(elvalaszto_) != std::string::npos) return false;
+    size_t k = 0;
+    std::vector<uint32_t> beszur;
+    for (char c : sz.csere) {
+      if (c == elvalaszto_) {
+        beszur.push_back(static_cast<uint32_t>(k));
+      } else if (k < sz.minta.size() && sz.minta[k] == c) {
+        ++k;
+      } else {
+        return false;
+      }
+    }
+    if (k != sz.minta.size() || beszur.empty()) return false;
+    sz.beszur = std::move(beszur);
+  }
+  return true;
+}
+
+// A separator round applied at once. Rule after rule, the text stays the
+// original with separators in some of its gaps, and no word can match across
+// one: a rule matches where its word occurs in the original with no separator
+// inside, and "\\b" reads a separator next to it. An occurrence so depends only
+// on the occurrences whose gaps (from before its first byte to after its last)
+// meet its own: the occurrences are found once, in position order, and each
+// run of such occurrences is settled rule after rule on its own.
+void TGyorsRovo::ElvalasztokatBeszur(std::string& s, size_t hatar) {
+  const char* t = s.data();
+  resek_.clear();
+  furt_.clear();
+  size_t furt_vege = 0;  // the last gap of the run
+  auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
+  // Whether word w matches at p, `resek` telling which gaps hold a separator.
+  auto illik = [&](const Szo& sz, size_t p, auto&& resek) {
+    const size_t m = sz.minta.size();
+    for (size_t r = p + 1; r < p + m; ++r) {
+      if (resek(r)) return false;
+    }
+    if (sz.elotte) {
+      const bool elotte = resek(p) ? osztaly(elvalaszto_) : p > 0 && osztaly(t[p - 1]);
+      if ((elotte != osztaly(t[p])) != (sz.elotte == 1)) return false;
+    }
+    if (sz.utana) {
+      const size_t v = p + m;
+      const bool utana = resek(v) ? osztaly(elvalaszto_) : v < hatar && osztaly(t[v]);
+      if ((osztaly(sz.minta.back()) != utana) != (sz.utana == 1)) return false;
+    }
+    return true;
+  };
+  auto rendez = [&] {
+    if (furt_.size() == 1) {
+      // Alone (most words): only the text around it counts.
+      const auto [w, p] = furt_[0];
+      const Szo& sz = szavak_[w];
+      if (illik(sz, p, [](size_t) { return false; }))
+        for (uint32_t k : sz.beszur) resek_.push_back(p + k);
+      return;
+    }
+    // Rule after rule; each rule's occurrences left to right (they came so).
+    const uint32_t alap = furt_.front().second;
+    std::stable_sort(furt_.begin(), furt_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    helyi_.assign(furt_vege - alap + 1, 0);
+    const size_t eleje = resek_.size();
+    auto resek = [this, alap](size_t r) { return helyi_[r - alap] != 0; };
+    for (size_t i = 0; i < furt_.size();) {
+      const uint32_t w = furt_[i].first;
+      const Szo& sz = szavak_[w];
+      const size_t tol = resek_.size();
+      size_t kovetkezo = 0;
+      for (; i < furt_.size() && furt_[i].first == w; ++i) {
+        const uint32_t p = furt_[i].second;
+        if (p < kovetkezo || !illik(sz, p, resek)) continue;
+        for (uint32_t k : sz.beszur) resek_.push_back(p + k);
+        kovetkezo = p + sz.minta.size();
+      }
+      // This rule's own separators count only for the next rules.
+      for (size_t k = tol; k < resek_.size(); ++k) helyi_[resek_[k] - alap] = 1;
+    }
+    std::sort(resek_.begin() + static_cast<std::ptrdiff_t>(eleje), resek_.end());
+  };
+  index_->Elofordulasok(std::string_view(s).substr(0, hatar), [&](uint32_t w, uint32_t p) {
+    if (!furt_.empty() && p > furt_vege) {
+      rendez();
+      furt_.clear();
+    }
+    if (furt_.empty()) furt_vege = 0;
+    furt_.push_back({w, p});
+    furt_vege = std::max(furt_vege, p + szavak_[w].minta.size());
+  });
+  if (!furt_.empty()) rendez();
+  if (resek_.empty()) return;
+  const size_t n = s.size();
+  TRegKif::OutputBudget::Check(n + resek_.size());
+  s.resize(n + resek_.size());
+  char* d = s.data();
+  // From the end: every original byte moves right by the separators before it.
+  size_t i = n, j = s.size();
+  for (size_t k = resek_.size(); k-- > 0;) {
+    const size_t r = resek_[k];
+    j -= i - r;
+    std::memmove(d + j, d + r, i - r);
+    d[--j] = elvalaszto_;
+    i = r;
+  }
+}
+
 // Whether word `uj` can join the group applied in one pass. One pass tries the
 // group's words at each position in rule order and moves past a match; rule
 // after rule gives the same when, for every earlier word e of the group:
 //  - no occurrence of the new word can start before an occurrence of e and
 //    overlap it (rule after rule, e would take those bytes first);
-//  - e's replacement holds no byte of the new word, is not empty and has no NUL
-//    (else the new rule could match what e wrote, bytes e's deletion brought
-//    together, or stop at e's NUL);
+//  - e's replacement is not empty and has no NUL (else the new rule could
+//    match bytes e's deletion brought together, or stop at e's NUL), and no
+//    occurrence of the new word can overlap it, whatever bytes surround it
+//    (else the new rule could match what e wrote);
 //  - if the new word has an assertion, e's replacement begins and ends with
 //    bytes of the same word class as e's word (the assertion then reads the
 //    same class on either side of e's match).
 bool TGyorsRovo::Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const {
   const Szo& u = szavak_[uj];
-  bool bajt[256] = {};
-  for (char c : u.minta) bajt[static_cast<unsigned char>(c)] = true;
+  const std::string_view um = u.minta;
+  if (um.empty()) return false;
   auto osztaly = [this](char c) { return szobetu_[static_cast<unsigned char>(c)]; };
   for (uint32_t w : csoport) {
     const Szo& e = szavak_[w];
-    if (e.csere.empty() || e.csere.find('\0') != std::string::npos) return false;
-    for (char c : e.csere) {
-      if (bajt[static_cast<unsigned char>(c)]) return false;
+    const std::string_view ec = e.csere;
+    if (ec.empty() || ec.find('\0') != std::string_view::npos) return false;
+    // The new word starting inside e's replacement, or before it and reaching into it.
+    for (size_t d = 0; d < ec.size(); ++d) {
+      if (ec[d] == um[0] && Atfed(ec, d, um)) return false;
     }
-    for (size_t d = 1; d < u.minta.size(); ++d) {
-      if (Atfed(u.minta, d, e.minta)) return false;
+    for (size_t d = 1; d < um.size(); ++d) {
+      if (um[d] == ec[0] && Atfed(um, d, ec)) return false;
     }
-    if ((u.elotte || u.utana) && (osztaly(e.csere.front()) != osztaly(e.minta.front()) ||
-                                  osztaly(e.csere.back()) != osztaly(e.minta.back()))) {
+    for (size_t d = 1; d < um.size(); ++d) {
+      if (Atfed(um, d, e.minta)) return false;
+    }
+    if ((u.elotte || u.utana) && (osztaly(ec.front()) != osztaly(e.minta.front()) ||
+                                  osztaly(ec.back()) != osztaly(e.minta.back()))) {
       return false;
     }
   }
@@ -317,6 +458,10 @@ void TGyorsRovo::AlkalmazHelyben(std::string& s) {
   if (kor_.Magok().empty()) return;
   // Only the text before the first NUL is searched.
   size_t hatar = ElsoNul(s);
+  if (elvalaszto_kor_ && hatar < UINT32_MAX) {
+    ElvalasztokatBeszur(s, hatar);
+    return;
+  }
   // Which groups may match: not looked at yet, known (a superset), or all of them.
   enum { kNemNezett, kIsmert, kMind } allapot = !index_ ? kMind : kNemNezett;
   indexelt_ = false;

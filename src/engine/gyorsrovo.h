@@ -14,7 +14,10 @@
 // gives what applying them one after another gives (see Csoportba). Rounds
 // that split into many such groups (exception-word lists) first index the
 // text, once, to learn which groups can match at all, and keep the index up
-// to date around every splice; the others simply run every group.
+// to date around every splice; the others simply run every group. Rounds
+// whose every rule only adds one separator byte to its word (exception-word
+// lists) need no passes at all: the index lists the words' occurrences once
+// and the separators go in together (see ElvalasztokatBeszur).
 //
 // A pass looks only at the positions whose first two bytes can begin one of
 // its words: with AVX2 the byte-pair filter (parszuro.h) tests 32 positions
@@ -64,6 +67,7 @@ class TGyorsRovo {
     size_t nul = std::string::npos;  // the first NUL of `csere`
     uint8_t elotte = 0;
     uint8_t utana = 0;
+    std::vector<uint32_t> beszur;  // separator rounds: where `csere` adds the separator to `minta`
   };
   // Consecutive word rules (at most 64) applied in one pass. The masks hold
   // bit k for the k-th word: which words begin with a byte, have a byte second
@@ -86,6 +90,8 @@ class TGyorsRovo {
   };
 
   bool Csoportba(const std::vector<uint32_t>& csoport, uint32_t uj) const;
+  bool ElvalasztoKor();
+  void ElvalasztokatBeszur(std::string& s, size_t hatar);
   // One pass of a group over `s`; false when nothing matched.
   bool CsoportotAlkalmaz(const Csoport& cs, std::string& s, size_t& hatar);
   template <bool kHelyben>
@@ -111,4 +117,12 @@ class TGyorsRovo {
   size_t hianyzo_ = 0;                              // groups not marked in jelen_
   bool indexelt_ = false;                           // the current pass records its inserted copies
   std::vector<std::pair<size_t, size_t>> beszurt_;  // start and length of each inserted copy
+
+  // Separator rounds: every rule a word whose replacement is the word with one
+  // byte, found in no word, added (exception-word lists). See ElvalasztokatBeszur.
+  bool elvalaszto_kor_ = false;
+  char elvalaszto_ = 0;
+  std::vector<std::pair<uint32_t, uint32_t>> furt_;  // (word, position): a run of occurrences
+  std::vector<char> helyi_;                          // the run's gaps that hold a separator
+  std::vector<uint32_t> resek_;                      // the gap of each separator, in order
 };

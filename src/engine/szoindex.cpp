@@ -5,8 +5,6 @@
 
 namespace {
 
-inline size_t Kever(uint64_t k) { return static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 20); }
-
 inline uint16_t Par(const char* p) {
   return static_cast<uint16_t>(static_cast<unsigned char>(p[0]) << 8 |
                                static_cast<unsigned char>(p[1]));
@@ -55,7 +53,7 @@ TSzoIndex::TSzoIndex(const std::vector<std::string_view>& mintak, std::vector<ui
     uint32_t csucs = elso;
     for (size_t i = 2; i < minta.size(); ++i) {
       const uint64_t kulcs = uint64_t{csucs} << 8 | static_cast<unsigned char>(minta[i]);
-      size_t h = Kever(kulcs) & (gyerek_.size() - 1);
+      size_t h = TSzoIndex::Kever(kulcs) & (gyerek_.size() - 1);
       while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & (gyerek_.size() - 1);
       if (!gyerek_[h].second) gyerek_[h] = {kulcs, UjCsucs()};
       csucs = gyerek_[h].second;
@@ -63,8 +61,16 @@ TSzoIndex::TSzoIndex(const std::vector<std::string_view>& mintak, std::vector<ui
     kovetkezo_szo_[w] = szo_vege_[csucs];
     szo_vege_[csucs] = w;
   }
+  if (std::all_of(mintak.begin(), mintak.end(), [](std::string_view m) { return m.size() >= 3; })) {
+    harmas_.assign(65536 / 64, 0);
+    for (const std::string_view m : mintak) {
+      const uint32_t h = Harmas(reinterpret_cast<const unsigned char*>(m.data()));
+      harmas_[h >> 6] |= uint64_t{1} << (h & 63);
+    }
+  }
   szuro_ = parszuro::SzurotEpit(mintak.size(), [&mintak](size_t i) { return mintak[i]; });
   szurt_ = parszuro::Szelektiv(szuro_);
+  par_elobb_ = parok <= 32;
 }
 
 uint32_t TSzoIndex::UjCsucs() {
@@ -111,7 +117,7 @@ void TSzoIndex::Keres(std::string_view s, size_t tol, size_t ig, std::vector<cha
       jelol(szo_vege_[csucs]);
       if (q >= n) break;
       const uint64_t kulcs = uint64_t{csucs} << 8 | t[q];
-      size_t h = Kever(kulcs) & maszk;
+      size_t h = TSzoIndex::Kever(kulcs) & maszk;
       while (gyerek_[h].second && gyerek_[h].first != kulcs) h = (h + 1) & maszk;
       csucs = gyerek_[h].second;
     }

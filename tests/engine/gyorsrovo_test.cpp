@@ -92,23 +92,34 @@ TEST(GyorsRovo, RandomRules) {
 }
 
 // Rounds long enough to be indexed (more than 16 groups) and exception-word
-// sized lists (every word on its own, found through the trie).
+// sized lists (found through the trie), among them rounds whose every rule
+// only adds separators to its word, as exception words do (applied at once;
+// with words of three bytes or more, and with shorter ones).
 TEST(GyorsRovo, LongRounds) {
   std::mt19937 g(4);
   // Few letters (the index's byte-pair filter is read) and many (it is not).
   const std::string betuk[] = {"abcs", "abcdefghijklmnopqrstuvwxyz0123456789"};
-  for (int kor = 0; kor < 80; ++kor) {
+  const char* elol[] = {"", "", "\\b", "\\B"};
+  const char* hatul[] = {"", "", "\\b", "\\B"};
+  for (int kor = 0; kor < 160; ++kor) {
     const std::string& b = betuk[kor % 4 == 3];
     const std::string abc = b + "\x08 ";
+    const bool elvalaszto = kor % 5 >= 3;
+    const size_t legrovidebb = kor % 10 == 3 ? 3 : 1;
     std::string lista;
     const int n = kor % 2 ? 20 + g() % 40 : 257 + g() % 200;
     for (int i = 0; i < n; ++i) {
       std::string minta;
-      const int m = 1 + g() % (kor % 3 ? 4 : 8);
-      for (int j = 0; j < m; ++j) minta += b[g() % b.size()];
-      std::string csere = g() % 3 ? minta : "";
-      csere.insert(g() % (csere.size() + 1), g() % 2 ? "\x08" : "x");
-      if (g() % 20 == 0) minta = "\\b" + minta;
+      const size_t m = legrovidebb + g() % (kor % 3 ? 4 : 8);
+      for (size_t j = 0; j < m; ++j) minta += b[g() % b.size()];
+      std::string csere = elvalaszto || g() % 3 ? minta : "";
+      for (int k = elvalaszto ? 1 + g() % 2 : 1; k > 0; --k)
+        csere.insert(g() % (csere.size() + 1), g() % 2 || elvalaszto ? "\x08" : "x");
+      if (elvalaszto) {
+        minta = elol[g() % std::size(elol)] + minta + hatul[g() % std::size(hatul)];
+      } else if (g() % 20 == 0) {
+        minta = "\\b" + minta;
+      }
       lista += "," + minta + "-" + csere;
     }
     Osszevet(lista, g, abc, 10);
