@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TKepAblak, "Rováskép létrehozása": turns the rovás text the main window hands
-// over into a picture and saves it. The rules live in kepbeallitasok.h (values,
-// checks, rovaskep.ini), elrendezes.h (layout), rajzolo.h (drawing) and
-// kepfajl.h (files); this window forwards its controls' events to them.
+// over into a picture and saves it. The values, their checks and rovaskep.ini's
+// format live in kepbeallitasok.h, the layout in elrendezes.h, the drawing in
+// rajzolo.h and the files in kepfajl.h. Still decided here, not yet in a
+// headless core: which background to load and save, the resize and "text runs
+// off the picture" questions, the memory message and the transparent colour;
+// the constructor reads rovaskep.ini and the destructor writes it.
 
 #include <QImage>
 #include <QWidget>
