@@ -14,6 +14,7 @@
 #include "engine/karvo.h"
 #include "engine/unicoderovas.h"
 #include "platform/win1250.h"
+#include "valtozatos.h"
 
 namespace {
 
@@ -44,14 +45,7 @@ constexpr const char* kProza =
     "szeg\u00e9ny ember fia kir\u00e1ly lesz, mert okosabb a gazdag szomsz\u00e9dn\u00e1l, "
     "\u00e9s hamarabb \u00e9r a hegyre, mint a t\u00f6bbiek.\r\n";
 
-std::string Szoveg(size_t meret) {
-  static const std::string proza = win1250::FromUtf8(kProza);
-  std::string s;
-  s.reserve(meret + proza.size());
-  while (s.size() < meret) s += proza;
-  s.resize(meret);
-  return s;
-}
+std::string Szoveg(size_t meret) { return bench::Ismetelve(kProza, meret); }
 
 // 200 exception words: word pairs whose joint spells a two-letter consonant.
 std::unique_ptr<std::vector<std::string>> Kivetelek() {

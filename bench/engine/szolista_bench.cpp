@@ -13,6 +13,7 @@
 #include "fonts/betukepesseg.h"
 #include "platform/win1250.h"
 #include "ui/settings/szolista.h"
+#include "valtozatos.h"
 
 namespace {
 
@@ -25,14 +26,7 @@ constexpr const char* kProza =
     "Kedves Barátom! Tegnap este a kertben ültem, és a csillagokat néztem; "
     "eszembe jutott, hogy mennyi minden változott, mégis ugyanaz maradt.\r\n";
 
-std::string Szoveg(size_t meret) {
-  static const std::string proza = win1250::FromUtf8(kProza);
-  std::string s;
-  s.reserve(meret + proza.size());
-  while (s.size() < meret) s += proza;
-  s.resize(meret);
-  return s;
-}
+std::string Szoveg(size_t meret) { return bench::Ismetelve(kProza, meret); }
 
 std::unique_ptr<TRovasBeallitasok> Modell(bool lista = true) {
   namespace a = beallitas_alap;

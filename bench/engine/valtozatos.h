@@ -36,6 +36,16 @@ inline std::vector<std::string> SzotarSzavai() {
   return szavak;
 }
 
+// `proza` (UTF-8) in Windows-1250, repeated and cut to exactly `meret` bytes.
+inline std::string Ismetelve(const char* proza, size_t meret) {
+  const std::string p = win1250::FromUtf8(proza);
+  std::string s;
+  s.reserve(meret + p.size());
+  while (s.size() < meret) s += p;
+  s.resize(meret);
+  return s;
+}
+
 // About `meret` bytes (cut to exactly that) of CR LF paragraphs; nullopt
 // without the dictionary.
 inline std::optional<std::string> ValtozatosProza(size_t meret) {

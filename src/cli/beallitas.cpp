@@ -74,11 +74,7 @@ std::optional<int> ModellEpitese(const TBeallitasKapcsolok& k, bool utf8, const 
     modell.SetBetukeszlet(nev);
     modell.SetBetuKepesseg(std::make_unique<TBetuKepesseg>(nev));
   }
-  // "--szo /dev/null" is the documented way to run without a list; the list
-  // reader takes only regular files, so the empty list is given here.
-  if (k.szo && *k.szo == "/dev/null")
-    allapot.KivetelesSzavakAtadasa(TSzoLista{});
-  else if (k.szo && (!Olvashato(*k.szo) || !allapot.SzoListaBetoltese(*k.szo)))
+  if (k.szo && (!Olvashato(*k.szo) || !allapot.SzoListaBetoltese(*k.szo)))
     return Hiba("cannot read '" + *k.szo + "'");
   return std::nullopt;
 }

@@ -97,7 +97,7 @@ TEST_F(SzolistaCli, TruePairsStayJoined) {
   };
   for (const auto& s : sorok) {
     EXPECT_EQ(Atrov(s.szo), Runak(s.hangok)) << s.szo;
-    EXPECT_EQ(Atrov(s.szo), Atrov(s.szo, "--szo /dev/null")) << s.szo;
+    EXPECT_EQ(Atrov(s.szo), Atrov(s.szo, "--set PKivetelesSzavak=0")) << s.szo;
   }
 }
 
